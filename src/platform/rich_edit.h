@@ -1,0 +1,102 @@
+// The requests of a rich-edit control, with the real control's semantics.
+//
+// Character positions count a paragraph break as one character (the control's CR);
+// line indexes are 0-based. Text() returns the text with CR LF breaks, the way the
+// control's whole-text read gives it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace ui {
+
+// Key and mouse messages the message filter sees before the control does.
+namespace message {
+constexpr int kKeyDown = 256;
+constexpr int kKeyUp = 257;
+constexpr int kChar = 258;
+constexpr int kLeftButtonDown = 513;
+constexpr int kLeftButtonUp = 514;
+constexpr int kRightButtonDown = 516;
+constexpr int kMouseWheel = 522;
+}  // namespace message
+
+// Bits of the event mask: which notifications the control sends its parent.
+namespace event_mask {
+constexpr std::uint32_t kChange = 0x00000001;
+constexpr std::uint32_t kScroll = 0x00000004;
+constexpr std::uint32_t kKeyEvents = 0x00010000;
+constexpr std::uint32_t kMouseEvents = 0x00020000;
+}  // namespace event_mask
+
+struct InputMessage {
+  int message = 0;            // one of ui::message
+  std::uintptr_t wparam = 0;  // virtual-key code, character, or wheel delta in the high word
+  std::intptr_t lparam = 0;   // client x in the low word, y in the high word for mouse messages
+};
+
+class RichEdit;
+
+// Sees each key and mouse message first. Returns true when it consumed the message;
+// it may change the message (say, its wparam) before letting it through.
+using MessageFilter = std::function<bool(RichEdit&, InputMessage&)>;
+
+class RichEdit {
+ public:
+  virtual ~RichEdit() = default;
+
+  virtual ControlId Id() const = 0;
+
+  // Lines.
+  virtual int LineCount() const = 0;
+  // Character position of the start of a line; -1 when the line does not exist.
+  virtual int LineIndex(int line) const = 0;
+  // Length, without the break, of the line holding this character position.
+  virtual int LineLength(int charPos) const = 0;
+  virtual int LineFromChar(int charPos) const = 0;
+  // The line with its trailing CR when it has one, at most maxChars characters.
+  virtual std::string GetLine(int line, int maxChars) const = 0;
+
+  // Selection; an end of -1 means the end of the text.
+  virtual void SetSelection(int start, int end) = 0;
+  virtual std::pair<int, int> GetSelection() const = 0;
+  virtual std::string SelectedText() const = 0;  // breaks as CR
+  virtual void ReplaceSelection(std::string_view text, bool canUndo) = 0;
+
+  // Colour of the characters of the selection, and of one character.
+  virtual void SetSelectionColour(Colour colour) = 0;
+  virtual Colour ColourAt(int charPos) const = 0;
+
+  // Whole text.
+  virtual std::string Text() const = 0;        // CR LF breaks
+  virtual int TextLength() const = 0;          // in character positions (a break counts once)
+  virtual void SetText(std::string_view text) = 0;  // streamed in; CR LF, LF or CR breaks
+  virtual void SetTextLimit(int limit) = 0;
+  virtual int TextLimit() const = 0;
+
+  // View.
+  virtual int FirstVisibleLine() const = 0;
+  virtual Point ScrollPosition() const = 0;  // in pixels
+  virtual void SetScrollPosition(Point position) = 0;
+  virtual void LineScroll(int lines) = 0;
+  virtual Point PositionFromChar(int charPos) const = 0;  // client pixels of the character's top-left
+  virtual int CharFromPosition(Point position) const = 0;
+  virtual void SetRedraw(bool on) = 0;
+
+  // Notifications and appearance.
+  virtual void SetEventMask(std::uint32_t mask) = 0;
+  virtual std::uint32_t EventMask() const = 0;
+  virtual void SetBackground(Colour colour) = 0;
+  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetDefaultTextColour(Colour colour) = 0;
+
+  // Installs the filter in front of the control's own message handling; an empty
+  // function removes it.
+  virtual void SetMessageFilter(MessageFilter filter) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+// What the editor asks of the operating system: folders, time, windows, the message
+// loop, the clipboard, the common dialogs and starting other programs.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+#include "platform/window.h"
+
+namespace ui {
+
+struct FileDialogSpec {
+  std::string title;
+  // Pairs of description and pattern list, as "IWBasic files" / "*.iwb;*.eba;*.inc".
+  std::vector<std::pair<std::string, std::string>> filters;
+  std::filesystem::path initialFolder;
+  std::string initialName;
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // The folder of the running executable; everything the editor keeps lives below it.
+  virtual std::filesystem::path StartFolder() const = 0;
+  // The root the include-folder search walks ("C:\" on Windows).
+  virtual std::filesystem::path DriveRoot() const = 0;
+
+  // Milliseconds since an arbitrary start; virtual in the headless layer.
+  virtual std::int64_t NowMs() const = 0;
+  virtual void Sleep(int milliseconds) = 0;
+
+  // Creates a top-level window; it has delivered kCreated to no one yet, since the
+  // handler is set afterwards. Destroying the object closes the window.
+  virtual std::unique_ptr<Window> CreateTopLevel(const WindowSpec& spec) = 0;
+
+  // Runs the message loop until this window has closed.
+  virtual void RunMessageLoop(Window& main) = 0;
+  // Lets waiting messages through during a long operation.
+  virtual void PumpMessages() = 0;
+
+  // Plain-text clipboard.
+  virtual bool SetClipboardText(std::string_view text) = 0;
+  virtual std::optional<std::string> ClipboardText() const = 0;
+  virtual bool ClipboardHasText() const = 0;
+  virtual void ClearClipboard() = 0;
+
+  // Common dialogs; nullopt when the user cancels.
+  virtual std::optional<std::filesystem::path> OpenFileDialog(Window& owner, const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::filesystem::path> SaveFileDialog(Window& owner, const FileDialogSpec& spec) = 0;
+  virtual std::optional<FontSpec> FontDialog(Window& owner, const FontSpec& current) = 0;
+
+  // Starts a program or opens a document with the shell's "open"; does not wait.
+  virtual bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) = 0;
+
+  virtual std::vector<std::string> InstalledFontFamilies() const = 0;
+  virtual Point CursorScreenPosition() const = 0;
+};
+
+}  // namespace ui

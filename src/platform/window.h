@@ -1,0 +1,181 @@
+// A top-level window and the child controls it holds, addressed by their numeric ids.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/event.h"
+#include "platform/rich_edit.h"
+#include "platform/types.h"
+
+namespace ui {
+
+enum class ControlKind {
+  kPushButton,
+  kImageButton,  // a push button showing a bitmap resource; RGB 16,16,16 is transparent
+  kCheckBox,
+  kRadioButton,
+  kEdit,  // single line
+  kListBox,
+  kComboBox,  // drop-down list
+  kStatic,
+  kVerticalScrollBar,
+  kGroupBox,
+  kRichEdit,
+  kListView,  // report style
+  kStatusBar,
+  kTreeView,
+};
+
+enum class TextAlign { kLeft, kCentre, kRight };
+
+struct ControlSpec {
+  ControlKind kind = ControlKind::kStatic;
+  ControlId id = 0;
+  Rect rect;
+  std::string text;
+  std::optional<FontSpec> font;
+  bool visible = true;
+  TextAlign align = TextAlign::kLeft;
+  bool verticallyCentred = false;  // statics
+  int bitmapId = 0;                // image buttons
+  bool multiSelect = false;        // list views and list boxes
+  bool checkBoxes = false;         // list views: a tick box in each row
+  bool readOnly = false;           // edits
+};
+
+struct MenuItem {
+  int id = 0;  // 0 with no children: a separator
+  std::string text;
+  int bitmapId = 0;
+  bool greyed = false;
+  std::vector<MenuItem> children;  // non-empty: a sub-menu
+
+  static MenuItem Separator() { return {}; }
+  bool IsSeparator() const { return id == 0 && children.empty(); }
+};
+
+struct Accelerator {
+  int key = 0;  // virtual-key code, upper-case letter for letters
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+  int commandId = 0;  // arrives as a menu pick
+};
+
+struct WindowSpec {
+  std::string caption;
+  Rect rect;
+  Colour background = Rgb(240, 240, 240);
+  int iconId = 0;
+  bool visible = true;
+  bool closeBox = true;
+};
+
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  // The handler sees every event of this window, starting with kCreated.
+  virtual void SetHandler(EventHandler handler) = 0;
+
+  // The window itself.
+  virtual void SetCaption(std::string_view caption) = 0;
+  virtual std::string Caption() const = 0;
+  virtual void SetRect(Rect rect) = 0;
+  virtual Rect GetRect() const = 0;
+  virtual void Centre() = 0;
+  virtual void SetBackground(Colour colour) = 0;
+  virtual void SetIcon(int iconId) = 0;
+  virtual void Show(bool visible) = 0;
+  virtual bool IsVisible() const = 0;
+  virtual void Minimise() = 0;
+  virtual void Restore() = 0;
+  virtual bool IsMinimised() const = 0;
+  virtual void FocusWindow() = 0;
+
+  // Menus. The menu bar's top-level items hold their items as children.
+  virtual void SetMenuBar(const std::vector<MenuItem>& menus) = 0;
+  virtual void EnableMenuItem(int id, bool enabled) = 0;
+  virtual bool IsMenuItemEnabled(int id) const = 0;
+  virtual void SetAccelerators(const std::vector<Accelerator>& accelerators) = 0;
+  // Shows a pop-up menu at a screen point; the pick arrives as a kMenuPick event.
+  virtual void ShowContextMenu(const std::vector<MenuItem>& items, Point screen) = 0;
+
+  // Timers deliver kTimer events with the timer id in the command code.
+  virtual void StartTimer(int timerId, int intervalMs) = 0;
+  virtual void StopTimer(int timerId) = 0;
+
+  // Child controls.
+  virtual bool CreateControl(const ControlSpec& spec) = 0;
+  virtual bool HasControl(ControlId id) const = 0;
+  virtual void ShowControl(ControlId id, bool visible) = 0;
+  virtual bool IsControlVisible(ControlId id) const = 0;
+  virtual void EnableControl(ControlId id, bool enabled) = 0;
+  virtual bool IsControlEnabled(ControlId id) const = 0;
+  virtual void SetText(ControlId id, std::string_view text) = 0;
+  virtual std::string GetText(ControlId id) const = 0;
+  virtual void SetChecked(ControlId id, bool checked) = 0;
+  virtual bool IsChecked(ControlId id) const = 0;
+  virtual void SetFont(ControlId id, const FontSpec& font) = 0;
+  virtual void SetColours(ControlId id, Colour text, Colour background) = 0;
+  virtual void SetTooltip(ControlId id, std::string_view text) = 0;
+  virtual std::string Tooltip(ControlId id) const = 0;
+  virtual void MoveControl(ControlId id, Rect rect) = 0;
+  virtual Rect ControlRect(ControlId id) const = 0;
+  virtual void Focus(ControlId id) = 0;
+  virtual ControlId FocusedControl() const = 0;  // 0 when no child has the focus
+  virtual void SetImage(ControlId id, int bitmapId) = 0;
+
+  // List boxes and combo boxes. Indexes are 0-based; -1 means none.
+  virtual int ListAdd(ControlId id, std::string_view text) = 0;
+  virtual int ListInsert(ControlId id, int index, std::string_view text) = 0;
+  virtual void ListDelete(ControlId id, int index) = 0;
+  virtual void ListClear(ControlId id) = 0;
+  virtual int ListCount(ControlId id) const = 0;
+  virtual std::string ListText(ControlId id, int index) const = 0;
+  // Whole-entry match, letter case ignored, as the controls' exact find does.
+  virtual int ListFindExact(ControlId id, std::string_view text) const = 0;
+  virtual void ListSelect(ControlId id, int index) = 0;
+  virtual int ListSelected(ControlId id) const = 0;
+  virtual void DropDown(ControlId id, bool open) = 0;
+
+  // Report list views. Rows and columns are 0-based.
+  virtual void ViewAddColumn(ControlId id, std::string_view title, int width) = 0;
+  virtual int ViewColumnCount(ControlId id) const = 0;
+  virtual int ViewInsertRow(ControlId id, int row, std::string_view firstCell) = 0;
+  virtual void ViewDeleteRow(ControlId id, int row) = 0;
+  virtual void ViewClear(ControlId id) = 0;
+  virtual int ViewRowCount(ControlId id) const = 0;
+  virtual void ViewSetCell(ControlId id, int row, int column, std::string_view text) = 0;
+  virtual std::string ViewCell(ControlId id, int row, int column) const = 0;
+  virtual void ViewSetTicked(ControlId id, int row, bool ticked) = 0;
+  virtual bool ViewIsTicked(ControlId id, int row) const = 0;
+  virtual void ViewSelect(ControlId id, int row, bool selected) = 0;
+  virtual std::vector<int> ViewSelectedRows(ControlId id) const = 0;
+  // Whole match of the first column, letter case ignored; -1 when none.
+  virtual int ViewFindExact(ControlId id, std::string_view text) const = 0;
+  virtual void ViewEnsureVisible(ControlId id, int row) = 0;
+
+  // Vertical scroll bars.
+  virtual void SetScrollRange(ControlId id, int minimum, int maximum) = 0;
+  virtual void SetScrollPos(ControlId id, int position) = 0;
+  virtual int ScrollPos(ControlId id) const = 0;
+
+  // The rich edit with this id, or nullptr.
+  virtual RichEdit* Edit(ControlId id) = 0;
+
+  // Painting straight onto the window's client area (swatches, progress bars).
+  virtual void FillRect(Rect rect, Colour colour) = 0;
+  virtual void FrameRect(Rect rect, Colour colour) = 0;
+
+  // Runs a nested message loop until this window has closed.
+  virtual void RunModal() = 0;
+  // Destroys the window and its controls; events stop.
+  virtual void Close() = 0;
+  virtual bool IsOpen() const = 0;
+};
+
+}  // namespace ui
