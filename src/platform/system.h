@@ -36,8 +36,8 @@ class System {
   virtual std::int64_t NowMs() const = 0;
   virtual void Sleep(int milliseconds) = 0;
 
-  // Creates a top-level window; it has delivered kCreated to no one yet, since the
-  // handler is set afterwards. Destroying the object closes the window.
+  // Creates a top-level window (kCreated reaches its handler when one is set).
+  // Destroying the object closes the window.
   virtual std::unique_ptr<Window> CreateTopLevel(const WindowSpec& spec) = 0;
 
   // Runs the message loop until this window has closed.

@@ -78,7 +78,8 @@ class Window {
  public:
   virtual ~Window() = default;
 
-  // The handler sees every event of this window, starting with kCreated.
+  // The handler sees every event of this window. Setting it delivers one kCreated event
+  // to it at once, so that the created step runs with the handler in place.
   virtual void SetHandler(EventHandler handler) = 0;
 
   // The window itself.
