@@ -31,9 +31,9 @@ class Env {
   // Lets time pass (virtual time in the headless layer) while messages are delivered.
   virtual void Wait(int milliseconds) = 0;
 
-  // The next modal loop that starts runs this when it has started, so a test can
-  // close the window from inside the loop.
-  virtual void WhenModalRuns(std::function<void(ui::Window&)> action) = 0;
+  // The next modal loop that starts runs this once from inside the loop, so a test can
+  // act on (and close) the modal window while its loop is running.
+  virtual void WhenModalRuns(std::function<void()> action) = 0;
 };
 
 // Made by the implementation the suite is linked with.

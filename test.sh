@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the native and the Windows builds and runs every test: the native suites with
+# ctest, the Win32 suites under Wine. Fails when either fails.
+set -uo pipefail
+cd "$(dirname "$0")"
+
+tools/install-deps || { echo "test.sh: could not install the build's packages" >&2; exit 1; }
+
+log_dir=build/logs
+mkdir -p "$log_dir"
+status=0
+
+echo "== native build (headless window layer)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake --build build/native -j2 || { echo "test.sh: native build failed" >&2; exit 1; }
+
+echo "== native tests"
+(cd build/native && ctest --output-on-failure --timeout 120 -j2) 2>&1 | tee "$log_dir/native.log"
+native_rc=${PIPESTATUS[0]}
+[ "$native_rc" -eq 0 ] || status=1
+
+echo "== Windows build (mingw-w64)"
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake --build build/win -j2 || { echo "test.sh: Windows build failed" >&2; exit 1; }
+
+echo "== Win32 tests under Wine"
+timeout 1200 tools/wine-run build/win/win32_tests.exe 2>&1 | tr -d '\r' | tee "$log_dir/win32.log"
+win_rc=${PIPESTATUS[0]}
+[ "$win_rc" -eq 0 ] || status=1
+
+# ctest: "100% tests passed, 0 tests failed out of 57"; gtest: "[  PASSED  ] 57 tests."
+native_total=$(grep -oE 'tests failed out of [0-9]+' "$log_dir/native.log" | grep -oE '[0-9]+$' | tail -1)
+native_failed=$(grep -oE '[0-9]+ tests failed out of' "$log_dir/native.log" | grep -oE '^[0-9]+' | tail -1)
+win_passed=$(grep -oE '^\[  PASSED  \] [0-9]+ test' "$log_dir/win32.log" | grep -oE '[0-9]+' | tail -1)
+win_failed=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log_dir/win32.log" | grep -oE '[0-9]+' | tail -1)
+native_total=${native_total:-0}; native_failed=${native_failed:-0}
+win_passed=${win_passed:-0}; win_failed=${win_failed:-0}
+native_contract=$(grep -cE 'Test +#[0-9]+: (RichEdit|Controls|ListViews|WindowEvents)[A-Za-z]*\.' "$log_dir/native.log")
+win_contract=$(grep -cE '^\[       OK \] (RichEdit|Controls|ListViews|WindowEvents)[A-Za-z]*\.' "$log_dir/win32.log")
+if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; fi
+
+echo
+echo "== summary"
+echo "native (headless): $((native_total - native_failed)) passed, $native_failed failed; contract suite: $native_contract tests"
+echo "Win32 under Wine:  $win_passed passed, $win_failed failed; contract suite: $win_contract passed"
+echo "$((native_total - native_failed + win_passed)) passed, $((native_failed + win_failed)) failed"
+exit $status

@@ -1,0 +1,82 @@
+// A window with a recording handler, made fresh for each contract test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "contract_env.h"
+
+namespace contract {
+
+class ContractTest : public ::testing::Test {
+ protected:
+  static constexpr ui::ControlId kEdit = 904;
+
+  void SetUp() override {
+    env_ = MakeEnv();
+    ui::WindowSpec spec;
+    spec.caption = "Contract test";
+    spec.rect = {0, 0, 900, 600};
+    window_ = env_->System().CreateTopLevel(spec);
+    ASSERT_NE(window_, nullptr);
+    window_->SetHandler([this](ui::Window& window, const ui::Event& event) {
+      events_.push_back(event);
+      if (event.kind == ui::MessageKind::kCloseRequested) window.Close();
+      return 0;
+    });
+  }
+
+  void TearDown() override {
+    if (window_ && window_->IsOpen()) window_->Close();
+    window_.reset();
+    env_.reset();
+  }
+
+  // A rich edit with the editor's usual set-up: no word wrap, a fixed-pitch font.
+  ui::RichEdit& MakeRichEdit(std::uint32_t eventMask = 0) {
+    ui::ControlSpec spec;
+    spec.kind = ui::ControlKind::kRichEdit;
+    spec.id = kEdit;
+    spec.rect = {10, 10, 600, 400};
+    spec.font = ui::FontSpec{"Courier New", 12};
+    EXPECT_TRUE(window_->CreateControl(spec));
+    ui::RichEdit* edit = window_->Edit(kEdit);
+    EXPECT_NE(edit, nullptr);
+    edit->SetTextLimit(1'048'576);
+    edit->SetEventMask(eventMask);
+    return *edit;
+  }
+
+  void MakeControl(ui::ControlKind kind, ui::ControlId id, ui::Rect rect, std::string text = {}) {
+    ui::ControlSpec spec;
+    spec.kind = kind;
+    spec.id = id;
+    spec.rect = rect;
+    spec.text = std::move(text);
+    ASSERT_TRUE(window_->CreateControl(spec));
+  }
+
+  // The notifications one control sent, in order.
+  std::vector<int> NotifyCodesOf(ui::ControlId id) const {
+    std::vector<int> codes;
+    for (const ui::Event& e : events_)
+      if (e.kind == ui::MessageKind::kControlNotify && e.controlId == id) codes.push_back(e.notifyCode);
+    return codes;
+  }
+
+  std::vector<ui::Event> EventsOfKind(ui::MessageKind kind) const {
+    std::vector<ui::Event> found;
+    for (const ui::Event& e : events_)
+      if (e.kind == kind) found.push_back(e);
+    return found;
+  }
+
+  std::unique_ptr<Env> env_;
+  std::unique_ptr<ui::Window> window_;
+  std::vector<ui::Event> events_;
+};
+
+}  // namespace contract

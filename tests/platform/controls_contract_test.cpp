@@ -1,0 +1,233 @@
+// The standard controls: lists, combo boxes, report list views, check boxes, edits.
+#include "contract_fixture.h"
+
+namespace contract {
+namespace {
+
+using Controls = ContractTest;
+
+constexpr ui::ControlId kCombo = 2000;
+constexpr ui::ControlId kList = 300;
+constexpr ui::ControlId kView = 2303;
+constexpr ui::ControlId kCheck = 912;
+constexpr ui::ControlId kBox = 602;
+constexpr ui::ControlId kButton = 2312;
+constexpr ui::ControlId kLabel = 509;
+constexpr ui::ControlId kScroll = 902;
+
+TEST_F(Controls, ComboAddInsertDeleteAndFindExact) {
+  MakeControl(ui::ControlKind::kComboBox, kCombo, {10, 10, 190, 200});
+  EXPECT_EQ(window_->ListAdd(kCombo, "Main"), 0);
+  EXPECT_EQ(window_->ListAdd(kCombo, "Draw"), 1);
+  EXPECT_EQ(window_->ListInsert(kCombo, 0, "Init"), 0);
+  EXPECT_EQ(window_->ListCount(kCombo), 3);
+  EXPECT_EQ(window_->ListText(kCombo, 1), "Main");
+  EXPECT_EQ(window_->ListFindExact(kCombo, "draw"), 2);  // letter case ignored
+  EXPECT_EQ(window_->ListFindExact(kCombo, "Dra"), -1);  // whole entries only
+  window_->ListDelete(kCombo, 0);
+  EXPECT_EQ(window_->ListCount(kCombo), 2);
+  EXPECT_EQ(window_->ListText(kCombo, 0), "Main");
+  window_->ListClear(kCombo);
+  EXPECT_EQ(window_->ListCount(kCombo), 0);
+}
+
+TEST_F(Controls, ComboSelectionByCodeIsSilentAndByTheUserNotifies) {
+  MakeControl(ui::ControlKind::kComboBox, kCombo, {10, 10, 190, 200});
+  window_->ListAdd(kCombo, "Main");
+  window_->ListAdd(kCombo, "Draw");
+  EXPECT_EQ(window_->ListSelected(kCombo), -1);
+  window_->ListSelect(kCombo, 1);
+  EXPECT_EQ(window_->ListSelected(kCombo), 1);
+  EXPECT_TRUE(NotifyCodesOf(kCombo).empty());
+  env_->PickListEntry(*window_, kCombo, 0);
+  EXPECT_EQ(window_->ListSelected(kCombo), 0);
+  EXPECT_EQ(NotifyCodesOf(kCombo), std::vector<int>{ui::notify::kSelectionChanged});
+}
+
+TEST_F(Controls, ListBoxPickNotifiesSelectionChanged) {
+  MakeControl(ui::ControlKind::kListBox, kList, {10, 10, 190, 200});
+  window_->ListAdd(kList, "PRINT");
+  window_->ListAdd(kList, "PRINTWINDOW");
+  env_->PickListEntry(*window_, kList, 1);
+  EXPECT_EQ(window_->ListSelected(kList), 1);
+  EXPECT_EQ(NotifyCodesOf(kList), std::vector<int>{ui::notify::kSelectionChanged});
+}
+
+class ListViews : public ContractTest {
+ protected:
+  void MakeView(bool multiSelect, bool checkBoxes) {
+    ui::ControlSpec spec;
+    spec.kind = ui::ControlKind::kListView;
+    spec.id = kView;
+    spec.rect = {10, 10, 400, 200};
+    spec.multiSelect = multiSelect;
+    spec.checkBoxes = checkBoxes;
+    ASSERT_TRUE(window_->CreateControl(spec));
+    window_->ViewAddColumn(kView, "Subroutine", 150);
+    window_->ViewAddColumn(kView, "Begins", 50);
+    window_->ViewAddColumn(kView, "Ends", 50);
+    AddRow(0, "Main", "10", "20");
+    AddRow(1, "Draw", "22", "30");
+    AddRow(2, "Quit", "32", "35");
+  }
+
+  void AddRow(int row, const char* name, const char* begins, const char* ends) {
+    EXPECT_EQ(window_->ViewInsertRow(kView, row, name), row);
+    window_->ViewSetCell(kView, row, 1, begins);
+    window_->ViewSetCell(kView, row, 2, ends);
+  }
+};
+
+TEST_F(ListViews, RowsAndCells) {
+  MakeView(false, false);
+  EXPECT_EQ(window_->ViewColumnCount(kView), 3);
+  EXPECT_EQ(window_->ViewRowCount(kView), 3);
+  EXPECT_EQ(window_->ViewCell(kView, 1, 0), "Draw");
+  EXPECT_EQ(window_->ViewCell(kView, 1, 2), "30");
+  EXPECT_EQ(window_->ViewInsertRow(kView, 0, "Init"), 0);
+  EXPECT_EQ(window_->ViewCell(kView, 1, 0), "Main");
+  window_->ViewDeleteRow(kView, 0);
+  EXPECT_EQ(window_->ViewCell(kView, 0, 0), "Main");
+  window_->ViewClear(kView);
+  EXPECT_EQ(window_->ViewRowCount(kView), 0);
+}
+
+TEST_F(ListViews, FindExactMatchesTheWholeFirstColumnIgnoringCase) {
+  MakeView(false, false);
+  EXPECT_EQ(window_->ViewFindExact(kView, "draw"), 1);
+  EXPECT_EQ(window_->ViewFindExact(kView, "Dra"), -1);
+  EXPECT_EQ(window_->ViewFindExact(kView, "22"), -1);  // second column is not searched
+}
+
+TEST_F(ListViews, TickBoxes) {
+  MakeView(false, true);
+  window_->ViewSetTicked(kView, 1, true);
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 0));
+  EXPECT_TRUE(window_->ViewIsTicked(kView, 1));
+  window_->ViewSetTicked(kView, 1, false);
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 1));
+}
+
+TEST_F(ListViews, SingleSelectionKeepsOneRow) {
+  MakeView(false, false);
+  window_->ViewSelect(kView, 0, true);
+  window_->ViewSelect(kView, 2, true);
+  EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{2});
+  window_->ViewSelect(kView, 2, false);
+  EXPECT_TRUE(window_->ViewSelectedRows(kView).empty());
+}
+
+TEST_F(ListViews, MultipleSelectionKeepsEveryRow) {
+  MakeView(true, false);
+  window_->ViewSelect(kView, 0, true);
+  window_->ViewSelect(kView, 2, true);
+  EXPECT_EQ(window_->ViewSelectedRows(kView), (std::vector<int>{0, 2}));
+}
+
+TEST_F(ListViews, AUserClickNotifiesWithTheRow) {
+  MakeView(false, false);
+  env_->PickListEntry(*window_, kView, 1);
+  const auto notes = EventsOfKind(ui::MessageKind::kControlNotify);
+  bool clicked = false;
+  for (const ui::Event& e : notes)
+    if (e.controlId == kView && e.notifyCode == ui::notify::kListViewClick) {
+      clicked = true;
+      EXPECT_EQ(e.scrollPosition, 1);
+    }
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{1});
+}
+
+TEST_F(Controls, CheckBoxTicksByCodeSilentlyAndByAClickWithANotification) {
+  MakeControl(ui::ControlKind::kCheckBox, kCheck, {10, 10, 150, 20}, "Remember places");
+  EXPECT_FALSE(window_->IsChecked(kCheck));
+  window_->SetChecked(kCheck, true);
+  EXPECT_TRUE(window_->IsChecked(kCheck));
+  EXPECT_TRUE(NotifyCodesOf(kCheck).empty());
+  env_->Click(*window_, kCheck);
+  EXPECT_FALSE(window_->IsChecked(kCheck));
+  EXPECT_EQ(NotifyCodesOf(kCheck), std::vector<int>{ui::notify::kClick});
+}
+
+TEST_F(Controls, ButtonClickNotifies) {
+  MakeControl(ui::ControlKind::kPushButton, kButton, {10, 10, 80, 25}, "Go");
+  env_->Click(*window_, kButton);
+  EXPECT_EQ(NotifyCodesOf(kButton), std::vector<int>{ui::notify::kClick});
+}
+
+TEST_F(Controls, EditBoxNotifiesEachChangeAndEnter) {
+  MakeControl(ui::ControlKind::kEdit, kBox, {10, 10, 85, 22});
+  window_->Focus(kBox);
+  env_->TypeText(*window_, kBox, "12");
+  EXPECT_EQ(window_->GetText(kBox), "12");
+  EXPECT_EQ(NotifyCodesOf(kBox), (std::vector<int>{ui::notify::kTextChanged, ui::notify::kTextChanged}));
+  events_.clear();
+  env_->PressKey(*window_, kBox, ui::key::kEnter);
+  EXPECT_EQ(NotifyCodesOf(kBox), std::vector<int>{ui::notify::kEnter});
+  EXPECT_EQ(window_->GetText(kBox), "12");
+}
+
+TEST_F(Controls, SettingAnEditBoxTextNotifiesTextChanged) {
+  MakeControl(ui::ControlKind::kEdit, kBox, {10, 10, 85, 22});
+  window_->SetText(kBox, "40");
+  EXPECT_EQ(NotifyCodesOf(kBox), std::vector<int>{ui::notify::kTextChanged});
+}
+
+TEST_F(Controls, ShowEnableMoveTextAndTooltip) {
+  MakeControl(ui::ControlKind::kStatic, kLabel, {35, 0, 100, 20}, " Go to line");
+  EXPECT_EQ(window_->GetText(kLabel), " Go to line");
+  EXPECT_TRUE(window_->IsControlVisible(kLabel));
+  window_->ShowControl(kLabel, false);
+  EXPECT_FALSE(window_->IsControlVisible(kLabel));
+  window_->EnableControl(kLabel, false);
+  EXPECT_FALSE(window_->IsControlEnabled(kLabel));
+  window_->MoveControl(kLabel, {40, 5, 120, 22});
+  EXPECT_EQ(window_->ControlRect(kLabel), (ui::Rect{40, 5, 120, 22}));
+  window_->SetTooltip(kLabel, "Go to this line");
+  EXPECT_EQ(window_->Tooltip(kLabel), "Go to this line");
+  window_->SetTooltip(kLabel, "Changed");
+  EXPECT_EQ(window_->Tooltip(kLabel), "Changed");
+}
+
+TEST_F(Controls, ControlsCreatedHiddenStayHidden) {
+  ui::ControlSpec spec;
+  spec.kind = ui::ControlKind::kListView;
+  spec.id = kView;
+  spec.rect = {0, 0, 270, 58};
+  spec.visible = false;
+  ASSERT_TRUE(window_->CreateControl(spec));
+  EXPECT_FALSE(window_->IsControlVisible(kView));
+  EXPECT_TRUE(window_->HasControl(kView));
+  EXPECT_FALSE(window_->HasControl(4242));
+}
+
+TEST_F(Controls, ScrollBarPositionStaysInItsRange) {
+  MakeControl(ui::ControlKind::kVerticalScrollBar, kScroll, {700, 10, 15, 400});
+  window_->SetScrollRange(kScroll, 0, 100);
+  window_->SetScrollPos(kScroll, 40);
+  EXPECT_EQ(window_->ScrollPos(kScroll), 40);
+  window_->SetScrollPos(kScroll, 500);
+  EXPECT_EQ(window_->ScrollPos(kScroll), 100);
+  window_->SetScrollPos(kScroll, -3);
+  EXPECT_EQ(window_->ScrollPos(kScroll), 0);
+}
+
+TEST_F(Controls, EveryKindCanBeCreated) {
+  const ui::ControlKind kinds[] = {
+      ui::ControlKind::kPushButton, ui::ControlKind::kImageButton, ui::ControlKind::kCheckBox,
+      ui::ControlKind::kRadioButton, ui::ControlKind::kEdit, ui::ControlKind::kListBox,
+      ui::ControlKind::kComboBox, ui::ControlKind::kStatic, ui::ControlKind::kVerticalScrollBar,
+      ui::ControlKind::kGroupBox, ui::ControlKind::kRichEdit, ui::ControlKind::kListView,
+      ui::ControlKind::kStatusBar, ui::ControlKind::kTreeView};
+  ui::ControlId id = 100;
+  for (ui::ControlKind kind : kinds) {
+    MakeControl(kind, id, {10, 10 + (id - 100) * 5, 100, 30}, "x");
+    EXPECT_TRUE(window_->HasControl(id));
+    ++id;
+  }
+  EXPECT_NE(window_->Edit(100 + 10), nullptr);
+  EXPECT_EQ(window_->Edit(100), nullptr);
+}
+
+}  // namespace
+}  // namespace contract

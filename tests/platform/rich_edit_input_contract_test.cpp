@@ -1,0 +1,87 @@
+// Typing into the rich edit and the message filter that sees each key first.
+#include "contract_fixture.h"
+
+namespace contract {
+namespace {
+
+using RichEditInput = ContractTest;
+
+TEST_F(RichEditInput, TypedTextAndEnterGoIntoTheText) {
+  ui::RichEdit& edit = MakeRichEdit();
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "ab");
+  env_->PressKey(*window_, kEdit, ui::key::kEnter);
+  env_->TypeText(*window_, kEdit, "c");
+  EXPECT_EQ(edit.Text(), "ab\r\nc");
+  EXPECT_EQ(edit.LineCount(), 2);
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(4, 4));
+}
+
+TEST_F(RichEditInput, BackspaceAtALineStartJoinsTheLines) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetText("ab\r\ncd");
+  edit.SetSelection(3, 3);
+  window_->Focus(kEdit);
+  env_->PressKey(*window_, kEdit, ui::key::kBackspace);
+  EXPECT_EQ(edit.Text(), "abcd");
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(2, 2));
+}
+
+TEST_F(RichEditInput, FilterSeesKeyDownCharAndKeyUpInOrder) {
+  ui::RichEdit& edit = MakeRichEdit();
+  std::vector<int> seen;
+  edit.SetMessageFilter([&](ui::RichEdit&, ui::InputMessage& m) {
+    seen.push_back(m.message);
+    return false;
+  });
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "x");
+  EXPECT_EQ(seen, (std::vector<int>{ui::message::kKeyDown, ui::message::kChar, ui::message::kKeyUp}));
+  EXPECT_EQ(edit.Text(), "x");
+}
+
+TEST_F(RichEditInput, AConsumedCharacterIsNotInserted) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetMessageFilter([](ui::RichEdit&, ui::InputMessage& m) {
+    return m.message == ui::message::kChar && m.wparam == 'q';
+  });
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "aqb");
+  EXPECT_EQ(edit.Text(), "ab");
+}
+
+TEST_F(RichEditInput, AFilterMayChangeTheMessageBeforeTheControlSeesIt) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetMessageFilter([](ui::RichEdit&, ui::InputMessage& m) {
+    if (m.message == ui::message::kChar && m.wparam == 'a') m.wparam = 'b';
+    return false;
+  });
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "aa");
+  EXPECT_EQ(edit.Text(), "bb");
+}
+
+TEST_F(RichEditInput, RemovingTheFilterRestoresPlainTyping) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetMessageFilter([](ui::RichEdit&, ui::InputMessage&) { return true; });
+  edit.SetMessageFilter({});
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "ok");
+  EXPECT_EQ(edit.Text(), "ok");
+}
+
+TEST_F(RichEditInput, ChangeNotificationsFollowTheEventMask) {
+  ui::RichEdit& edit = MakeRichEdit(0);
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "a");
+  EXPECT_TRUE(NotifyCodesOf(kEdit).empty());
+  edit.SetEventMask(ui::event_mask::kChange);
+  EXPECT_EQ(edit.EventMask(), ui::event_mask::kChange);
+  env_->TypeText(*window_, kEdit, "b");
+  const std::vector<int> codes = NotifyCodesOf(kEdit);
+  ASSERT_FALSE(codes.empty());
+  for (int code : codes) EXPECT_EQ(code, ui::notify::kTextChanged);
+}
+
+}  // namespace
+}  // namespace contract

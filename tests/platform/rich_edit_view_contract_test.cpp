@@ -1,0 +1,79 @@
+// The view: first visible line, pixel scroll position and character positions on screen.
+#include "contract_fixture.h"
+
+namespace contract {
+namespace {
+
+class RichEditView : public ContractTest {
+ protected:
+  ui::RichEdit& MakeLongText() {
+    ui::RichEdit& edit = MakeRichEdit();
+    std::string text;
+    for (int i = 1; i <= 200; ++i) text += "line " + std::to_string(i) + "\r\n";
+    edit.SetText(text);
+    return edit;
+  }
+
+  static int LineHeight(const ui::RichEdit& edit) {
+    return edit.PositionFromChar(edit.LineIndex(1)).y - edit.PositionFromChar(edit.LineIndex(0)).y;
+  }
+};
+
+TEST_F(RichEditView, StartsAtTheTop) {
+  ui::RichEdit& edit = MakeLongText();
+  EXPECT_EQ(edit.FirstVisibleLine(), 0);
+  EXPECT_EQ(edit.ScrollPosition().y, 0);
+  EXPECT_GT(LineHeight(edit), 0);
+}
+
+TEST_F(RichEditView, LineScrollMovesTheFirstVisibleLineAndThePixelPosition) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  edit.LineScroll(10);
+  EXPECT_EQ(edit.FirstVisibleLine(), 10);
+  EXPECT_EQ(edit.ScrollPosition().y, 10 * lineHeight);
+  edit.LineScroll(-4);
+  EXPECT_EQ(edit.FirstVisibleLine(), 6);
+}
+
+TEST_F(RichEditView, SettingThePixelPositionScrollsToThatLine) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  edit.SetScrollPosition({0, 25 * lineHeight});
+  EXPECT_EQ(edit.FirstVisibleLine(), 25);
+  EXPECT_EQ(edit.ScrollPosition().y, 25 * lineHeight);
+  edit.SetScrollPosition({0, 0});
+  EXPECT_EQ(edit.FirstVisibleLine(), 0);
+}
+
+TEST_F(RichEditView, PositionsFollowTheScroll) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  const ui::Point before = edit.PositionFromChar(edit.LineIndex(30));
+  edit.LineScroll(20);
+  const ui::Point after = edit.PositionFromChar(edit.LineIndex(30));
+  EXPECT_EQ(before.y - after.y, 20 * lineHeight);
+  const ui::Point top = edit.PositionFromChar(edit.LineIndex(edit.FirstVisibleLine()));
+  EXPECT_GE(top.y, 0);
+  EXPECT_LT(top.y, lineHeight);
+}
+
+TEST_F(RichEditView, CharFromPositionInvertsPositionFromChar) {
+  ui::RichEdit& edit = MakeLongText();
+  for (int charPos : {0, 3, edit.LineIndex(5) + 2, edit.LineIndex(12)}) {
+    const ui::Point p = edit.PositionFromChar(charPos);
+    EXPECT_EQ(edit.CharFromPosition({p.x + 1, p.y + 1}), charPos) << "at " << charPos;
+  }
+}
+
+TEST_F(RichEditView, ColumnsAdvanceByOneCharacterWidthInAFixedPitchFont) {
+  ui::RichEdit& edit = MakeLongText();
+  const int x0 = edit.PositionFromChar(0).x;
+  const int x1 = edit.PositionFromChar(1).x;
+  const int x4 = edit.PositionFromChar(4).x;
+  EXPECT_GT(x1, x0);
+  EXPECT_EQ(x4 - x0, 4 * (x1 - x0));
+}
+
+}  // namespace
+}  // namespace contract
