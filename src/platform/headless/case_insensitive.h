@@ -1,0 +1,16 @@
+// Whole-string comparison ignoring letter case, as the controls' exact finds compare.
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace headless {
+
+inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace headless

@@ -1,0 +1,53 @@
+// The in-memory operating system: a virtual clock, windows made in memory, an
+// in-memory clipboard, and dialogs and launches answered and recorded by the script.
+// It must outlive the windows it makes.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "platform/headless/desktop.h"
+#include "platform/system.h"
+
+namespace headless {
+
+class System final : public ui::System {
+ public:
+  explicit System(std::filesystem::path startFolder, std::optional<std::filesystem::path> driveRoot = std::nullopt);
+
+  std::filesystem::path StartFolder() const override { return startFolder_; }
+  std::filesystem::path DriveRoot() const override { return driveRoot_; }
+
+  std::int64_t NowMs() const override { return desktop_.nowMs; }
+  // Time passes at once and no timer ticks, as a real Sleep blocks the thread.
+  void Sleep(int milliseconds) override;
+
+  std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& spec) override;
+  void RunMessageLoop(ui::Window& main) override;
+  // Delivers the timer ticks already due and the next action the Driver queued for a pump.
+  void PumpMessages() override;
+
+  bool SetClipboardText(std::string_view text) override;
+  std::optional<std::string> ClipboardText() const override { return desktop_.clipboard; }
+  bool ClipboardHasText() const override { return desktop_.clipboard.has_value(); }
+  void ClearClipboard() override { desktop_.clipboard.reset(); }
+
+  std::optional<std::filesystem::path> OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) override;
+  std::optional<std::filesystem::path> SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) override;
+  std::optional<ui::FontSpec> FontDialog(ui::Window& owner, const ui::FontSpec& current) override;
+
+  bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override;
+
+  std::vector<std::string> InstalledFontFamilies() const override;
+  ui::Point CursorScreenPosition() const override { return desktop_.cursor; }
+
+  Desktop& GetDesktop() { return desktop_; }
+  const Desktop& GetDesktop() const { return desktop_; }
+
+ private:
+  std::filesystem::path startFolder_;
+  std::filesystem::path driveRoot_;
+  Desktop desktop_;
+};
+
+}  // namespace headless

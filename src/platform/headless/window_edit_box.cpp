@@ -1,0 +1,56 @@
+// What single-line edit boxes do with the user's keys: insert at the caret, Backspace
+// on its character, Delete and the arrows on the key going down, and Enter reported
+// to the parent (the editor's edit boxes are subclassed to do so).
+#include <algorithm>
+
+#include "platform/headless/window.h"
+
+namespace headless {
+
+void Window::SendInput(ui::ControlId id, ui::InputMessage message) {
+  ControlState* control = Find(id);
+  if (control == nullptr || !control->enabled) return;
+  if (control->edit) {
+    control->edit->Input(message);
+  } else if (control->spec.kind == ui::ControlKind::kEdit) {
+    EditBoxInput(*control, message);
+  }
+}
+
+void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
+  const ui::ControlId id = box.spec.id;
+  const int length = static_cast<int>(box.text.size());
+  box.caret = std::clamp(box.caret, 0, length);
+  const auto at = static_cast<std::size_t>(box.caret);
+  if (message.message == ui::message::kKeyDown) {
+    switch (static_cast<int>(message.wparam)) {
+      case ui::key::kEnter: Notify(id, ui::notify::kEnter); break;
+      case ui::key::kLeft: box.caret = std::max(0, box.caret - 1); break;
+      case ui::key::kRight: box.caret = std::min(length, box.caret + 1); break;
+      case ui::key::kHome: box.caret = 0; break;
+      case ui::key::kEnd: box.caret = length; break;
+      case ui::key::kDelete:
+        if (box.spec.readOnly || box.caret == length) break;
+        box.text.erase(at, 1);
+        Notify(id, ui::notify::kTextChanged);
+        break;
+      default: break;
+    }
+    return;
+  }
+  if (message.message != ui::message::kChar || box.spec.readOnly) return;
+  const auto c = static_cast<unsigned>(message.wparam);
+  if (c == ui::key::kBackspace) {
+    if (box.caret == 0) return;
+    box.text.erase(at - 1, 1);
+    --box.caret;
+  } else if (c >= ' ' && c <= 0xFF) {
+    box.text.insert(at, 1, static_cast<char>(c));
+    ++box.caret;
+  } else {
+    return;
+  }
+  Notify(id, ui::notify::kTextChanged);
+}
+
+}  // namespace headless

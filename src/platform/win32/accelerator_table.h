@@ -1,0 +1,13 @@
+// Accelerator tables from the layer's accelerator descriptions.
+#pragma once
+
+#include <vector>
+
+#include "platform/window.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+UniqueAccelerators BuildAcceleratorTable(const std::vector<ui::Accelerator>& accelerators);
+
+}  // namespace win32

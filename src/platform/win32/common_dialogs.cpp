@@ -1,0 +1,84 @@
+#include "platform/win32/common_dialogs.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "platform/win32/ansi_path.h"
+#include "platform/win32/font_cache.h"
+
+namespace win32 {
+
+namespace {
+
+// Long enough for any path the dialogs return.
+constexpr std::size_t kPathBufferSize = 32768;
+
+// "description\0patterns\0...\0\0", the form the dialogs take their filters in.
+std::string FilterString(const ui::FileDialogSpec& spec) {
+  std::string filter;
+  for (const auto& [description, patterns] : spec.filters) {
+    filter += description;
+    filter.push_back('\0');
+    filter += patterns;
+    filter.push_back('\0');
+  }
+  filter.push_back('\0');
+  return filter;
+}
+
+using DialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+std::optional<std::filesystem::path> AskPath(HWND owner, const ui::FileDialogSpec& spec, DWORD flags,
+                                             DialogFunction show) {
+  const std::string filter = FilterString(spec);
+  const std::string folder = AnsiFromPath(spec.initialFolder);
+  std::string file(kPathBufferSize, '\0');
+  spec.initialName.copy(file.data(), kPathBufferSize - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = spec.filters.empty() ? nullptr : filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(kPathBufferSize);
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrTitle = spec.title.empty() ? nullptr : spec.title.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | flags;
+  if (!show(&dialog)) return std::nullopt;
+  file.resize(file.find('\0'));
+  return PathFromAnsi(file);
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialogSpec& spec) {
+  return AskPath(owner, spec, OFN_FILEMUSTEXIST, &::GetOpenFileNameA);
+}
+
+std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& spec) {
+  return AskPath(owner, spec, 0, &::GetSaveFileNameA);
+}
+
+std::optional<ui::FontSpec> AskFont(HWND owner, const ui::FontSpec& current) {
+  LOGFONTA font{};
+  font.lfHeight = FontHeightForPoints(current.pointSize);
+  font.lfWeight = current.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = current.italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  ::lstrcpynA(font.lfFaceName, current.face.c_str(), LF_FACESIZE);
+  CHOOSEFONTA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpLogFont = &font;
+  dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  if (!::ChooseFontA(&dialog)) return std::nullopt;
+  ui::FontSpec chosen;
+  chosen.face = font.lfFaceName;
+  chosen.pointSize = dialog.iPointSize / 10;  // the dialog counts tenths of a point
+  chosen.bold = font.lfWeight >= FW_BOLD;
+  chosen.italic = font.lfItalic != FALSE;
+  return chosen;
+}
+
+}  // namespace win32
