@@ -1,0 +1,27 @@
+// One of the six tab slots: the file it holds and, while it is not on screen, its text.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace editor {
+
+struct FileTab {
+  std::string caption;  // the file name; a trailing "*" marks unsaved changes
+  std::filesystem::path path;
+  bool inUse = false;     // its text has been loaded at least once
+  std::string savedText;  // the whole text (CR LF) while another tab is on screen
+  int firstVisibleLine = 1;  // 1-based
+
+  bool IsEmpty() const { return caption.empty(); }
+  bool IsModified() const { return caption.ends_with('*'); }
+  // The caption without its modified star.
+  std::string_view Name() const {
+    std::string_view name = caption;
+    if (name.ends_with('*')) name.remove_suffix(1);
+    return name;
+  }
+};
+
+}  // namespace editor
