@@ -1,0 +1,201 @@
+// The contract tests' user, acting on the real controls through the messages a user's
+// mouse and keyboard would produce.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/contract_env.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/system.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/window.h"
+
+namespace contract {
+namespace {
+
+constexpr UINT_PTR kModalTimer = 1;
+
+win32::Window& Real(ui::Window& window) { return dynamic_cast<win32::Window&>(window); }
+
+LPARAM KeyData(int virtualKey, bool release) {
+  const UINT scan = ::MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+  LPARAM data = 1 | static_cast<LPARAM>(scan << 16);
+  if (release) data |= static_cast<LPARAM>(0xC0000000u);
+  return data;
+}
+
+// The character a key produces on its own, or 0.
+int CharacterOfKey(int virtualKey) {
+  switch (virtualKey) {
+    case VK_RETURN: return '\r';
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_ESCAPE: return 0x1B;
+    case VK_SPACE: return ' ';
+    default: return 0;
+  }
+}
+
+LPARAM PointData(int x, int y) { return MAKELPARAM(x, y); }
+
+class Win32Env final : public Env {
+ public:
+  Win32Env()
+      : modalHook_(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr)) {
+    ::SetWindowSubclass(modalHook_.Get(), &ModalHookProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
+
+  ~Win32Env() override {
+    ::KillTimer(modalHook_.Get(), kModalTimer);
+    ::RemoveWindowSubclass(modalHook_.Get(), &ModalHookProcedure, 0);
+  }
+
+  ui::System& System() override { return system_; }
+
+  void Click(ui::Window& window, ui::ControlId id) override {
+    win32::Window& real = Real(window);
+    HWND control = real.ControlHandle(id);
+    if (control == nullptr) return;
+    if (IsButton(real.KindOf(id))) {
+      ::SendMessageA(control, BM_CLICK, 0, 0);
+    } else {
+      RECT client{};
+      ::GetClientRect(control, &client);
+      const LPARAM centre = PointData(client.right / 2, client.bottom / 2);
+      ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+      ::SendMessageA(control, WM_LBUTTONUP, 0, centre);
+    }
+    Pump();
+  }
+
+  void TypeText(ui::Window& window, ui::ControlId id, std::string_view text) override {
+    HWND control = Real(window).ControlHandle(id);
+    if (control == nullptr) return;
+    for (char c : text) {
+      const int virtualKey = LOBYTE(::VkKeyScanA(c));
+      ::SendMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, false));
+      ::SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), KeyData(virtualKey, false));
+      ::SendMessageA(control, WM_KEYUP, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, true));
+      Pump();
+    }
+  }
+
+  void PressKey(ui::Window& window, ui::ControlId id, int virtualKey) override {
+    HWND control = Real(window).ControlHandle(id);
+    if (control == nullptr) return;
+    ::SendMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, false));
+    if (const int c = CharacterOfKey(virtualKey))
+      ::SendMessageA(control, WM_CHAR, static_cast<WPARAM>(c), KeyData(virtualKey, false));
+    ::SendMessageA(control, WM_KEYUP, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, true));
+    Pump();
+  }
+
+  void PickListEntry(ui::Window& window, ui::ControlId id, int index) override {
+    win32::Window& real = Real(window);
+    HWND control = real.ControlHandle(id);
+    if (control == nullptr) return;
+    switch (real.KindOf(id)) {
+      case ui::ControlKind::kListBox:
+        real.ListSelect(id, index);
+        ::SendMessageA(real.Handle(), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+        break;
+      case ui::ControlKind::kComboBox:
+        real.ListSelect(id, index);
+        ::SendMessageA(real.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+        break;
+      case ui::ControlKind::kListView:
+        ClickRow(control, index);
+        break;
+      default:
+        break;
+    }
+    Pump();
+  }
+
+  void PickMenuItem(ui::Window& window, int menuId) override {
+    win32::Window& real = Real(window);
+    if (!real.IsMenuItemEnabled(menuId)) return;
+    ::SendMessageA(real.Handle(), WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+    Pump();
+  }
+
+  void PressAccelerator(ui::Window& window, int virtualKey, bool ctrl) override {
+    win32::Window& real = Real(window);
+    HWND target = ::GetFocus();
+    if (target == nullptr || ::GetAncestor(target, GA_ROOT) != real.Handle()) target = real.Handle();
+    // The accelerator table reads Ctrl from the key state, which a posted message does
+    // not change by itself.
+    BYTE saved[256]{};
+    ::GetKeyboardState(saved);
+    BYTE pressed[256];
+    std::copy(std::begin(saved), std::end(saved), std::begin(pressed));
+    if (ctrl) pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
+    ::SetKeyboardState(pressed);
+    ::PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, false));
+    Pump();
+    ::PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, true));
+    Pump();
+    ::SetKeyboardState(saved);
+  }
+
+  void ClickCloseBox(ui::Window& window) override {
+    ::SendMessageA(Real(window).Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+  }
+
+  void Wait(int milliseconds) override {
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+      Pump();
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    }
+    Pump();
+  }
+
+  void WhenModalRuns(std::function<void()> action) override {
+    modalAction_ = std::move(action);
+    ::SetTimer(modalHook_.Get(), kModalTimer, USER_TIMER_MINIMUM, nullptr);
+  }
+
+ private:
+  static bool IsButton(ui::ControlKind kind) {
+    return kind == ui::ControlKind::kPushButton || kind == ui::ControlKind::kImageButton ||
+           kind == ui::ControlKind::kCheckBox || kind == ui::ControlKind::kRadioButton;
+  }
+
+  static void Pump() { win32::PumpWaitingMessages(); }
+
+  // A real press and release on the row, so that the list view sends its own click.
+  static void ClickRow(HWND view, int row) {
+    RECT bounds{};
+    bounds.left = LVIR_LABEL;
+    if (!::SendMessageA(view, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds))) return;
+    const LPARAM at = PointData(bounds.left + 4, (bounds.top + bounds.bottom) / 2);
+    // The release is queued first: a list view may wait for it inside the press.
+    ::PostMessageA(view, WM_LBUTTONUP, 0, at);
+    ::SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  }
+
+  static LRESULT CALLBACK ModalHookProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                             DWORD_PTR self) {
+    if (message == WM_TIMER && wparam == kModalTimer) {
+      auto* env = reinterpret_cast<Win32Env*>(self);
+      ::KillTimer(hwnd, kModalTimer);
+      std::function<void()> action = std::move(env->modalAction_);
+      env->modalAction_ = nullptr;
+      if (action) action();
+      return 0;
+    }
+    return ::DefSubclassProc(hwnd, message, wparam, lparam);
+  }
+
+  win32::System system_;
+  win32::UniqueWindow modalHook_;
+  std::function<void()> modalAction_;
+};
+
+}  // namespace
+
+std::unique_ptr<Env> MakeEnv() { return std::make_unique<Win32Env>(); }
+
+}  // namespace contract
