@@ -25,7 +25,7 @@ cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
   cmake --build build/win -j2 || { echo "test.sh: Windows build failed" >&2; exit 1; }
 
 echo "== Win32 tests under Wine"
-timeout 1200 tools/wine-run build/win/win32_tests.exe 2>&1 | tr -d '\r' | tee "$log_dir/win32.log"
+timeout 1200 tools/wine-run --prefix build/win/wineprefix-tests --unmanaged build/win/win32_tests.exe 2>&1 | tr -d '\r' | tee "$log_dir/win32.log"
 win_rc=${PIPESTATUS[0]}
 [ "$win_rc" -eq 0 ] || status=1
 

@@ -9,9 +9,8 @@ add_library(platform_headless STATIC ${HEADLESS_SOURCES})
 target_include_directories(platform_headless PUBLIC src)
 editor_warnings(platform_headless)
 
-# Every test folder but the Win32 one; the contract suite runs here against the headless layer.
+# Every test folder; the contract suite runs here against the headless layer.
 file(GLOB_RECURSE NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
-list(FILTER NATIVE_TEST_SOURCES EXCLUDE REGEX "/tests/win32/")
 add_executable(editor_tests ${NATIVE_TEST_SOURCES})
 target_include_directories(editor_tests PRIVATE tests)
 target_link_libraries(editor_tests PRIVATE editor_core platform_headless GTest::gtest GTest::gmock GTest::gtest_main)

@@ -26,7 +26,7 @@ add_library(gtest_win STATIC ${GTEST_SRC}/src/gtest-all.cc)
 target_include_directories(gtest_win PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
 
 file(GLOB CONTRACT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/platform/*.cpp)
-file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/platform/win32/testing/*.cpp)
 add_executable(win32_tests ${CONTRACT_SOURCES} ${WIN32_TEST_SOURCES} ${RESOURCE_SCRIPTS})
 target_include_directories(win32_tests PRIVATE tests)
 target_link_libraries(win32_tests PRIVATE editor_core platform_win32 gtest_win)
