@@ -23,11 +23,11 @@ LineMetrics MetricsFor(int lineHeight, int charWidth) {
 }
 
 LineMetrics MeasureLineSpacing(ui::System& system, const ui::FontSpec& editorFont) {
-  ui::WindowSpec spec;
-  spec.caption = "Get Line spacing";
-  spec.rect = {0, 0, 800, 600};
-  spec.visible = false;
-  auto window = system.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Get Line spacing";
+  desc.rect = {0, 0, 800, 600};
+  desc.visible = false;
+  auto window = system.CreateTopLevel(desc);
   if (!window) return MetricsFor(0, 0);
 
   ui::ControlSpec editSpec;

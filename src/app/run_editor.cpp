@@ -13,10 +13,10 @@ constexpr int kEditorTextLimit = 1'048'576;
 }  // namespace
 
 int RunEditor(ui::System& system) {
-  ui::WindowSpec spec;
-  spec.caption = "Tallowmere editor";
-  spec.rect = kMainWindowRect;
-  auto main = system.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Tallowmere editor";
+  desc.rect = kMainWindowRect;
+  auto main = system.CreateTopLevel(desc);
   if (!main) return 1;
 
   ui::ControlSpec editSpec;

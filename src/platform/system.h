@@ -38,7 +38,7 @@ class System {
 
   // Creates a top-level window (kCreated reaches its handler when one is set).
   // Destroying the object closes the window.
-  virtual std::unique_ptr<Window> CreateTopLevel(const WindowSpec& spec) = 0;
+  virtual std::unique_ptr<Window> CreateTopLevel(const WindowSpec& desc) = 0;
 
   // Runs the message loop until this window has closed.
   virtual void RunMessageLoop(Window& main) = 0;
@@ -52,8 +52,8 @@ class System {
   virtual void ClearClipboard() = 0;
 
   // Common dialogs; nullopt when the user cancels.
-  virtual std::optional<std::filesystem::path> OpenFileDialog(Window& owner, const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::filesystem::path> SaveFileDialog(Window& owner, const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::filesystem::path> OpenFileDialog(Window& owner, const FileDialogSpec& desc) = 0;
+  virtual std::optional<std::filesystem::path> SaveFileDialog(Window& owner, const FileDialogSpec& desc) = 0;
   virtual std::optional<FontSpec> FontDialog(Window& owner, const FontSpec& current) = 0;
 
   // Starts a program or opens a document with the shell's "open"; does not wait.

@@ -110,7 +110,7 @@ class Window {
   virtual void StopTimer(int timerId) = 0;
 
   // Child controls.
-  virtual bool CreateControl(const ControlSpec& spec) = 0;
+  virtual bool CreateControl(const ControlSpec& desc) = 0;
   virtual bool HasControl(ControlId id) const = 0;
   virtual void ShowControl(ControlId id, bool visible) = 0;
   virtual bool IsControlVisible(ControlId id) const = 0;

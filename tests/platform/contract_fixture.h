@@ -17,10 +17,10 @@ class ContractTest : public ::testing::Test {
 
   void SetUp() override {
     env_ = MakeEnv();
-    ui::WindowSpec spec;
-    spec.caption = "Contract test";
-    spec.rect = {0, 0, 900, 600};
-    window_ = env_->System().CreateTopLevel(spec);
+    ui::WindowSpec desc;
+    desc.caption = "Contract test";
+    desc.rect = {0, 0, 900, 600};
+    window_ = env_->System().CreateTopLevel(desc);
     ASSERT_NE(window_, nullptr);
     window_->SetHandler([this](ui::Window& window, const ui::Event& event) {
       events_.push_back(event);
@@ -37,12 +37,12 @@ class ContractTest : public ::testing::Test {
 
   // A rich edit with the editor's usual set-up: no word wrap, a fixed-pitch font.
   ui::RichEdit& MakeRichEdit(std::uint32_t eventMask = 0) {
-    ui::ControlSpec spec;
-    spec.kind = ui::ControlKind::kRichEdit;
-    spec.id = kEdit;
-    spec.rect = {10, 10, 600, 400};
-    spec.font = ui::FontSpec{"Courier New", 12};
-    EXPECT_TRUE(window_->CreateControl(spec));
+    ui::ControlSpec desc;
+    desc.kind = ui::ControlKind::kRichEdit;
+    desc.id = kEdit;
+    desc.rect = {10, 10, 600, 400};
+    desc.font = ui::FontSpec{"Courier New", 12};
+    EXPECT_TRUE(window_->CreateControl(desc));
     ui::RichEdit* edit = window_->Edit(kEdit);
     EXPECT_NE(edit, nullptr);
     edit->SetTextLimit(1'048'576);
@@ -51,12 +51,12 @@ class ContractTest : public ::testing::Test {
   }
 
   void MakeControl(ui::ControlKind kind, ui::ControlId id, ui::Rect rect, std::string text = {}) {
-    ui::ControlSpec spec;
-    spec.kind = kind;
-    spec.id = id;
-    spec.rect = rect;
-    spec.text = std::move(text);
-    ASSERT_TRUE(window_->CreateControl(spec));
+    ui::ControlSpec desc;
+    desc.kind = kind;
+    desc.id = id;
+    desc.rect = rect;
+    desc.text = std::move(text);
+    ASSERT_TRUE(window_->CreateControl(desc));
   }
 
   // The notifications one control sent, in order.

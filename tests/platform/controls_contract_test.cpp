@@ -56,13 +56,13 @@ TEST_F(Controls, ListBoxPickNotifiesSelectionChanged) {
 class ListViews : public ContractTest {
  protected:
   void MakeView(bool multiSelect, bool checkBoxes) {
-    ui::ControlSpec spec;
-    spec.kind = ui::ControlKind::kListView;
-    spec.id = kView;
-    spec.rect = {10, 10, 400, 200};
-    spec.multiSelect = multiSelect;
-    spec.checkBoxes = checkBoxes;
-    ASSERT_TRUE(window_->CreateControl(spec));
+    ui::ControlSpec desc;
+    desc.kind = ui::ControlKind::kListView;
+    desc.id = kView;
+    desc.rect = {10, 10, 400, 200};
+    desc.multiSelect = multiSelect;
+    desc.checkBoxes = checkBoxes;
+    ASSERT_TRUE(window_->CreateControl(desc));
     window_->ViewAddColumn(kView, "Subroutine", 150);
     window_->ViewAddColumn(kView, "Begins", 50);
     window_->ViewAddColumn(kView, "Ends", 50);
@@ -190,12 +190,12 @@ TEST_F(Controls, ShowEnableMoveTextAndTooltip) {
 }
 
 TEST_F(Controls, ControlsCreatedHiddenStayHidden) {
-  ui::ControlSpec spec;
-  spec.kind = ui::ControlKind::kListView;
-  spec.id = kView;
-  spec.rect = {0, 0, 270, 58};
-  spec.visible = false;
-  ASSERT_TRUE(window_->CreateControl(spec));
+  ui::ControlSpec desc;
+  desc.kind = ui::ControlKind::kListView;
+  desc.id = kView;
+  desc.rect = {0, 0, 270, 58};
+  desc.visible = false;
+  ASSERT_TRUE(window_->CreateControl(desc));
   EXPECT_FALSE(window_->IsControlVisible(kView));
   EXPECT_TRUE(window_->HasControl(kView));
   EXPECT_FALSE(window_->HasControl(4242));

@@ -87,10 +87,10 @@ TEST_F(WindowEvents, CloseBoxAsksTheHandler) {
 }
 
 TEST_F(WindowEvents, ModalLoopReturnsWhenItsWindowCloses) {
-  ui::WindowSpec spec;
-  spec.caption = "Please confirm";
-  spec.rect = {100, 100, 300, 200};
-  auto dialog = env_->System().CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Please confirm";
+  desc.rect = {100, 100, 300, 200};
+  auto dialog = env_->System().CreateTopLevel(desc);
   ASSERT_NE(dialog, nullptr);
   std::vector<ui::MessageKind> seen;
   dialog->SetHandler([&](ui::Window& w, const ui::Event& e) {
@@ -116,10 +116,10 @@ TEST_F(WindowEvents, ModalLoopReturnsWhenItsWindowCloses) {
 }
 
 TEST_F(WindowEvents, ModalWindowButtonsWorkInsideTheLoop) {
-  ui::WindowSpec spec;
-  spec.caption = "Please confirm";
-  spec.rect = {100, 100, 300, 200};
-  auto dialog = env_->System().CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Please confirm";
+  desc.rect = {100, 100, 300, 200};
+  auto dialog = env_->System().CreateTopLevel(desc);
   int answer = 0;
   dialog->SetHandler([&](ui::Window& w, const ui::Event& e) {
     if (e.kind == ui::MessageKind::kControlNotify && e.notifyCode == ui::notify::kClick) {

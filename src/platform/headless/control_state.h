@@ -24,7 +24,7 @@ struct ScrollRange {
 };
 
 struct ControlState {
-  ui::ControlSpec spec;  // kind, id, style flags and the values it was created with
+  ui::ControlSpec desc;  // kind, id, style flags and the values it was created with
   ui::Rect rect;
   std::string text;
   int caret = 0;  // single-line edits: where typing goes

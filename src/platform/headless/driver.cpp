@@ -93,7 +93,7 @@ bool Driver::ListViewDoubleClick(ui::Window& w, ui::ControlId id, int row) {
 
 bool Driver::ClickTickBox(ui::Window& w, ui::ControlId id, int row) {
   Window& window = Headless(w);
-  if (!Usable(window, id) || !window.Find(id)->spec.checkBoxes || row < 0 || row >= window.ViewRowCount(id))
+  if (!Usable(window, id) || !window.Find(id)->desc.checkBoxes || row < 0 || row >= window.ViewRowCount(id))
     return false;
   window.ViewSetTicked(id, row, !window.ViewIsTicked(id, row));
   window.Notify(id, ui::notify::kListViewClick, row);

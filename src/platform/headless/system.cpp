@@ -12,8 +12,8 @@ void System::Sleep(int milliseconds) {
   if (milliseconds > 0) desktop_.nowMs += milliseconds;
 }
 
-std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& spec) {
-  return std::make_unique<Window>(desktop_, spec);
+std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& desc) {
+  return std::make_unique<Window>(desktop_, desc);
 }
 
 void System::RunMessageLoop(ui::Window& main) { RunLoopUntilClosed(dynamic_cast<Window&>(main), false); }
@@ -28,12 +28,12 @@ bool System::SetClipboardText(std::string_view text) {
   return true;
 }
 
-std::optional<std::filesystem::path> System::OpenFileDialog(ui::Window&, const ui::FileDialogSpec& spec) {
-  return desktop_.script.AnswerPathDialog(DialogKind::kOpen, spec);
+std::optional<std::filesystem::path> System::OpenFileDialog(ui::Window&, const ui::FileDialogSpec& desc) {
+  return desktop_.script.AnswerPathDialog(DialogKind::kOpen, desc);
 }
 
-std::optional<std::filesystem::path> System::SaveFileDialog(ui::Window&, const ui::FileDialogSpec& spec) {
-  return desktop_.script.AnswerPathDialog(DialogKind::kSave, spec);
+std::optional<std::filesystem::path> System::SaveFileDialog(ui::Window&, const ui::FileDialogSpec& desc) {
+  return desktop_.script.AnswerPathDialog(DialogKind::kSave, desc);
 }
 
 std::optional<ui::FontSpec> System::FontDialog(ui::Window&, const ui::FontSpec& current) {

@@ -22,7 +22,7 @@ class System final : public ui::System {
   // Time passes at once and no timer ticks, as a real Sleep blocks the thread.
   void Sleep(int milliseconds) override;
 
-  std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& spec) override;
+  std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& desc) override;
   void RunMessageLoop(ui::Window& main) override;
   // Delivers the timer ticks already due and the next action the Driver queued for a pump.
   void PumpMessages() override;
@@ -32,8 +32,8 @@ class System final : public ui::System {
   bool ClipboardHasText() const override { return desktop_.clipboard.has_value(); }
   void ClearClipboard() override { desktop_.clipboard.reset(); }
 
-  std::optional<std::filesystem::path> OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) override;
-  std::optional<std::filesystem::path> SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) override;
+  std::optional<std::filesystem::path> OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) override;
+  std::optional<std::filesystem::path> SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) override;
   std::optional<ui::FontSpec> FontDialog(ui::Window& owner, const ui::FontSpec& current) override;
 
   bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override;

@@ -23,9 +23,9 @@ void UserScript::QueuePathAnswer(DialogKind kind, std::optional<std::filesystem:
 
 void UserScript::QueueFontAnswer(std::optional<ui::FontSpec> answer) { fontAnswers_.push_back(std::move(answer)); }
 
-std::optional<std::filesystem::path> UserScript::AnswerPathDialog(DialogKind kind, const ui::FileDialogSpec& spec) {
+std::optional<std::filesystem::path> UserScript::AnswerPathDialog(DialogKind kind, const ui::FileDialogSpec& desc) {
   auto& answers = kind == DialogKind::kSave ? saveAnswers_ : openAnswers_;
-  DialogShown shown{kind, spec.title, spec.initialFolder, spec.initialName, std::nullopt, !answers.empty()};
+  DialogShown shown{kind, desc.title, desc.initialFolder, desc.initialName, std::nullopt, !answers.empty()};
   dialogs_.push_back(shown);
   if (answers.empty()) return std::nullopt;
   auto answer = std::move(answers.front());

@@ -43,7 +43,7 @@ class UserScript {
 
   void QueuePathAnswer(DialogKind kind, std::optional<std::filesystem::path> answer);
   void QueueFontAnswer(std::optional<ui::FontSpec> answer);
-  std::optional<std::filesystem::path> AnswerPathDialog(DialogKind kind, const ui::FileDialogSpec& spec);
+  std::optional<std::filesystem::path> AnswerPathDialog(DialogKind kind, const ui::FileDialogSpec& desc);
   std::optional<ui::FontSpec> AnswerFontDialog(const ui::FontSpec& current);
 
   void QueuePumpAction(std::function<void()> action) { pumpActions_.push_back(std::move(action)); }

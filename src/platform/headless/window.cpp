@@ -7,13 +7,13 @@
 
 namespace headless {
 
-Window::Window(Desktop& desktop, const ui::WindowSpec& spec)
+Window::Window(Desktop& desktop, const ui::WindowSpec& desc)
     : desktop_(desktop),
-      caption_(spec.caption),
-      rect_(spec.rect),
-      background_(spec.background),
-      iconId_(spec.iconId),
-      visible_(spec.visible) {
+      caption_(desc.caption),
+      rect_(desc.rect),
+      background_(desc.background),
+      iconId_(desc.iconId),
+      visible_(desc.visible) {
   desktop_.windows.push_back(this);
 }
 

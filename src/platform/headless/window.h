@@ -39,7 +39,7 @@ class Window final : public ui::Window, private RichEditHost {
   // Windows shorter than this get the minimum interval, as SetTimer gives them.
   static constexpr int kMinimumTimerMs = 10;
 
-  Window(Desktop& desktop, const ui::WindowSpec& spec);
+  Window(Desktop& desktop, const ui::WindowSpec& desc);
   ~Window() override;
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -69,7 +69,7 @@ class Window final : public ui::Window, private RichEditHost {
   void StartTimer(int timerId, int intervalMs) override;
   void StopTimer(int timerId) override { timers_.erase(timerId); }
 
-  bool CreateControl(const ui::ControlSpec& spec) override;
+  bool CreateControl(const ui::ControlSpec& desc) override;
   bool HasControl(ui::ControlId id) const override { return Find(id) != nullptr; }
   void ShowControl(ui::ControlId id, bool visible) override;
   bool IsControlVisible(ui::ControlId id) const override;

@@ -18,31 +18,31 @@ const ControlState* Window::Find(ui::ControlId id) const {
 std::optional<ui::ControlKind> Window::KindOf(ui::ControlId id) const {
   const ControlState* control = Find(id);
   if (control == nullptr) return std::nullopt;
-  return control->spec.kind;
+  return control->desc.kind;
 }
 
 std::vector<ui::ControlId> Window::ControlsOfKind(ui::ControlKind kind) const {
   std::vector<ui::ControlId> ids;
   for (const auto& [id, control] : controls_)
-    if (control.spec.kind == kind) ids.push_back(id);
+    if (control.desc.kind == kind) ids.push_back(id);
   return ids;
 }
 
-bool Window::CreateControl(const ui::ControlSpec& spec) {
-  if (!open_ || controls_.contains(spec.id)) return false;
+bool Window::CreateControl(const ui::ControlSpec& desc) {
+  if (!open_ || controls_.contains(desc.id)) return false;
   ControlState control;
-  control.spec = spec;
-  control.rect = spec.rect;
-  control.visible = spec.visible;
-  control.font = spec.font;
-  control.imageId = spec.bitmapId;
-  if (spec.kind == ui::ControlKind::kRichEdit) {
-    control.edit = std::make_unique<RichEdit>(spec.id, spec.rect, static_cast<RichEditHost&>(*this), spec.text);
-    if (spec.font) control.edit->SetFont(*spec.font);
-  } else if (spec.kind != ui::ControlKind::kComboBox) {
-    control.text = spec.text;
+  control.desc = desc;
+  control.rect = desc.rect;
+  control.visible = desc.visible;
+  control.font = desc.font;
+  control.imageId = desc.bitmapId;
+  if (desc.kind == ui::ControlKind::kRichEdit) {
+    control.edit = std::make_unique<RichEdit>(desc.id, desc.rect, static_cast<RichEditHost&>(*this), desc.text);
+    if (desc.font) control.edit->SetFont(*desc.font);
+  } else if (desc.kind != ui::ControlKind::kComboBox) {
+    control.text = desc.text;
   }
-  controls_.emplace(spec.id, std::move(control));
+  controls_.emplace(desc.id, std::move(control));
   return true;
 }
 
@@ -76,7 +76,7 @@ bool Window::IsControlEnabled(ui::ControlId id) const {
 void Window::SetText(ui::ControlId id, std::string_view text) {
   ControlState* control = Find(id);
   if (control == nullptr) return;
-  switch (control->spec.kind) {
+  switch (control->desc.kind) {
     case ui::ControlKind::kRichEdit: control->edit->SetText(text); break;
     case ui::ControlKind::kComboBox: break;
     case ui::ControlKind::kEdit:
@@ -90,7 +90,7 @@ void Window::SetText(ui::ControlId id, std::string_view text) {
 std::string Window::GetText(ui::ControlId id) const {
   const ControlState* control = Find(id);
   if (control == nullptr) return {};
-  switch (control->spec.kind) {
+  switch (control->desc.kind) {
     case ui::ControlKind::kRichEdit: return control->edit->Text();
     case ui::ControlKind::kComboBox: return ListText(id, control->selected);
     default: return control->text;
@@ -107,7 +107,7 @@ void Window::SetEditTextSilently(ui::ControlId id, std::string text, int caret) 
 void Window::SetChecked(ui::ControlId id, bool checked) {
   ControlState* control = Find(id);
   if (control == nullptr) return;
-  if (control->spec.kind == ui::ControlKind::kCheckBox || control->spec.kind == ui::ControlKind::kRadioButton)
+  if (control->desc.kind == ui::ControlKind::kCheckBox || control->desc.kind == ui::ControlKind::kRadioButton)
     control->checked = checked;
 }
 

@@ -12,13 +12,13 @@ void Window::SendInput(ui::ControlId id, ui::InputMessage message) {
   if (control == nullptr || !control->enabled) return;
   if (control->edit) {
     control->edit->Input(message);
-  } else if (control->spec.kind == ui::ControlKind::kEdit) {
+  } else if (control->desc.kind == ui::ControlKind::kEdit) {
     EditBoxInput(*control, message);
   }
 }
 
 void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
-  const ui::ControlId id = box.spec.id;
+  const ui::ControlId id = box.desc.id;
   const int length = static_cast<int>(box.text.size());
   box.caret = std::clamp(box.caret, 0, length);
   const auto at = static_cast<std::size_t>(box.caret);
@@ -30,7 +30,7 @@ void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
       case ui::key::kHome: box.caret = 0; break;
       case ui::key::kEnd: box.caret = length; break;
       case ui::key::kDelete:
-        if (box.spec.readOnly || box.caret == length) break;
+        if (box.desc.readOnly || box.caret == length) break;
         box.text.erase(at, 1);
         Notify(id, ui::notify::kTextChanged);
         break;
@@ -38,7 +38,7 @@ void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
     }
     return;
   }
-  if (message.message != ui::message::kChar || box.spec.readOnly) return;
+  if (message.message != ui::message::kChar || box.desc.readOnly) return;
   const auto c = static_cast<unsigned>(message.wparam);
   if (c == ui::key::kBackspace) {
     if (box.caret == 0) return;

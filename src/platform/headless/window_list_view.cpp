@@ -8,11 +8,11 @@ namespace headless {
 namespace {
 
 ControlState* AsView(ControlState* control) {
-  return control != nullptr && control->spec.kind == ui::ControlKind::kListView ? control : nullptr;
+  return control != nullptr && control->desc.kind == ui::ControlKind::kListView ? control : nullptr;
 }
 
 const ControlState* AsView(const ControlState* control) {
-  return control != nullptr && control->spec.kind == ui::ControlKind::kListView ? control : nullptr;
+  return control != nullptr && control->desc.kind == ui::ControlKind::kListView ? control : nullptr;
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ void Window::ViewSelect(ui::ControlId id, int row, bool selected) {
   ViewRow* r = RowOf(id, row);
   if (r == nullptr) return;
   ControlState* view = Find(id);
-  if (selected && !view->spec.multiSelect)
+  if (selected && !view->desc.multiSelect)
     for (ViewRow& other : view->rows) other.selected = false;
   r->selected = selected;
 }

@@ -9,7 +9,7 @@ namespace {
 
 bool IsList(const ControlState* control) {
   return control != nullptr &&
-         (control->spec.kind == ui::ControlKind::kListBox || control->spec.kind == ui::ControlKind::kComboBox);
+         (control->desc.kind == ui::ControlKind::kListBox || control->desc.kind == ui::ControlKind::kComboBox);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ int Window::ListSelected(ui::ControlId id) const {
 
 void Window::DropDown(ui::ControlId id, bool open) {
   ControlState* control = Find(id);
-  if (control != nullptr && control->spec.kind == ui::ControlKind::kComboBox) control->droppedDown = open;
+  if (control != nullptr && control->desc.kind == ui::ControlKind::kComboBox) control->droppedDown = open;
 }
 
 }  // namespace headless

@@ -15,9 +15,9 @@ namespace {
 constexpr std::size_t kPathBufferSize = 32768;
 
 // "description\0patterns\0...\0\0", the form the dialogs take their filters in.
-std::string FilterString(const ui::FileDialogSpec& spec) {
+std::string FilterString(const ui::FileDialogSpec& desc) {
   std::string filter;
-  for (const auto& [description, patterns] : spec.filters) {
+  for (const auto& [description, patterns] : desc.filters) {
     filter += description;
     filter.push_back('\0');
     filter += patterns;
@@ -29,21 +29,21 @@ std::string FilterString(const ui::FileDialogSpec& spec) {
 
 using DialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
-std::optional<std::filesystem::path> AskPath(HWND owner, const ui::FileDialogSpec& spec, DWORD flags,
+std::optional<std::filesystem::path> AskPath(HWND owner, const ui::FileDialogSpec& desc, DWORD flags,
                                              DialogFunction show) {
-  const std::string filter = FilterString(spec);
-  const std::string folder = AnsiFromPath(spec.initialFolder);
+  const std::string filter = FilterString(desc);
+  const std::string folder = AnsiFromPath(desc.initialFolder);
   std::string file(kPathBufferSize, '\0');
-  spec.initialName.copy(file.data(), kPathBufferSize - 1);
+  desc.initialName.copy(file.data(), kPathBufferSize - 1);
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = spec.filters.empty() ? nullptr : filter.c_str();
+  dialog.lpstrFilter = desc.filters.empty() ? nullptr : filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(kPathBufferSize);
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = spec.title.empty() ? nullptr : spec.title.c_str();
+  dialog.lpstrTitle = desc.title.empty() ? nullptr : desc.title.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | flags;
   if (!show(&dialog)) return std::nullopt;
   file.resize(file.find('\0'));
@@ -52,12 +52,12 @@ std::optional<std::filesystem::path> AskPath(HWND owner, const ui::FileDialogSpe
 
 }  // namespace
 
-std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialogSpec& spec) {
-  return AskPath(owner, spec, OFN_FILEMUSTEXIST, &::GetOpenFileNameA);
+std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialogSpec& desc) {
+  return AskPath(owner, desc, OFN_FILEMUSTEXIST, &::GetOpenFileNameA);
 }
 
-std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& spec) {
-  return AskPath(owner, spec, 0, &::GetSaveFileNameA);
+std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& desc) {
+  return AskPath(owner, desc, 0, &::GetSaveFileNameA);
 }
 
 std::optional<ui::FontSpec> AskFont(HWND owner, const ui::FontSpec& current) {

@@ -10,8 +10,8 @@
 
 namespace win32 {
 
-std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialogSpec& spec);
-std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& spec);
+std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialogSpec& desc);
+std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& desc);
 std::optional<ui::FontSpec> AskFont(HWND owner, const ui::FontSpec& current);
 
 }  // namespace win32

@@ -13,10 +13,10 @@ struct ControlStyle {
   DWORD exStyle = 0;
 };
 
-ControlStyle StyleFor(const ui::ControlSpec& spec);
+ControlStyle StyleFor(const ui::ControlSpec& desc);
 
 // Combo boxes take the height of their open list at creation; a closed one shows
 // only its edit field.
-int CreationHeight(const ui::ControlSpec& spec);
+int CreationHeight(const ui::ControlSpec& desc);
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// GDI fonts made from font specs, one per distinct spec, alive as long as the cache.
+// GDI fonts made from font specs, one per distinct desc, alive as long as the cache.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +14,8 @@ namespace win32 {
 
 class FontCache {
  public:
-  // The font for this spec, made on first use; nullptr when GDI refuses it.
-  HFONT Get(const ui::FontSpec& spec);
+  // The font for this desc, made on first use; nullptr when GDI refuses it.
+  HFONT Get(const ui::FontSpec& desc);
 
  private:
   using Key = std::tuple<std::string, int, bool, bool>;

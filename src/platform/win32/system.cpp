@@ -64,9 +64,9 @@ std::int64_t System::NowMs() const { return static_cast<std::int64_t>(::GetTickC
 
 void System::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
 
-std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& spec) {
+std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& desc) {
   if (windowClass_ == 0) return nullptr;
-  auto window = std::make_unique<Window>(WindowClass{module_, kWindowClassName}, spec);
+  auto window = std::make_unique<Window>(WindowClass{module_, kWindowClassName}, desc);
   if (!window->IsOpen()) return nullptr;
   return window;
 }
@@ -83,12 +83,12 @@ bool System::ClipboardHasText() const { return ClipboardHoldsText(); }
 
 void System::ClearClipboard() { EmptyTheClipboard(clipboardOwner_.Get()); }
 
-std::optional<std::filesystem::path> System::OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) {
-  return AskOpenPath(OwnerOf(owner), spec);
+std::optional<std::filesystem::path> System::OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) {
+  return AskOpenPath(OwnerOf(owner), desc);
 }
 
-std::optional<std::filesystem::path> System::SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& spec) {
-  return AskSavePath(OwnerOf(owner), spec);
+std::optional<std::filesystem::path> System::SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) {
+  return AskSavePath(OwnerOf(owner), desc);
 }
 
 std::optional<ui::FontSpec> System::FontDialog(ui::Window& owner, const ui::FontSpec& current) {

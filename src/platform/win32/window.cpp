@@ -26,16 +26,16 @@ RECT WinRect(ui::Rect r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
 }  // namespace
 
-Window::Window(const WindowClass& windowClass, const ui::WindowSpec& spec)
+Window::Window(const WindowClass& windowClass, const ui::WindowSpec& desc)
     : module_(windowClass.module),
-      backgroundColour_(spec.background),
-      background_(::CreateSolidBrush(spec.background)) {
-  hwnd_ = ::CreateWindowExA(0, windowClass.name, spec.caption.c_str(), kTopLevelStyle, spec.rect.x, spec.rect.y,
-                            spec.rect.width, spec.rect.height, nullptr, nullptr, module_, this);
+      backgroundColour_(desc.background),
+      background_(::CreateSolidBrush(desc.background)) {
+  hwnd_ = ::CreateWindowExA(0, windowClass.name, desc.caption.c_str(), kTopLevelStyle, desc.rect.x, desc.rect.y,
+                            desc.rect.width, desc.rect.height, nullptr, nullptr, module_, this);
   if (hwnd_ == nullptr) return;
-  if (!spec.closeBox) ::EnableMenuItem(::GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-  if (spec.iconId != 0) SetIcon(spec.iconId);
-  if (spec.visible) ::ShowWindow(hwnd_, SW_SHOW);
+  if (!desc.closeBox) ::EnableMenuItem(::GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  if (desc.iconId != 0) SetIcon(desc.iconId);
+  if (desc.visible) ::ShowWindow(hwnd_, SW_SHOW);
 }
 
 Window::~Window() {

@@ -24,7 +24,7 @@ struct WindowClass {
 
 class Window final : public ui::Window {
  public:
-  Window(const WindowClass& windowClass, const ui::WindowSpec& spec);
+  Window(const WindowClass& windowClass, const ui::WindowSpec& desc);
   ~Window() override;
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -64,7 +64,7 @@ class Window final : public ui::Window {
   void StartTimer(int timerId, int intervalMs) override;
   void StopTimer(int timerId) override;
 
-  bool CreateControl(const ui::ControlSpec& spec) override;
+  bool CreateControl(const ui::ControlSpec& desc) override;
   bool HasControl(ui::ControlId id) const override;
   void ShowControl(ui::ControlId id, bool visible) override;
   bool IsControlVisible(ui::ControlId id) const override;

@@ -64,38 +64,38 @@ ui::ControlKind Window::KindOf(ui::ControlId id) const {
   return control != nullptr ? control->kind : ui::ControlKind::kStatic;
 }
 
-bool Window::CreateControl(const ui::ControlSpec& spec) {
-  if (hwnd_ == nullptr || HasControl(spec.id)) return false;
-  const ControlStyle style = StyleFor(spec);
-  HWND hwnd = ::CreateWindowExA(style.exStyle, style.className, spec.text.c_str(),
-                                WS_CHILD | (spec.visible ? WS_VISIBLE : 0) | style.style, spec.rect.x, spec.rect.y,
-                                spec.rect.width, CreationHeight(spec), hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), module_, nullptr);
+bool Window::CreateControl(const ui::ControlSpec& desc) {
+  if (hwnd_ == nullptr || HasControl(desc.id)) return false;
+  const ControlStyle style = StyleFor(desc);
+  HWND hwnd = ::CreateWindowExA(style.exStyle, style.className, desc.text.c_str(),
+                                WS_CHILD | (desc.visible ? WS_VISIBLE : 0) | style.style, desc.rect.x, desc.rect.y,
+                                desc.rect.width, CreationHeight(desc), hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(desc.id)), module_, nullptr);
   if (hwnd == nullptr) return false;
-  Control& control = controls_[spec.id];
-  control.kind = spec.kind;
+  Control& control = controls_[desc.id];
+  control.kind = desc.kind;
   control.hwnd = hwnd;
-  switch (spec.kind) {
+  switch (desc.kind) {
     case ui::ControlKind::kRichEdit:
-      control.edit = std::make_unique<RichEdit>(hwnd, spec.id);
+      control.edit = std::make_unique<RichEdit>(hwnd, desc.id);
       break;
     case ui::ControlKind::kEdit:
-      WatchForEnter(hwnd, *this, spec.id);
+      WatchForEnter(hwnd, *this, desc.id);
       break;
     case ui::ControlKind::kListView: {
-      DWORD extended = LVS_EX_FULLROWSELECT | (spec.checkBoxes ? LVS_EX_CHECKBOXES : 0);
+      DWORD extended = LVS_EX_FULLROWSELECT | (desc.checkBoxes ? LVS_EX_CHECKBOXES : 0);
       ::SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
       break;
     }
     case ui::ControlKind::kImageButton:
-      ApplyImage(control, spec.bitmapId);
+      ApplyImage(control, desc.bitmapId);
       break;
     default:
       break;
   }
-  if (spec.font) {
-    SetFont(spec.id, *spec.font);
-  } else if (spec.kind != ui::ControlKind::kRichEdit) {
+  if (desc.font) {
+    SetFont(desc.id, *desc.font);
+  } else if (desc.kind != ui::ControlKind::kRichEdit) {
     ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   }
   return true;

@@ -151,9 +151,9 @@ TEST_F(DriverActions, AScrollActionReportsCodeAndPositionAndLeavesTheThumb) {
 }
 
 TEST_F(DriverActions, TheCloseBoxClosesAWindowWithoutAHandler) {
-  ui::WindowSpec spec;
-  spec.caption = "Bare";
-  auto bare = system_.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Bare";
+  auto bare = system_.CreateTopLevel(desc);
   driver_.ClickCloseBox(*bare);
   EXPECT_FALSE(bare->IsOpen());
 }

@@ -23,10 +23,10 @@ class HeadlessTest : public ::testing::Test {
 
   // A window whose handler records into the given list and closes on request.
   std::unique_ptr<ui::Window> MakeWindow(const std::string& caption, std::vector<ui::Event>* events) {
-    ui::WindowSpec spec;
-    spec.caption = caption;
-    spec.rect = {0, 0, 800, 600};
-    auto window = system_.CreateTopLevel(spec);
+    ui::WindowSpec desc;
+    desc.caption = caption;
+    desc.rect = {0, 0, 800, 600};
+    auto window = system_.CreateTopLevel(desc);
     window->SetHandler([events](ui::Window& w, const ui::Event& e) {
       events->push_back(e);
       if (e.kind == ui::MessageKind::kCloseRequested) w.Close();
@@ -36,22 +36,22 @@ class HeadlessTest : public ::testing::Test {
   }
 
   void MakeControl(ui::ControlKind kind, ui::ControlId id, std::string text = {}) {
-    ui::ControlSpec spec;
-    spec.kind = kind;
-    spec.id = id;
-    spec.rect = {10, 10, 100, 20};
-    spec.text = std::move(text);
-    spec.checkBoxes = kind == ui::ControlKind::kListView;
-    ASSERT_TRUE(window_->CreateControl(spec));
+    ui::ControlSpec desc;
+    desc.kind = kind;
+    desc.id = id;
+    desc.rect = {10, 10, 100, 20};
+    desc.text = std::move(text);
+    desc.checkBoxes = kind == ui::ControlKind::kListView;
+    ASSERT_TRUE(window_->CreateControl(desc));
   }
 
   // A rich edit showing 10 rows of 16 pixels.
   RichEdit& MakeRichEdit(std::uint32_t eventMask = 0) {
-    ui::ControlSpec spec;
-    spec.kind = ui::ControlKind::kRichEdit;
-    spec.id = kEdit;
-    spec.rect = {0, 0, 400, 160};
-    EXPECT_TRUE(window_->CreateControl(spec));
+    ui::ControlSpec desc;
+    desc.kind = ui::ControlKind::kRichEdit;
+    desc.id = kEdit;
+    desc.rect = {0, 0, 400, 160};
+    EXPECT_TRUE(window_->CreateControl(desc));
     RichEdit& edit = driver_.EditOf(*window_, kEdit);
     edit.SetEventMask(eventMask);
     window_->Focus(kEdit);

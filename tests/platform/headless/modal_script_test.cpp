@@ -11,9 +11,9 @@ constexpr ui::ControlId kYes = 1;
 // A question window that answers with the id of the button clicked; it ignores the
 // close box when stubborn.
 std::unique_ptr<ui::Window> MakeQuestion(ui::System& system, int& answer, bool stubborn = false) {
-  ui::WindowSpec spec;
-  spec.caption = "Please confirm";
-  auto question = system.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Please confirm";
+  auto question = system.CreateTopLevel(desc);
   ui::ControlSpec yes;
   yes.kind = ui::ControlKind::kPushButton;
   yes.id = kYes;
@@ -53,9 +53,9 @@ TEST_F(ModalScripts, AWindowThatIgnoresTheCloseBoxIsClosedAndReported) {
 }
 
 TEST_F(ModalScripts, ANoticeThatClosesOnItsOwnTimerTakesOnlyItsVirtualTime) {
-  ui::WindowSpec spec;
-  spec.caption = "Saved";
-  auto notice = system_.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Saved";
+  auto notice = system_.CreateTopLevel(desc);
   notice->SetHandler([](ui::Window& w, const ui::Event& e) {
     if (e.kind == ui::MessageKind::kCreated) w.StartTimer(7, 1500);
     if (e.kind == ui::MessageKind::kTimer) w.Close();
@@ -71,9 +71,9 @@ TEST_F(ModalScripts, ANoticeThatClosesOnItsOwnTimerTakesOnlyItsVirtualTime) {
 
 TEST_F(ModalScripts, NestedModalLoopsRunTheirOwnScripts) {
   int inner = 0;
-  ui::WindowSpec spec;
-  spec.caption = "Settings";
-  auto settings = system_.CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Settings";
+  auto settings = system_.CreateTopLevel(desc);
   settings->SetHandler([&](ui::Window& w, const ui::Event& e) {
     if (e.kind == ui::MessageKind::kMenuPick) MakeQuestion(system_, inner)->RunModal();
     if (e.kind == ui::MessageKind::kCloseRequested) w.Close();

@@ -9,10 +9,10 @@ namespace {
 using SystemDialogs = HeadlessTest;
 
 ui::FileDialogSpec LoadFile() {
-  ui::FileDialogSpec spec;
-  spec.title = "Load File";
-  spec.filters = {{"IWBasic files", "*.iwb;*.eba;*.inc"}};
-  return spec;
+  ui::FileDialogSpec desc;
+  desc.title = "Load File";
+  desc.filters = {{"IWBasic files", "*.iwb;*.eba;*.inc"}};
+  return desc;
 }
 
 TEST_F(SystemDialogs, QueuedAnswersAreUsedInOrderAndACancelIsAnAnswer) {

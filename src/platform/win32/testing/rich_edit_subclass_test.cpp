@@ -13,10 +13,10 @@ namespace {
 class RichEditSubclass : public ::testing::Test {
  protected:
   void SetUp() override {
-    ui::WindowSpec spec;
-    spec.caption = "Subclass test";
-    spec.rect = {0, 0, 400, 300};
-    window_ = system_.CreateTopLevel(spec);
+    ui::WindowSpec desc;
+    desc.caption = "Subclass test";
+    desc.rect = {0, 0, 400, 300};
+    window_ = system_.CreateTopLevel(desc);
     ASSERT_NE(window_, nullptr);
   }
 
@@ -54,11 +54,11 @@ TEST_F(RichEditSubclass, SurvivesItsControlBeingDestroyedFirst) {
 }
 
 TEST_F(RichEditSubclass, FilterSeesMouseButtonsWithTheirPosition) {
-  ui::ControlSpec spec;
-  spec.kind = ui::ControlKind::kRichEdit;
-  spec.id = 904;
-  spec.rect = {0, 0, 300, 200};
-  ASSERT_TRUE(window_->CreateControl(spec));
+  ui::ControlSpec desc;
+  desc.kind = ui::ControlKind::kRichEdit;
+  desc.id = 904;
+  desc.rect = {0, 0, 300, 200};
+  ASSERT_TRUE(window_->CreateControl(desc));
   ui::RichEdit* edit = window_->Edit(904);
   std::vector<std::pair<int, std::intptr_t>> seen;
   edit->SetMessageFilter([&](ui::RichEdit&, ui::InputMessage& m) {
