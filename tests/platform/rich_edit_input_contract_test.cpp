@@ -83,5 +83,26 @@ TEST_F(RichEditInput, ChangeNotificationsFollowTheEventMask) {
   for (int code : codes) EXPECT_EQ(code, ui::notify::kTextChanged);
 }
 
+// The control breaks the line on the key going down, not on its character: a filter
+// that wants to stop Enter must consume the key-down.
+TEST_F(RichEditInput, EnterActsOnKeyDown) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetText("ab");
+  edit.SetSelection(1, 1);
+  edit.SetMessageFilter([](ui::RichEdit&, ui::InputMessage& m) {
+    return m.message == ui::message::kKeyDown && m.wparam == ui::key::kEnter;
+  });
+  window_->Focus(kEdit);
+  env_->PressKey(*window_, kEdit, ui::key::kEnter);
+  EXPECT_EQ(edit.Text(), "ab");
+}
+
+TEST_F(RichEditInput, SettingTheWholeTextNotifiesOnce) {
+  ui::RichEdit& edit = MakeRichEdit(ui::event_mask::kChange);
+  events_.clear();
+  edit.SetText("SUB Main\r\nENDSUB");
+  EXPECT_EQ(NotifyCodesOf(kEdit), std::vector<int>{ui::notify::kTextChanged});
+}
+
 }  // namespace
 }  // namespace contract

@@ -61,6 +61,13 @@ TEST_F(WindowEvents, AcceleratorArrivesAsAMenuPick) {
   EXPECT_EQ(picks[0].menuId, kSelectAll);
 }
 
+TEST_F(WindowEvents, AcceleratorOfAGreyedItemPicksNothing) {
+  window_->SetMenuBar(FileMenu());
+  window_->SetAccelerators({{'O', true, false, false, kOpenFile}});
+  env_->PressAccelerator(*window_, 'O', true);
+  EXPECT_TRUE(EventsOfKind(ui::MessageKind::kMenuPick).empty());
+}
+
 TEST_F(WindowEvents, TimerTicksUntilStopped) {
   window_->StartTimer(880, 10);
   env_->Wait(200);
