@@ -1,6 +1,8 @@
 // A window with a recording handler, made fresh for each contract test.
 #pragma once
 
+#include "platform/event_log.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,20 +61,8 @@ class ContractTest : public ::testing::Test {
     ASSERT_TRUE(window_->CreateControl(desc));
   }
 
-  // The notifications one control sent, in order.
-  std::vector<int> NotifyCodesOf(ui::ControlId id) const {
-    std::vector<int> codes;
-    for (const ui::Event& e : events_)
-      if (e.kind == ui::MessageKind::kControlNotify && e.controlId == id) codes.push_back(e.notifyCode);
-    return codes;
-  }
-
-  std::vector<ui::Event> EventsOfKind(ui::MessageKind kind) const {
-    std::vector<ui::Event> found;
-    for (const ui::Event& e : events_)
-      if (e.kind == kind) found.push_back(e);
-    return found;
-  }
+  std::vector<int> NotifyCodesOf(ui::ControlId id) const { return contract::NotifyCodesOf(events_, id); }
+  std::vector<ui::Event> EventsOfKind(ui::MessageKind kind) const { return contract::EventsOfKind(events_, kind); }
 
   std::unique_ptr<Env> env_;
   std::unique_ptr<ui::Window> window_;

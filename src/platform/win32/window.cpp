@@ -1,6 +1,7 @@
 // The top-level window itself: creation, caption, placement, menus, timers, painting
 // and the modal loop. Controls and message handling live in their own files.
 #include "platform/win32/window.h"
+#include "platform/win32/window_text.h"
 
 #include "platform/win32/accelerator_table.h"
 #include "platform/win32/message_loop.h"
@@ -10,15 +11,6 @@ namespace win32 {
 namespace {
 
 constexpr DWORD kTopLevelStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-std::string TextOf(HWND window) {
-  const int length = ::GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
-}
 
 ui::Rect RectOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 

@@ -6,19 +6,11 @@
 #include "platform/win32/control_styles.h"
 #include "platform/win32/edit_enter_subclass.h"
 #include "platform/win32/window.h"
+#include "platform/win32/window_text.h"
 
 namespace win32 {
 
 namespace {
-
-std::string TextOf(HWND window) {
-  const int length = ::GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
-}
 
 bool IsButtonKind(ui::ControlKind kind) {
   return kind == ui::ControlKind::kCheckBox || kind == ui::ControlKind::kRadioButton;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/event_log.h"
 #include "platform/headless/driver.h"
 #include "platform/headless/system.h"
 #include "platform/headless/window.h"
@@ -66,19 +67,8 @@ class HeadlessTest : public ::testing::Test {
     return text;
   }
 
-  std::vector<int> NotifyCodesOf(ui::ControlId id) const {
-    std::vector<int> codes;
-    for (const ui::Event& e : events_)
-      if (e.kind == ui::MessageKind::kControlNotify && e.controlId == id) codes.push_back(e.notifyCode);
-    return codes;
-  }
-
-  std::vector<ui::Event> EventsOfKind(ui::MessageKind kind) const {
-    std::vector<ui::Event> found;
-    for (const ui::Event& e : events_)
-      if (e.kind == kind) found.push_back(e);
-    return found;
-  }
+  std::vector<int> NotifyCodesOf(ui::ControlId id) const { return contract::NotifyCodesOf(events_, id); }
+  std::vector<ui::Event> EventsOfKind(ui::MessageKind kind) const { return contract::EventsOfKind(events_, kind); }
 
   System system_;
   Driver driver_;

@@ -1,0 +1,19 @@
+// Reading a window's text through the ANSI call, so that every byte comes back as it went in.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace win32 {
+
+inline std::string TextOf(HWND window) {
+  const int length = ::GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+}  // namespace win32
