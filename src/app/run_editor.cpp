@@ -1,5 +1,6 @@
 #include "app/run_editor.h"
 
+#include "app/bitmap_ids.h"
 #include "app/control_ids.h"
 
 namespace editor {
@@ -16,6 +17,7 @@ int RunEditor(ui::System& system) {
   ui::WindowSpec desc;
   desc.caption = "Tallowmere editor";
   desc.rect = kMainWindowRect;
+  desc.iconId = kIconApplication;
   auto main = system.CreateTopLevel(desc);
   if (!main) return 1;
 

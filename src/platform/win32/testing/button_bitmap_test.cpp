@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/win32/button_bitmap.h"
 
@@ -46,6 +47,18 @@ TEST(ButtonBitmap, OnlyTheExactKeyColourTakesTheSurfaceColour) {
 
 TEST(ButtonBitmap, AMissingResourceGivesNoBitmap) {
   EXPECT_FALSE(win32::LoadKeyedBitmap(::GetModuleHandleA(nullptr), 4242, RGB(0, 0, 0)));
+}
+
+// The editor's own "new file" image, compiled into this executable as resource 501.
+TEST(ButtonBitmap, AResourceImageLoadsWithItsBackgroundShowingTheSurface) {
+  const COLORREF face = RGB(200, 210, 220);
+  win32::UniqueBitmap image = win32::LoadKeyedBitmap(::GetModuleHandleA(nullptr), 501, face);
+  ASSERT_TRUE(image);
+  DIBSECTION section{};
+  ASSERT_NE(::GetObjectA(image.Get(), sizeof(section), &section), 0);
+  EXPECT_EQ(section.dsBm.bmWidth, 24);
+  EXPECT_EQ(std::abs(section.dsBm.bmHeight), 24);
+  EXPECT_EQ(PixelAt(image.Get(), 0), face);  // a corner is background
 }
 
 }  // namespace
