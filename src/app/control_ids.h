@@ -5,8 +5,103 @@
 
 namespace editor {
 
-constexpr ui::ControlId kEditor = 904;
-constexpr ui::ControlId kLineScrollBar = 902;
+using ui::ControlId;
+
+// The document and its view.
+constexpr ControlId kEditor = 904;
+constexpr ControlId kLineScrollBar = 902;
+constexpr ControlId kFirstGutterLabel = 1001;  // gutter row i is 1000 + i
+constexpr ControlId kCodeBlockEditorFirst = 500;  // the four code-block editors 500..503
+constexpr ControlId kFontList = 783;
+
+// Tool buttons down the left.
+constexpr ControlId kNewFileButton = 614;
+constexpr ControlId kOpenFileButton = 2301;
+constexpr ControlId kSaveFileButton = 2300;
+constexpr ControlId kSaveAsButton = 529;
+constexpr ControlId kBackupButton = 613;
+constexpr ControlId kReindexButton = 701;
+constexpr ControlId kAutoCompleteButton = 712;
+constexpr ControlId kRecolourButton = 716;
+constexpr ControlId kClearUndoButton = 942;
+constexpr ControlId kNothingToUndoButton = 711;
+constexpr ControlId kApiSearchButton = 881;
+constexpr ControlId kReloadButton = 905;
+constexpr ControlId kHelpButton = 927;
+constexpr ControlId kCloseFileButton = 605;
+constexpr ControlId kCloseFileTopButton = 945;
+
+// Go to line.
+constexpr ControlId kGoToLineButton = 2312;
+constexpr ControlId kGoToLineButton2 = 604;
+constexpr ControlId kGoToLineButton3 = 910;
+constexpr ControlId kLineNumberBox = 10;
+constexpr ControlId kLineNumberCompanion = 715;
+constexpr ControlId kGoToLineBox = 602;
+constexpr ControlId kGoToLineBox2 = 603;
+constexpr ControlId kGoToLineBox3 = 909;
+constexpr ControlId kGoToLineLabel = 509;
+
+// Panes across the top.
+constexpr ControlId kSubroutineLabel = 2004;
+constexpr ControlId kSubroutineCombo = 2000;
+constexpr ControlId kSubroutineList = 2303;
+constexpr ControlId kWindowLabel = 2107;
+constexpr ControlId kWindowCombo = 2100;
+constexpr ControlId kWindowList = 2304;
+constexpr ControlId kBookmarkLabel = 2207;
+constexpr ControlId kBookmarkCombo = 2200;
+constexpr ControlId kBookmarkList = 2306;
+constexpr ControlId kReadyMadeCodeLabel = 2316;
+constexpr ControlId kReadyMadeCodeCombo = 2307;
+constexpr ControlId kControlSearchList = 541;
+constexpr ControlId kIncludeLabel = 708;
+constexpr ControlId kIncludeCombo = 2005;
+constexpr ControlId kPlacesLabel = 913;
+constexpr ControlId kPlacesCombo = 595;
+constexpr ControlId kRememberPlacesBox = 912;
+constexpr ControlId kAllowDuplicatePlacesBox = 914;
+constexpr ControlId kJumpToSelectionsBox = 15;
+constexpr ControlId kShowEditPositionBox = 779;
+constexpr ControlId kSearchControlsButton = 907;
+constexpr ControlId kFastCodeButton = 923;
+
+// Code blocks.
+constexpr ControlId kMainProgramButton = 504;
+constexpr ControlId kCodeBlockButtonFirst = 505;  // blocks "1".."4" are 505..508
+constexpr ControlId kCopyBlockButton = 524;
+constexpr ControlId kDeleteBlockButton = 523;
+
+// Key word search and find along the bottom.
+constexpr ControlId kKeywordLabel = 566;
+constexpr ControlId kKeywordCombo = 549;
+constexpr ControlId kBeginsWithBox = 882;
+constexpr ControlId kInWordBox = 883;
+constexpr ControlId kFindLabel = 581;
+constexpr ControlId kFindBox = 579;
+constexpr ControlId kExactBox = 885;
+constexpr ControlId kWordsBox = 583;
+constexpr ControlId kMixedBox = 926;
+constexpr ControlId kFirstBox = 887;
+constexpr ControlId kAllBox = 888;
+constexpr ControlId kLastBox = 889;
+constexpr ControlId kAndBox = 576;
+constexpr ControlId kOrBox = 577;
+constexpr ControlId kKeywordBox = 550;
+constexpr ControlId kWordBox = 572;
+constexpr ControlId kAutoCompleteList = 2302;
+constexpr ControlId kMessageLine = 903;
+
+// Caret position fields, top right.
+constexpr ControlId kCurrentLineField = 778;
+constexpr ControlId kColumnField = 772;
+constexpr ControlId kEditPositionField = 774;
+constexpr ControlId kEditOffsetField = 776;
+
+constexpr ControlId kExitButton = 780;
+
+// Tab t (1..6) is button 605 + t.
+constexpr ControlId kFirstTabButton = 606;
 
 constexpr int kPositionTimer = 880;
 
