@@ -4,7 +4,23 @@
 namespace contract {
 namespace {
 
-using WindowEvents = ContractTest;
+class WindowEvents : public ContractTest {
+ protected:
+  // A "Please confirm" window holding one push button; nullptr when either fails.
+  std::unique_ptr<ui::Window> MakeDialogWithButton(ui::ControlId buttonId, const char* caption) {
+    ui::WindowSpec desc;
+    desc.caption = "Please confirm";
+    desc.rect = {100, 100, 300, 200};
+    auto dialog = env_->System().CreateTopLevel(desc);
+    ui::ControlSpec button;
+    button.kind = ui::ControlKind::kPushButton;
+    button.id = buttonId;
+    button.rect = {10, 10, 80, 25};
+    button.text = caption;
+    if (!dialog || !dialog->CreateControl(button)) return nullptr;
+    return dialog;
+  }
+};
 
 constexpr int kNewFile = 209;
 constexpr int kOpenFile = 210;
@@ -94,10 +110,7 @@ TEST_F(WindowEvents, CloseBoxAsksTheHandler) {
 }
 
 TEST_F(WindowEvents, ModalLoopReturnsWhenItsWindowCloses) {
-  ui::WindowSpec desc;
-  desc.caption = "Please confirm";
-  desc.rect = {100, 100, 300, 200};
-  auto dialog = env_->System().CreateTopLevel(desc);
+  auto dialog = MakeDialogWithButton(1, "Yes");
   ASSERT_NE(dialog, nullptr);
   std::vector<ui::MessageKind> seen;
   dialog->SetHandler([&](ui::Window& w, const ui::Event& e) {
@@ -105,12 +118,6 @@ TEST_F(WindowEvents, ModalLoopReturnsWhenItsWindowCloses) {
     if (e.kind == ui::MessageKind::kCloseRequested) w.Close();
     return 0;
   });
-  ui::ControlSpec yes;
-  yes.kind = ui::ControlKind::kPushButton;
-  yes.id = 1;
-  yes.rect = {10, 10, 80, 25};
-  yes.text = "Yes";
-  ASSERT_TRUE(dialog->CreateControl(yes));
   bool ranInsideLoop = false;
   env_->WhenModalRuns([&] {
     ranInsideLoop = true;
@@ -123,10 +130,8 @@ TEST_F(WindowEvents, ModalLoopReturnsWhenItsWindowCloses) {
 }
 
 TEST_F(WindowEvents, ModalWindowButtonsWorkInsideTheLoop) {
-  ui::WindowSpec desc;
-  desc.caption = "Please confirm";
-  desc.rect = {100, 100, 300, 200};
-  auto dialog = env_->System().CreateTopLevel(desc);
+  auto dialog = MakeDialogWithButton(7, "No");
+  ASSERT_NE(dialog, nullptr);
   int answer = 0;
   dialog->SetHandler([&](ui::Window& w, const ui::Event& e) {
     if (e.kind == ui::MessageKind::kControlNotify && e.notifyCode == ui::notify::kClick) {
@@ -135,12 +140,6 @@ TEST_F(WindowEvents, ModalWindowButtonsWorkInsideTheLoop) {
     }
     return 0;
   });
-  ui::ControlSpec no;
-  no.kind = ui::ControlKind::kPushButton;
-  no.id = 7;
-  no.rect = {100, 10, 80, 25};
-  no.text = "No";
-  ASSERT_TRUE(dialog->CreateControl(no));
   env_->WhenModalRuns([&] { env_->Click(*dialog, 7); });
   dialog->RunModal();
   EXPECT_EQ(answer, 7);
