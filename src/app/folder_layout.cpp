@@ -9,20 +9,30 @@ namespace editor {
 
 namespace {
 
-bool IsResName(const std::string& name) {
-  return name.size() == 3 && std::toupper(static_cast<unsigned char>(name[0])) == 'R' &&
-         std::toupper(static_cast<unsigned char>(name[1])) == 'E' &&
-         std::toupper(static_cast<unsigned char>(name[2])) == 'S';
+bool SameNameAnyCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& folder, std::string_view name,
+                                               bool wantFolder) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (it->is_directory(error) == wantFolder && SameNameAnyCase(it->path().filename().string(), name))
+      return it->path();
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::filesystem::path> FindResFolder(const std::filesystem::path& startFolder) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(startFolder, error), end; !error && it != end; it.increment(error)) {
-    if (it->is_directory(error) && IsResName(it->path().filename().string())) return it->path();
-  }
-  return std::nullopt;
+  return FindEntry(startFolder, "Res", true);
+}
+
+std::optional<std::filesystem::path> FindFileAnyCase(const std::filesystem::path& folder, std::string_view name) {
+  return FindEntry(folder, name, false);
 }
 
 FolderLayout::FolderLayout(std::filesystem::path startFolder)

@@ -10,6 +10,10 @@ namespace editor {
 // The start folder's Res folder, found whatever the letter case of its name.
 std::optional<std::filesystem::path> FindResFolder(const std::filesystem::path& startFolder);
 
+// A file in this folder whose name matches whatever its letter case: the editor writes
+// "first.txt" and looks for "First.txt", which are one file on Windows.
+std::optional<std::filesystem::path> FindFileAnyCase(const std::filesystem::path& folder, std::string_view name);
+
 class FolderLayout {
  public:
   // Res is the folder found on disk when there is one, else "Res" (to be created).

@@ -1,0 +1,38 @@
+// Everything the running editor knows, owned in one place and passed by reference.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/editor_seams.h"
+#include "app/folder_layout.h"
+#include "app/line_metrics.h"
+#include "document/tab_table.h"
+#include "platform/ui.h"
+#include "prefs/editor_preferences.h"
+
+namespace editor {
+
+struct Editor {
+  explicit Editor(ui::System& sys) : system(sys), folders(sys.StartFolder()) {}
+
+  ui::System& system;
+  FolderLayout folders;
+  EditorPreferences prefs;
+  LineMetrics metrics;
+  TabTable tabs;
+  EditorSeams seams;
+
+  std::filesystem::path currentPath;  // the active tab's file
+  std::string currentName;            // its file name, also the tab's caption
+  int currentLine = 0;                // 1-based caret line; 0 before any file
+  int tabToActivate = 1;              // named by the editor state file; 0 for none
+  bool resizeTabs = false;            // tab buttons sized to their captions
+  bool purgeRan = false;
+  bool keepRecentFiles = false;
+
+  std::unique_ptr<ui::Window> main;
+};
+
+}  // namespace editor
