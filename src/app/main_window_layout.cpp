@@ -19,7 +19,7 @@ const ui::FontSpec kCourier11{"Courier New", 11};
 constexpr int kEditorX = 119;
 constexpr int kEditorY = 100;
 constexpr int kEditorWidth = 1188;
-constexpr int kGutterX = 32;
+constexpr int kGutterX = 36;  // clear of the tool column, whose buttons reach x 35
 constexpr int kGutterY = 102;
 constexpr int kGutterWidth = 80;
 constexpr int kScrollBarX = 1307;
@@ -96,7 +96,7 @@ void AddToolColumn(std::vector<LayoutEntry>& c) {
 }
 
 void AddGoToLine(std::vector<LayoutEntry>& c) {
-  c.push_back(Label(kGoToLineLabel, {35, 0, 100, 20}, " Go to line"));
+  c.push_back(Label(kGoToLineLabel, {35, 0, 100, 18}, " Go to line"));
   // Each go button shows only while its box holds text.
   c.push_back(Image(kGoToLineButton, {5, 17, 24, 24}, kBitmapGoToLine, Shown::kOnDemand));
   c.push_back(Image(kGoToLineButton2, {5, 45, 24, 24}, kBitmapGoToLine, Shown::kOnDemand));

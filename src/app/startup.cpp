@@ -21,9 +21,9 @@ void RunStep(const Step& step, Args&&... args) {
 
 // Step 3: a start folder without Res has never been set up.
 bool EnsureDataFolders(Editor& editor) {
-  if (FindResFolder(editor.folders.StartFolder())) return true;
-  if (!editor.seams.runFirstTimeSetup) return true;
-  if (!editor.seams.runFirstTimeSetup(editor)) return false;
+  const bool setUp = FindResFolder(editor.folders.StartFolder()).has_value();
+  if (!setUp && editor.seams.runFirstTimeSetup && !editor.seams.runFirstTimeSetup(editor)) return false;
+  // Res as it is now on disk, in whatever letter case it was made.
   editor.folders = FolderLayout(editor.folders.StartFolder());
   return true;
 }

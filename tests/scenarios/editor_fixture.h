@@ -1,0 +1,57 @@
+// A whole editor started on the headless window layer in a start folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "app/control_ids.h"
+#include "app/editor.h"
+#include "app/startup.h"
+#include "platform/headless/driver.h"
+#include "platform/headless/system.h"
+
+namespace editor {
+
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() : start_(MakeStartFolder()), system_(start_), driver_(system_), editor_(system_) {}
+  ~EditorTest() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(start_, ignored);
+  }
+
+  void Start(const StartOptions& options = {}) { ASSERT_TRUE(StartEditor(editor_, options)); }
+  ui::Window& Main() { return *editor_.main; }
+  headless::RichEdit& Edit() { return driver_.EditOf(Main(), kEditor); }
+
+  // Tab t as a loaded file would leave it: named, in use, its text waiting in its slot.
+  void PutFileInTab(int tab, const std::string& name, const std::string& text) {
+    FileTab& slot = editor_.tabs.Tab(tab);
+    slot.caption = name;
+    slot.path = start_ / name;
+    slot.inUse = true;
+    slot.savedText = text;
+    Main().SetText(TabButtonId(tab), name);
+  }
+
+  void WriteFile(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+  }
+
+  static std::filesystem::path MakeStartFolder() {
+    auto folder = std::filesystem::temp_directory_path() / ("editor-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder / "Res");
+    return folder;
+  }
+
+  std::filesystem::path start_;
+  headless::System system_;
+  headless::Driver driver_;
+  Editor editor_;
+};
+
+}  // namespace editor
