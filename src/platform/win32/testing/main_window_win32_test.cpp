@@ -1,0 +1,71 @@
+// The editor's main window built from the real controls: every control where the layout
+// table puts it, and a line height measured from the real font.
+#include <gtest/gtest.h>
+
+#include "app/control_ids.h"
+#include "app/editor.h"
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
+#include "app/menu_ids.h"
+#include "app/startup.h"
+#include "platform/win32/system.h"
+
+namespace {
+
+class RealMainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(editor::StartEditor(editor_));
+    editor::ShowEditingControls(*editor_.main, 0);
+  }
+  void TearDown() override {
+    if (editor_.main) editor_.main->Close();
+  }
+
+  win32::System system_;
+  editor::Editor editor_{system_};
+};
+
+TEST_F(RealMainWindow, MeasuresASensibleLineHeightFromTheEditorFont) {
+  const editor::LineMetrics& m = editor_.metrics;
+  EXPECT_GE(m.lineHeight, 10);
+  EXPECT_LE(m.lineHeight, 40);
+  EXPECT_GT(m.charWidth, 4);
+  EXPECT_EQ(m.gutterLines, 485 / m.lineHeight - 1);
+}
+
+TEST_F(RealMainWindow, EveryControlSitsWhereTheLayoutPutsIt) {
+  ui::Window& window = *editor_.main;
+  for (const editor::LayoutEntry& entry : editor::MainWindowControls()) {
+    ASSERT_TRUE(window.HasControl(entry.desc.id)) << entry.desc.id;
+    if (entry.desc.kind == ui::ControlKind::kComboBox) {
+      // A closed drop-down list keeps only its place and width.
+      const ui::Rect rect = window.ControlRect(entry.desc.id);
+      EXPECT_EQ(rect.x, entry.desc.rect.x) << entry.desc.id;
+      EXPECT_EQ(rect.y, entry.desc.rect.y) << entry.desc.id;
+      EXPECT_EQ(rect.width, entry.desc.rect.width) << entry.desc.id;
+      continue;
+    }
+    EXPECT_EQ(window.ControlRect(entry.desc.id), entry.desc.rect) << entry.desc.id;
+    if (entry.shown != editor::Shown::kOnDemand) {
+      EXPECT_TRUE(window.IsControlVisible(entry.desc.id)) << entry.desc.id;
+    }
+  }
+  EXPECT_EQ(window.ControlRect(editor::kEditor), editor::EditorRect(editor_.metrics));
+  for (const editor::LayoutEntry& label : editor::GutterLabels(editor_.metrics, editor_.prefs.editorFont))
+    EXPECT_EQ(window.ControlRect(label.desc.id), label.desc.rect) << label.desc.id;
+}
+
+TEST_F(RealMainWindow, EditorAcceptsAMebibyteAndTheMenuFollowsTheLayout) {
+  ui::Window& window = *editor_.main;
+  EXPECT_EQ(window.Edit(editor::kEditor)->TextLimit(), 1'048'576);
+  EXPECT_EQ(window.Edit(editor::kCodeBlockEditorFirst)->TextLimit(), 880);
+  EXPECT_TRUE(window.IsMenuItemEnabled(editor::kMenuSaveFile));
+  editor::HideEditingControls(window);
+  EXPECT_FALSE(window.IsMenuItemEnabled(editor::kMenuSaveFile));
+  EXPECT_FALSE(window.IsMenuItemEnabled(editor::kMenuCut));
+  EXPECT_TRUE(window.IsMenuItemEnabled(editor::kMenuNewFile));
+  EXPECT_FALSE(window.IsControlVisible(editor::kEditor));
+}
+
+}  // namespace
