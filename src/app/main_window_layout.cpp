@@ -46,9 +46,17 @@ LayoutEntry Image(ControlId id, Rect rect, int bitmapId, Shown shown = Shown::kW
   return entry;
 }
 
-// A small image button in the row under a pane, k places from x.
-LayoutEntry RowImage(ControlId id, int x, int y, int k, int bitmapId) {
-  return Image(id, {x + kRowPitch * k, y, kRowButton, kRowButton}, bitmapId);
+struct RowButton {
+  ControlId id;
+  int bitmapId;
+};
+
+// The small image buttons in a row under a pane, side by side from x.
+void AddButtonRow(std::vector<LayoutEntry>& c, int x, int y, std::initializer_list<RowButton> buttons,
+                  Shown shown = Shown::kWithFile) {
+  int k = 0;
+  for (const RowButton& button : buttons)
+    c.push_back(Image(button.id, {x + kRowPitch * k++, y, kRowButton, kRowButton}, button.bitmapId, shown));
 }
 
 LayoutEntry Label(ControlId id, Rect rect, std::string text, Shown shown = Shown::kWithFile) {
@@ -113,34 +121,24 @@ void AddGoToLine(std::vector<LayoutEntry>& c) {
 void AddSubroutinePane(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kSubroutineLabel, {164, 2, 150, 16}, " Subroutines"));
   c.push_back(Combo(kSubroutineCombo, 166, 19, 190));
-  constexpr int x = 128;
-  constexpr int y = 45;
-  c.push_back(RowImage(kGoToSubButton, x, y, 0, kBitmapGoToSub));
-  c.push_back(RowImage(kGoToSubEndButton, x, y, 1, kBitmapGoToSubEnd));
-  c.push_back(RowImage(kSearchSubsButton, x, y, 2, kBitmapSearchSubs));
-  c.push_back(RowImage(kCopySubButton, x, y, 3, kBitmapCopyToClipboard));
-  c.push_back(RowImage(kCopySubToBlockButton, x, y, 4, kBitmapCopyToCodeBlock));
-  c.push_back(RowImage(kMoveSubButton, x, y, 5, kBitmapMoveToClick));
-  c.push_back(RowImage(kDeleteSubButton, x, y, 6, kBitmapDelete));
-  c.push_back(RowImage(kSubMultiSelectButton, x, y, 7, kBitmapMultiSelect));
-  c.push_back(RowImage(kClearSubSelectionButton, x, y, 8, kBitmapClearSelection));
+  AddButtonRow(c, 128, 45,
+               {{kGoToSubButton, kBitmapGoToSub}, {kGoToSubEndButton, kBitmapGoToSubEnd},
+                {kSearchSubsButton, kBitmapSearchSubs}, {kCopySubButton, kBitmapCopyToClipboard},
+                {kCopySubToBlockButton, kBitmapCopyToCodeBlock}, {kMoveSubButton, kBitmapMoveToClick},
+                {kDeleteSubButton, kBitmapDelete}, {kSubMultiSelectButton, kBitmapMultiSelect},
+                {kClearSubSelectionButton, kBitmapClearSelection}});
   c.push_back(ListView(kSubroutineList, {0, 0, 270, 58}, {{"Subroutine", 150}, {"Begins", 50}, {"Ends", 50}}));
 }
 
 void AddWindowPane(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kWindowLabel, {425, 0, 200, 16}, " Windows && Dialogs"));
   c.push_back(Combo(kWindowCombo, 425, 19, 207));
-  constexpr int x = 400;
-  constexpr int y = 45;
-  c.push_back(RowImage(kGoToWindowButton, x, y, 0, kBitmapGoToWindow));
-  c.push_back(RowImage(kGoToWindowEndButton, x, y, 1, kBitmapGoToWindowEnd));
-  c.push_back(RowImage(kGoToHandlerButton, x, y, 2, kBitmapGoToHandler));
-  c.push_back(RowImage(kCopyWindowButton, x, y, 3, kBitmapCopyToClipboard));
-  c.push_back(RowImage(kCopyWindowToBlockButton, x, y, 4, kBitmapCopyToCodeBlock));
-  c.push_back(RowImage(kMoveWindowButton, x, y, 5, kBitmapMoveToClick));
-  c.push_back(RowImage(kDeleteWindowButton, x, y, 6, kBitmapDelete));
-  c.push_back(RowImage(kWindowMultiSelectButton, x, y, 7, kBitmapMultiSelect));
-  c.push_back(RowImage(kClearWindowSelectionButton, x, y, 8, kBitmapClearSelection));
+  AddButtonRow(c, 400, 45,
+               {{kGoToWindowButton, kBitmapGoToWindow}, {kGoToWindowEndButton, kBitmapGoToWindowEnd},
+                {kGoToHandlerButton, kBitmapGoToHandler}, {kCopyWindowButton, kBitmapCopyToClipboard},
+                {kCopyWindowToBlockButton, kBitmapCopyToCodeBlock}, {kMoveWindowButton, kBitmapMoveToClick},
+                {kDeleteWindowButton, kBitmapDelete}, {kWindowMultiSelectButton, kBitmapMultiSelect},
+                {kClearWindowSelectionButton, kBitmapClearSelection}});
   c.push_back(ListView(kWindowList, {340, 0, 420, 58},
                        {{"Window", 150}, {"Begins", 50}, {"Ends", 50}, {"Handler name", 150}}));
 }
@@ -153,13 +151,10 @@ void AddReadyMadeCodeAndBookmarks(std::vector<LayoutEntry>& c) {
 
   c.push_back(Label(kBookmarkLabel, {920, 0, 150, 16}, " Bookmarks"));
   c.push_back(Combo(kBookmarkCombo, 920, 19, 160));
-  constexpr int x = 920;
-  constexpr int y = 45;
-  c.push_back(RowImage(kGoToBookmarkButton, x, y, 0, kBitmapGoToBookmark));
-  c.push_back(RowImage(kAddBookmarkButton, x, y, 1, kBitmapAddBookmark));
-  c.push_back(RowImage(kRemoveBookmarkButton, x, y, 2, kBitmapRemoveBookmark));
-  c.push_back(RowImage(kClearBookmarksButton, x, y, 3, kBitmapClearBookmarks));
-  c.push_back(RowImage(kBookmarkMultiSelectButton, x, y, 4, kBitmapMultiSelect));
+  AddButtonRow(c, 920, 45,
+               {{kGoToBookmarkButton, kBitmapGoToBookmark}, {kAddBookmarkButton, kBitmapAddBookmark},
+                {kRemoveBookmarkButton, kBitmapRemoveBookmark}, {kClearBookmarksButton, kBitmapClearBookmarks},
+                {kBookmarkMultiSelectButton, kBitmapMultiSelect}});
   c.push_back(ListView(kBookmarkList, {910, 590, 250, 80}, {{"Line", 150}, {"Description", 100}}));
 
   c.push_back(Label(kIncludeLabel, {1134, 0, 150, 16}, "Include files"));
@@ -175,19 +170,14 @@ void AddPlacesAndSwitches(std::vector<LayoutEntry>& c) {
   c.push_back(Button(kSearchControlsButton, {464, 75, 140, 23}, "Search controls"));
 
   c.push_back(Label(kPlacesLabel, {649, 50, 110, 18}, "Places I've been"));
-  constexpr int x = 612;
-  constexpr int y = 73;
-  c.push_back(RowImage(kGoBackButton, x, y, 0, kBitmapGoBack));
-  c.back().shown = Shown::kOnDemand;
-  c.push_back(RowImage(kGoBackUnavailable, x, y, 0, kBitmapGoBackUnavailable));
-  c.back().shown = Shown::kOnDemand;
-  c.push_back(RowImage(kGoForwardButton, x, y, 1, kBitmapGoForward));
-  c.back().shown = Shown::kOnDemand;
-  c.push_back(RowImage(kGoForwardUnavailable, x, y, 1, kBitmapGoForwardUnavailable));
-  c.back().shown = Shown::kOnDemand;
-  c.push_back(RowImage(kAddPlaceButton, x, y, 2, kBitmapAddPlace));
-  c.push_back(RowImage(kRemovePlaceButton, x, y, 3, kBitmapRemovePlace));
-  c.push_back(RowImage(kClearPlacesButton, x, y, 4, kBitmapClearPlaces));
+  // Back and forward share their places with greyed twins; the places count picks.
+  AddButtonRow(c, 612, 73, {{kGoBackButton, kBitmapGoBack}, {kGoForwardButton, kBitmapGoForward}}, Shown::kOnDemand);
+  AddButtonRow(c, 612, 73,
+               {{kGoBackUnavailable, kBitmapGoBackUnavailable}, {kGoForwardUnavailable, kBitmapGoForwardUnavailable}},
+               Shown::kOnDemand);
+  AddButtonRow(c, 662, 73,
+               {{kAddPlaceButton, kBitmapAddPlace}, {kRemovePlaceButton, kBitmapRemovePlace},
+                {kClearPlacesButton, kBitmapClearPlaces}});
   c.push_back(Combo(kPlacesCombo, 765, 73, 80));
   c.push_back(Check(kRememberPlacesBox, {895, 75, 128, 20}, "Remember places"));
   c.push_back(Check(kAllowDuplicatePlacesBox, {1047, 75, 150, 20}, "Allow duplicate places"));
