@@ -148,6 +148,13 @@ constexpr ControlId kRoundBracketField = 718;
 constexpr ControlId kSquareBracketField = 719;
 constexpr ControlId kFirstDebugField = 557;  // debug fields 557..560
 
+// The control lists found by the control search, kept with the file's state.
+constexpr ControlId kControlList = 540;
+constexpr ControlId kControlCombo = 542;
+constexpr ControlId kControlSearchCombo1 = 545;
+constexpr ControlId kControlSearchCombo2 = 552;
+constexpr ControlId kControlSearchCombo3 = 554;
+
 constexpr ControlId kExitButton = 780;
 
 // Tab t (1..6) is button 605 + t.

@@ -238,6 +238,11 @@ void AddSearchBar(std::vector<LayoutEntry>& c) {
 }
 
 void AddHiddenHelpers(std::vector<LayoutEntry>& c) {
+  // The control search's lists live with the main window so that a file's state carries them.
+  c.push_back(ListView(kControlList, {340, 0, 420, 58},
+                       {{"Control", 150}, {"Begins", 50}, {"Type", 100}, {"Handler name", 150}}));
+  for (ControlId id : {kControlCombo, kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3})
+    c.push_back(Combo(id, 340, 19, 200, Shown::kOnDemand));
   c.push_back(ListView(kAutoCompleteList, {1050, 0, 300, 58}, {{"Key word", 280}}));
   c.push_back(EditBox(kMessageLine, {10, 650, 1000, 20}, kArial10, Shown::kOnDemand));
 }
