@@ -74,7 +74,14 @@ constexpr int kBitmapGoToLastLine = 549;  // Go to the last line: an arrow down 
 constexpr int kBitmapSearchControls = 550;  // Search and find controls: a magnifier over a button
 constexpr int kBitmapLineDebugInfo = 551;  // Show line and debug information: a bug
 constexpr int kBitmapFixScrolling = 552;  // Fix scrolling: a scroll bar and a wrench
+constexpr int kBitmapColourWordColour = 553;  // The spelling colour: a British flag
+constexpr int kBitmapColourWordColor = 554;  // The spelling color: an American flag
 
-constexpr int kIconApplication = 101;
+constexpr int kIconApplication = 101;  // The editor: a page with a blue B and coloured code
+constexpr int kIconQuestion = 104;  // A question: a white question mark in a blue disc
+constexpr int kIconSaveQuestion = 105;  // Save the changes?: a floppy disk with a question badge
+constexpr int kIconWarning = 107;  // A warning or refusal: a yellow triangle with an exclamation mark
+constexpr int kIconDone = 109;  // Done: a bold green tick
+constexpr int kIconSettings = 110;  // Editor settings: a gear with three colour dots
 
 }  // namespace editor

@@ -3,12 +3,17 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/editor_seams.h"
 #include "app/folder_layout.h"
 #include "app/line_metrics.h"
+#include "commands/command_seams.h"
+#include "commands/view_state.h"
 #include "document/tab_table.h"
+#include "editing/keyword_table.h"
 #include "platform/ui.h"
 #include "prefs/editor_preferences.h"
 
@@ -23,6 +28,9 @@ struct Editor {
   LineMetrics metrics;
   TabTable tabs;
   EditorSeams seams;
+  CommandSeams commands;
+  ViewState view;
+  std::optional<KeywordTable> keywordTable;  // built at start-up, once the colours are known
 
   std::filesystem::path currentPath;  // the active tab's file
   std::string currentName;            // its file name, also the tab's caption

@@ -213,8 +213,8 @@ void AddSearchBar(std::vector<LayoutEntry>& c) {
   c.push_back(Combo(kKeywordCombo, 372, 617, 310, Shown::kOnDemand));
   c.push_back(Image(kFindKeywordButton, {686, 616, 24, 24}, kBitmapFindKeyword, Shown::kOnDemand));
   c.push_back(Image(kClearKeywordButton, {711, 616, 24, 24}, kBitmapClearKeywordSearch, Shown::kOnDemand));
-  c.push_back(Check(kBeginsWithBox, {185, 617, 100, 20}, "Begins with"));
-  c.push_back(Check(kInWordBox, {295, 617, 72, 20}, "In word"));
+  c.push_back(Check(kBeginsWithBox, {185, 617, 100, 20}, "Begins with", Shown::kOnDemand));
+  c.push_back(Check(kInWordBox, {295, 617, 72, 20}, "In word", Shown::kOnDemand));
 
   c.push_back(Image(kSearchWordsButton, {744, 616, 24, 24}, kBitmapSearchWords));
   c.push_back(Image(kClearSearchWordsButton, {769, 616, 24, 24}, kBitmapClearSearchWords));

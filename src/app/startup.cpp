@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/tab_sizing.h"
 #include "commands/main_window_handler.h"
+#include "commands/panel_commands.h"
 #include "document/tab_switch.h"
 
 namespace editor {
@@ -92,10 +93,11 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   RunStep(editor.seams.readPreferences, editor);
   editor.metrics = MeasureLineSpacing(editor.system, editor.prefs.editorFont);
   RunStep(editor.seams.establishIncludeFolder, editor);
-  RunStep(editor.seams.buildKeywordTables, editor);
+  editor.keywordTable.emplace(KeywordColoursFrom(editor.prefs));
 
   editor.main = CreateMainWindow(editor);
   if (!editor.main) return false;
+  StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });
 

@@ -13,6 +13,7 @@ struct FileTab {
   bool inUse = false;     // its text has been loaded at least once
   std::string savedText;  // the whole text (CR LF) while another tab is on screen
   int firstVisibleLine = 1;  // 1-based
+  int scrollBarPosition = 0;  // the line scroll bar's place while the tab was last on screen
 
   bool IsEmpty() const { return caption.empty(); }
   bool IsModified() const { return caption.ends_with('*'); }

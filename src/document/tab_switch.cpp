@@ -2,6 +2,7 @@
 
 #include "app/control_ids.h"
 #include "app/main_window.h"
+#include "commands/view_procedures.h"
 
 namespace editor {
 
@@ -26,10 +27,6 @@ void StashText(Editor& editor, ui::RichEdit& edit, int tab) {
   slot.savedText = edit.Text();
   slot.firstVisibleLine = edit.FirstVisibleLine() + 1;
   if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
-}
-
-void ClearPanes(Editor& editor) {
-  if (editor.seams.clearPanes) editor.seams.clearPanes(editor);
 }
 
 void ShowViewedLine(Editor& editor, ui::RichEdit& edit, int firstVisibleLine) {
@@ -83,8 +80,10 @@ void ActivateTab(Editor& editor, int tab) {
   ColourTabButtons(editor, window, tab);
   ClearPanes(editor);
   BringOnScreen(editor, *edit, tab);
+  window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   editor.tabs.SetActiveTab(tab);
   editor.currentPath = slot.path;
+  editor.view.lastWrittenFirstLine = 0;  // a new file's ".src" is due
   window.SetCaption(CaptionForFile(slot.caption));
   EnableTabButtons(window, true);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);

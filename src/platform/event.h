@@ -23,10 +23,12 @@ namespace notify {
 constexpr int kClick = 0;
 constexpr int kSelectionChanged = 1;
 constexpr int kTextChanged = 768;
+constexpr int kFocused = 256;  // edits made with reportsFocus: the edit received the focus
 constexpr int kEnter = 2560;
 constexpr int kListViewClick = -2;
 constexpr int kListViewDoubleClick = -3;
 constexpr int kCustomDraw = -12;
+constexpr int kKeyDown = -15;  // controls made with reportsKeys only
 }  // namespace notify
 
 // Scroll codes carried in the command code of a vertical scroll event.
@@ -43,7 +45,7 @@ constexpr int kEndScroll = 8;
 struct Event {
   MessageKind kind = MessageKind::kCreated;
   int menuId = 0;          // menu picks
-  int commandCode = 0;     // menu id, scroll code or timer id
+  int commandCode = 0;     // menu id, scroll code, timer id, or the virtual key of notify::kKeyDown
   int scrollPosition = 0;  // thumb position of scroll events; list-view row of list-view clicks
   ControlId controlId = 0;
   int notifyCode = 0;

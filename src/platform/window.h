@@ -44,6 +44,11 @@ struct ControlSpec {
   bool multiSelect = false;        // list views and list boxes
   bool checkBoxes = false;         // list views: a tick box in each row
   bool readOnly = false;           // edits
+  // Each key going down on the control also reaches the handler as a notify::kKeyDown
+  // notification, the key in the command code; the control still acts on the key itself.
+  bool reportsKeys = false;
+  // Edits: receiving the focus, by the user or by Focus(), arrives as notify::kFocused.
+  bool reportsFocus = false;
 };
 
 struct MenuItem {

@@ -1,5 +1,6 @@
 // The user's choices of font, colours, key word case, switches and numbers. The values
-// here are the ones in force when there is no preference file.
+// here are the ones in force when there is no preference file; the table of preference
+// lines holds the same values and a test keeps the two in step.
 #pragma once
 
 #include <string>
@@ -63,6 +64,8 @@ struct EditorPreferences {
   ui::Colour quotation = ui::Rgb(148, 0, 211);
 
   std::string ColourWord() const { return colourWordIsColour ? "colour" : "color"; }
+
+  friend bool operator==(const EditorPreferences&, const EditorPreferences&) = default;
 };
 
 }  // namespace editor

@@ -24,7 +24,8 @@ std::vector<ui::ControlId> GutterIds(ui::Window& window) {
 
 TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
   Start();
-  EXPECT_EQ(Main().GetRect(), (ui::Rect{0, 0, 1350, 725}));
+  EXPECT_EQ(Main().GetRect().width, 1350);
+  EXPECT_EQ(Main().GetRect().height, 725);
   EXPECT_EQ(Main().Caption(), "Please open a file " + std::string(kTitleText));
   for (int id : EditingMenuIds()) EXPECT_FALSE(Main().IsMenuItemEnabled(id)) << id;
   EXPECT_FALSE(driver_.PickMenuItem(Main(), kMenuCut));

@@ -1,6 +1,8 @@
 // The standard controls: lists, combo boxes, report list views, check boxes, edits.
 #include "contract_fixture.h"
 
+#include <tuple>
+
 namespace contract {
 namespace {
 
@@ -153,6 +155,83 @@ TEST_F(Controls, ButtonClickNotifies) {
   MakeControl(ui::ControlKind::kPushButton, kButton, {10, 10, 80, 25}, "Go");
   env_->Click(*window_, kButton);
   EXPECT_EQ(NotifyCodesOf(kButton), std::vector<int>{ui::notify::kClick});
+}
+
+// A control made with reportsKeys tells its handler of each key going down on it.
+TEST_F(Controls, AButtonThatReportsKeysNotifiesEachKeyWithItsCode) {
+  ui::ControlSpec desc;
+  desc.kind = ui::ControlKind::kPushButton;
+  desc.id = kButton;
+  desc.rect = {10, 10, 80, 25};
+  desc.text = "Yes";
+  desc.reportsKeys = true;
+  ASSERT_TRUE(window_->CreateControl(desc));
+  for (int key : {ui::key::kLeft, ui::key::kRight, ui::key::kEnter}) env_->PressKey(*window_, kButton, key);
+  std::vector<int> keys;
+  for (const ui::Event& e : events_)
+    if (e.kind == ui::MessageKind::kControlNotify && e.controlId == kButton) {
+      EXPECT_EQ(e.notifyCode, ui::notify::kKeyDown);  // and no click: Enter on a plain button does nothing
+      keys.push_back(e.commandCode);
+    }
+  EXPECT_EQ(keys, (std::vector<int>{ui::key::kLeft, ui::key::kRight, ui::key::kEnter}));
+}
+
+TEST_F(Controls, AButtonReportsNoKeysUnlessAskedTo) {
+  MakeControl(ui::ControlKind::kPushButton, kButton, {10, 10, 80, 25}, "Go");
+  env_->PressKey(*window_, kButton, ui::key::kLeft);
+  env_->PressKey(*window_, kButton, ui::key::kEnter);
+  EXPECT_TRUE(NotifyCodesOf(kButton).empty());
+}
+
+// What a Yes/No question does with it: the arrows move the focus between its buttons
+// and Enter closes the window from inside its modal loop.
+TEST_F(Controls, KeyNotificationsCanMoveTheFocusAndCloseAModalWindow) {
+  constexpr ui::ControlId kYes = 4;
+  constexpr ui::ControlId kNo = 8;
+  ui::WindowSpec spec;
+  spec.caption = "Please confirm";
+  spec.rect = {100, 100, 470, 200};
+  auto dialog = env_->System().CreateTopLevel(spec);
+  ASSERT_NE(dialog, nullptr);
+  for (auto [id, x, text] : {std::tuple{kYes, 140, "Yes"}, std::tuple{kNo, 240, "No"}}) {
+    ui::ControlSpec button;
+    button.kind = ui::ControlKind::kPushButton;
+    button.id = id;
+    button.rect = {x, 110, 80, 25};
+    button.text = text;
+    button.reportsKeys = true;
+    ASSERT_TRUE(dialog->CreateControl(button));
+  }
+  ui::ControlId answer = 0;
+  dialog->SetHandler([&](ui::Window& w, const ui::Event& e) {
+    if (e.kind != ui::MessageKind::kControlNotify || e.notifyCode != ui::notify::kKeyDown) return 0;
+    if (e.commandCode == ui::key::kLeft) w.Focus(kYes);
+    if (e.commandCode == ui::key::kRight) w.Focus(kNo);
+    if (e.commandCode == ui::key::kEnter) {
+      answer = e.controlId;
+      w.Close();
+    }
+    return 0;
+  });
+  dialog->Focus(kNo);
+  std::vector<ui::ControlId> focus;
+  env_->WhenModalRuns([&] {
+    focus.push_back(dialog->FocusedControl());
+    env_->PressKey(*dialog, kNo, ui::key::kLeft);
+    focus.push_back(dialog->FocusedControl());
+    env_->PressKey(*dialog, kYes, ui::key::kRight);
+    focus.push_back(dialog->FocusedControl());
+    env_->PressKey(*dialog, kNo, ui::key::kLeft);
+    env_->PressKey(*dialog, dialog->FocusedControl(), ui::key::kEnter);
+    if (dialog->IsOpen()) {  // a real modal loop has no safety net: fail rather than hang
+      ADD_FAILURE() << "Enter did not close the window";
+      dialog->Close();
+    }
+  });
+  dialog->RunModal();
+  EXPECT_EQ(focus, (std::vector<ui::ControlId>{kNo, kYes, kNo}));
+  EXPECT_EQ(answer, kYes);
+  EXPECT_FALSE(dialog->IsOpen());
 }
 
 TEST_F(Controls, EditBoxNotifiesEachChangeAndEnter) {

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Renders every bitmap (in resource order) and the icon four times larger on one sheet, to judge
+# Renders every bitmap (in resource order) and every icon four times larger on one sheet, to judge
 # them by eye: build/images/contact_sheet.png, the transparent colour shown as button grey.
 # Needs ImageMagick.
 set -e
@@ -20,8 +20,11 @@ grep ' BITMAP ' "$repo/resources/images.rc" | while read -r id _ file; do
     count=$((count + 1))
     tile "$repo/resources/$file" "$(printf '%03d' "$count")" "$id $(basename "$file" .bmp)"
 done
-tile "$repo/resources/icons/editor.ico[0]" 900 "icon 16"
-tile "$repo/resources/icons/editor.ico[1]" 901 "icon 32"
+grep ' ICON ' "$repo/resources/images.rc" | while read -r id _ file; do
+    file=$(echo "$file" | tr -d '"')
+    tile "$repo/resources/$file[0]" "9${id}a" "$id 16"
+    tile "$repo/resources/$file[1]" "9${id}b" "$id 32"
+done
 montage "$out"/tiles/*.png -tile 8x -geometry +4+4 -background 'rgb(236,236,236)' "$out/contact_sheet.png"
 # The same images at their real size, for legibility.
 mkdir -p "$out/actual"

@@ -6,11 +6,11 @@ from canvas import greyed
 from code_marks import bracket, label
 from documents import book, clipboard, floppy, open_folder, page, text_lines, written_page
 from instruments import brush, eraser, gear, magnifier, pencil, scissors, wrench
-from palette import (BLUE, DARK_BLUE, DARK_GREY, GREEN, LIGHT_YELLOW, ORANGE, OUTLINE, PURPLE, RED,
-                     TEXT_LINE, WHITE, YELLOW)
+from palette import (BLUE, DARK_BLUE, DARK_GREEN, DARK_GREY, DARK_YELLOW, GREEN, LIGHT_YELLOW, ORANGE,
+                     OUTLINE, PURPLE, RED, TEXT_LINE, WHITE, YELLOW)
 from places import bug, door, pin, ribbon
 from screen_parts import mouse_pointer, push_button, scroll_bar, tick_box, window
-from shapes import disc, line, rect
+from shapes import bar, convex, disc, line, rect, union
 
 
 def small(c):
@@ -442,3 +442,60 @@ def application_icon(c):
             c.paint(rect(18, y, 18 + length - 1, y + 1), colour)
         for y, colour, length in ((24, ORANGE, 14), (27, TEXT_LINE, 18)):
             c.paint(rect(6, y, 6 + length - 1, y + 1), colour)
+
+
+# The notice and question icons: each says at a glance what the window is about.
+
+def question_mark_disc(c, cx, cy, radius):
+    """A white question mark in a blue disc, the mark sized to the disc."""
+    c.paint_outlined(disc(cx, cy, radius), BLUE, DARK_BLUE)
+    if radius >= 11:
+        label(c, "?", round(cx - 7), round(cy - 10), WHITE, large=True, scale=3)
+    elif radius >= 8:
+        label(c, "?", round(cx - 5), round(cy - 7), WHITE, large=True, scale=2)
+    elif radius >= 6:
+        label(c, "?", round(cx - 2), round(cy - 3), WHITE, large=True)
+    else:
+        label(c, "?", round(cx - 1), round(cy - 2), WHITE)
+
+
+def question_icon(c):
+    """A question for the user: a question mark in a blue disc."""
+    if small(c):
+        question_mark_disc(c, 7.5, 7.5, 7.4)
+    else:
+        question_mark_disc(c, 15.5, 15.5, 15.4)
+
+
+def save_question_icon(c):
+    """Save the changes?: a floppy disk with a question badge."""
+    if small(c):
+        floppy(c, 0, 0, 12, 12)
+        question_mark_disc(c, 11.5, 11.5, 4.2)
+    else:
+        floppy(c, 1, 1, 23, 23)
+        question_mark_disc(c, 22.5, 22.5, 9.2)
+
+
+def warning_icon(c):
+    """A warning or a refusal: a yellow triangle with an exclamation mark."""
+    size = c.width
+    far = size - 1
+    c.paint_outlined(convex([(far / 2, 0), (far, far - 1), (0, far - 1)]), YELLOW, DARK_YELLOW)
+    if small(c):
+        c.paint(rect(7, 5, 8, 10), OUTLINE)
+        c.paint(rect(7, 12, 8, 13), OUTLINE)
+    else:
+        c.paint(convex([(13.5, 10), (17.5, 10), (16.5, 22), (14.5, 22)]), OUTLINE)
+        c.paint(rect(14, 25, 17, 28), OUTLINE)
+
+
+def done_icon(c):
+    """Done: a bold green tick."""
+    if small(c):
+        width, points = 1.5, ((1.5, 8.5), (6, 13), (14.5, 2.5))
+    else:
+        width, points = 3.0, ((3, 17), (12, 26), (29, 5))
+    (ax, ay), (bx, by), (cx, cy) = points
+    c.paint_outlined(union(bar(ax, ay, bx, by, width), bar(bx, by, cx, cy, width), disc(bx, by - 0.5, width)),
+                     GREEN, DARK_GREEN)

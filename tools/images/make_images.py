@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the editor's button and menu bitmaps and its icon, and writes the resource script and
+"""Draws the editor's button and menu bitmaps and its icons, and writes the resource script and
 the C++ ids that name them. Run from anywhere: python3 tools/images/make_images.py"""
 
 from collections import namedtuple
 from pathlib import Path
 
 import drawings as d
+import preference_drawings as pd
 from bmp_file import write_bmp
 from canvas import Canvas
 from ico_file import write_ico
@@ -89,11 +90,20 @@ IMAGES = (
     Image(550, "kBitmapSearchControls", "search_controls", BUTTON, "Search and find controls: a magnifier over a button", d.search_controls),
     Image(551, "kBitmapLineDebugInfo", "line_debug_info", BUTTON, "Show line and debug information: a bug", d.line_debug_info),
     Image(552, "kBitmapFixScrolling", "fix_scrolling", BUTTON, "Fix scrolling: a scroll bar and a wrench", d.fix_scrolling),
+    Image(553, "kBitmapColourWordColour", "colour_word_colour", BUTTON, "The spelling colour: a British flag", pd.colour_word_colour),
+    Image(554, "kBitmapColourWordColor", "colour_word_color", BUTTON, "The spelling color: an American flag", pd.colour_word_color),
 )
 
-ICON_ID = 101
-ICON_CONSTANT = "kIconApplication"
-ICON_FILE = "editor"
+Icon = namedtuple("Icon", "id constant file shows draw")
+
+ICONS = (
+    Icon(101, "kIconApplication", "editor", "The editor: a page with a blue B and coloured code", d.application_icon),
+    Icon(104, "kIconQuestion", "question", "A question: a white question mark in a blue disc", d.question_icon),
+    Icon(105, "kIconSaveQuestion", "save_question", "Save the changes?: a floppy disk with a question badge", d.save_question_icon),
+    Icon(107, "kIconWarning", "warning", "A warning or refusal: a yellow triangle with an exclamation mark", d.warning_icon),
+    Icon(109, "kIconDone", "done", "Done: a bold green tick", d.done_icon),
+    Icon(110, "kIconSettings", "settings", "Editor settings: a gear with three colour dots", pd.settings_icon),
+)
 ICON_SIZES = (16, 32)
 
 
@@ -108,9 +118,10 @@ def main():
     resources = repo / "resources"
     for image in IMAGES:
         write_bmp(resources / "bitmaps" / f"{image.file}.bmp", render(image.size, image.draw))
-    write_ico(resources / "icons" / f"{ICON_FILE}.ico", [render(size, d.application_icon) for size in ICON_SIZES])
-    (resources / "images.rc").write_text(resource_script(IMAGES, ICON_ID, ICON_FILE))
-    (repo / "src" / "app" / "bitmap_ids.h").write_text(ids_header(IMAGES, ICON_ID, ICON_CONSTANT))
+    for icon in ICONS:
+        write_ico(resources / "icons" / f"{icon.file}.ico", [render(size, icon.draw) for size in ICON_SIZES])
+    (resources / "images.rc").write_text(resource_script(IMAGES, ICONS))
+    (repo / "src" / "app" / "bitmap_ids.h").write_text(ids_header(IMAGES, ICONS))
 
 
 if __name__ == "__main__":

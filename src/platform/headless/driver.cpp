@@ -54,6 +54,10 @@ bool Driver::Click(ui::Window& w, ui::ControlId id) {
     case ui::ControlKind::kComboBox:
     case ui::ControlKind::kListView:
     case ui::ControlKind::kTreeView: window.Focus(id); break;
+    case ui::ControlKind::kStatic:
+      // Labels are made to notify (SS_NOTIFY), and take no focus.
+      window.Notify(id, ui::notify::kClick);
+      break;
     default: break;
   }
   return true;

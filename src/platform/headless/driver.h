@@ -78,6 +78,8 @@ class Driver {
   std::vector<DialogShown> UnansweredDialogs() const { return Script().UnansweredDialogs(); }
   const std::vector<std::string>& UnansweredWindows() const { return Script().UnansweredWindows(); }
   const std::vector<std::string>& LoopsRun() const { return Script().Loops(); }
+  // Every top-level window that has closed, with its controls as they last stood.
+  const std::vector<ClosedWindow>& ClosedWindows() const { return Script().ClosedWindows(); }
   std::optional<std::string> Clipboard() const { return system_.ClipboardText(); }
 
   // The rich edit behind an id, for its request counts and view settings.

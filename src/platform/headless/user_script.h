@@ -3,9 +3,11 @@
 // record of launches, dialogs and windows nobody answered.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,35 @@ struct Launch {
   std::string arguments;
 };
 
+// One child control of a closed window, as it stood when the window closed.
+struct ClosedControl {
+  ui::ControlKind kind = ui::ControlKind::kStatic;
+  ui::Rect rect;
+  std::string text;
+  std::optional<ui::FontSpec> font;
+  std::optional<std::pair<ui::Colour, ui::Colour>> colours;  // text, background
+  bool visible = true;
+};
+
+// A top-level window that has closed, as the user last saw it, and when it was open on
+// the virtual clock; a notice that shut itself leaves no other trace.
+struct ClosedWindow {
+  std::string caption;
+  ui::Rect rect;
+  ui::Colour background = 0;
+  int iconId = 0;
+  std::int64_t openedMs = 0;
+  std::int64_t closedMs = 0;
+  std::map<ui::ControlId, ClosedControl> controls;
+
+  std::int64_t OpenMs() const { return closedMs - openedMs; }
+  // The text of one control; empty when there is no such control.
+  std::string TextOf(ui::ControlId id) const {
+    const auto it = controls.find(id);
+    return it == controls.end() ? std::string{} : it->second.text;
+  }
+};
+
 class UserScript {
  public:
   // An empty caption matches the next modal loop of any window.
@@ -52,6 +83,7 @@ class UserScript {
   void RecordLaunch(Launch launch) { launches_.push_back(std::move(launch)); }
   void RecordUnansweredWindow(std::string caption) { unansweredWindows_.push_back(std::move(caption)); }
   void RecordLoop(std::string caption) { loops_.push_back(std::move(caption)); }
+  void RecordClosedWindow(ClosedWindow window) { closedWindows_.push_back(std::move(window)); }
 
   const std::vector<DialogShown>& Dialogs() const { return dialogs_; }
   std::vector<DialogShown> UnansweredDialogs() const;
@@ -59,6 +91,8 @@ class UserScript {
   const std::vector<std::string>& UnansweredWindows() const { return unansweredWindows_; }
   // The caption of every window whose loop ran, in order.
   const std::vector<std::string>& Loops() const { return loops_; }
+  // Every top-level window that has closed, in the order they closed.
+  const std::vector<ClosedWindow>& ClosedWindows() const { return closedWindows_; }
   std::size_t PendingWindowActions() const { return windowActions_.size(); }
 
  private:
@@ -76,6 +110,7 @@ class UserScript {
   std::vector<Launch> launches_;
   std::vector<std::string> unansweredWindows_;
   std::vector<std::string> loops_;
+  std::vector<ClosedWindow> closedWindows_;
 };
 
 }  // namespace headless

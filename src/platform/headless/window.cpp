@@ -13,6 +13,7 @@ Window::Window(Desktop& desktop, const ui::WindowSpec& desc)
       rect_(desc.rect),
       background_(desc.background),
       iconId_(desc.iconId),
+      openedMs_(desktop.nowMs),
       visible_(desc.visible) {
   desktop_.windows.push_back(this);
 }
@@ -67,6 +68,11 @@ void Window::RunModal() { RunLoopUntilClosed(*this, true); }
 
 void Window::Close() {
   if (!open_) return;
+  ClosedWindow record{caption_, rect_, background_, iconId_, openedMs_, desktop_.nowMs, {}};
+  for (const auto& [id, control] : controls_)
+    record.controls.emplace(id, ClosedControl{control.desc.kind, control.rect, GetText(id), control.font,
+                                              control.colours, control.visible});
+  desktop_.script.RecordClosedWindow(std::move(record));
   open_ = false;
   timers_.clear();
   contextMenu_.reset();

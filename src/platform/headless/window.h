@@ -139,8 +139,9 @@ class Window final : public ui::Window, private RichEditHost {
   const ControlState* Find(ui::ControlId id) const;
   std::optional<ui::ControlKind> KindOf(ui::ControlId id) const;
   std::vector<ui::ControlId> ControlsOfKind(ui::ControlKind kind) const;
-  // A key or mouse message from the user to one control: rich edits and edit boxes
-  // act on it, other controls ignore it.
+  // A key or mouse message from the user to one control: a control made with
+  // reportsKeys reports a key going down; rich edits and edit boxes act on it, other
+  // controls ignore it.
   void SendInput(ui::ControlId id, ui::InputMessage message);
   // Replaces an edit box's text without the notification a programmatic set sends.
   void SetEditTextSilently(ui::ControlId id, std::string text, int caret);
@@ -173,6 +174,7 @@ class Window final : public ui::Window, private RichEditHost {
   ui::Rect rect_;
   ui::Colour background_;
   int iconId_;
+  std::int64_t openedMs_;
   bool visible_;
   bool minimised_ = false;
   bool open_ = true;

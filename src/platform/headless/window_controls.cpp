@@ -149,7 +149,10 @@ ui::Rect Window::ControlRect(ui::ControlId id) const {
 }
 
 void Window::Focus(ui::ControlId id) {
-  if (Find(id) != nullptr) focused_ = id;
+  const ControlState* control = Find(id);
+  if (control == nullptr || focused_ == id) return;
+  focused_ = id;
+  if (control->desc.reportsFocus && control->desc.kind == ui::ControlKind::kEdit) Notify(id, ui::notify::kFocused);
 }
 
 void Window::SetImage(ui::ControlId id, int bitmapId) {

@@ -1,6 +1,7 @@
-// What single-line edit boxes do with the user's keys: insert at the caret, Backspace
-// on its character, Delete and the arrows on the key going down, and Enter reported
-// to the parent (the editor's edit boxes are subclassed to do so).
+// Where the user's keys go: reported to the handler first by controls that ask for it;
+// then what single-line edit boxes do with them: insert at the caret, Backspace on its
+// character, Delete and the arrows on the key going down, and Enter reported to the
+// parent (the editor's edit boxes are subclassed to do so).
 #include <algorithm>
 
 #include "platform/headless/window.h"
@@ -10,6 +11,14 @@ namespace headless {
 void Window::SendInput(ui::ControlId id, ui::InputMessage message) {
   ControlState* control = Find(id);
   if (control == nullptr || !control->enabled) return;
+  if (control->desc.reportsKeys && message.message == ui::message::kKeyDown) {
+    Deliver({.kind = ui::MessageKind::kControlNotify,
+             .commandCode = static_cast<int>(message.wparam),
+             .controlId = id,
+             .notifyCode = ui::notify::kKeyDown});
+    control = Find(id);  // the handler may have closed the window
+    if (control == nullptr || !control->enabled) return;
+  }
   if (control->edit) {
     control->edit->Input(message);
   } else if (control->desc.kind == ui::ControlKind::kEdit) {

@@ -101,7 +101,11 @@ void Window::SetIcon(int iconId) {
 }
 
 void Window::Show(bool visible) {
-  if (hwnd_ != nullptr) ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+  if (hwnd_ == nullptr) return;
+  ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+  // Painted at once, controls and all: a window shown just before the thread blocks
+  // (a notice waiting out its time) would otherwise stay blank until messages run.
+  if (visible) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool Window::IsVisible() const { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }

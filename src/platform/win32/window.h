@@ -140,6 +140,7 @@ class Window final : public ui::Window {
     std::optional<ControlColours> colours;
     UniqueBitmap image;
     std::string tooltip;
+    bool reportsFocus = false;
   };
 
   // Message handling (window_procedure.cpp).

@@ -5,6 +5,7 @@
 #include "platform/win32/button_bitmap.h"
 #include "platform/win32/control_styles.h"
 #include "platform/win32/edit_enter_subclass.h"
+#include "platform/win32/key_report_subclass.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_text.h"
 
@@ -67,6 +68,7 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
   Control& control = controls_[desc.id];
   control.kind = desc.kind;
   control.hwnd = hwnd;
+  control.reportsFocus = desc.reportsFocus && desc.kind == ui::ControlKind::kEdit;
   switch (desc.kind) {
     case ui::ControlKind::kRichEdit:
       control.edit = std::make_unique<RichEdit>(hwnd, desc.id);
@@ -85,6 +87,7 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
     default:
       break;
   }
+  if (desc.reportsKeys) ReportKeys(hwnd, *this, desc.id);
   if (desc.font) {
     SetFont(desc.id, *desc.font);
   } else if (desc.kind != ui::ControlKind::kRichEdit) {

@@ -13,8 +13,11 @@ bool UsesWindowBackground(ui::ControlKind kind) {
          kind == ui::ControlKind::kRadioButton || kind == ui::ControlKind::kGroupBox;
 }
 
+static_assert(ui::notify::kFocused == EN_SETFOCUS, "the layer's focus notification is the edit's own");
+
 // The control notifications the layer passes on, by the kind of control that sends
-// them; the focus and update notifications every edit sends are left out.
+// them; the focus and update notifications every edit sends are left out, except the
+// focus of an edit made with reportsFocus (OnCommand).
 bool IsLayerNotification(ui::ControlKind kind, int code) {
   switch (kind) {
     case ui::ControlKind::kPushButton:
@@ -135,8 +138,10 @@ LRESULT Window::OnCommand(WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   const Control* control = FindByHandle(reinterpret_cast<HWND>(lparam));
-  if (control != nullptr && IsLayerNotification(control->kind, HIWORD(wparam)))
-    DeliverNotify(::GetDlgCtrlID(control->hwnd), HIWORD(wparam));
+  if (control == nullptr) return 0;
+  const int code = HIWORD(wparam);
+  if (IsLayerNotification(control->kind, code) || (control->reportsFocus && code == EN_SETFOCUS))
+    DeliverNotify(::GetDlgCtrlID(control->hwnd), code);
   return 0;
 }
 

@@ -1,0 +1,32 @@
+// Where the view stands and which switches are on: what the main window's commands share
+// between one event and the next.
+#pragma once
+
+#include <string>
+
+namespace editor {
+
+struct ViewState {
+  int topLine = 0;            // 1-based line the view is positioned on
+  int rememberedTopLine = 0;  // the top line at the last timer tick
+  int blockView = 0;          // 0: the main code; 1..4: a code block is shown
+  bool busy = false;          // text is being rebuilt or recoloured: change notices are ignored
+  bool thumbDrag = false;     // the scroll-bar thumb is being dragged
+  bool loading = false;       // a file is being loaded: list notices are ignored
+  bool exiting = false;
+  bool shortcutKeyHeld = false;  // set by the edit control's key handling
+
+  // Switches, started from the preferences, flipped by their boxes and buttons.
+  bool jumpToSelections = false;
+  bool rememberPlaces = false;
+  bool allowDuplicatePlaces = false;
+  bool autoComplete = true;
+  bool editPositionShown = false;
+  bool debugPanelShown = false;
+
+  int editColumn = 0;
+  int editOffset = 0;
+  int lastWrittenFirstLine = 0;  // the ".src" file is rewritten only when this changes
+};
+
+}  // namespace editor
