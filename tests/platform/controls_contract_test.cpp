@@ -188,10 +188,10 @@ TEST_F(Controls, AButtonReportsNoKeysUnlessAskedTo) {
 TEST_F(Controls, KeyNotificationsCanMoveTheFocusAndCloseAModalWindow) {
   constexpr ui::ControlId kYes = 4;
   constexpr ui::ControlId kNo = 8;
-  ui::WindowSpec spec;
-  spec.caption = "Please confirm";
-  spec.rect = {100, 100, 470, 200};
-  auto dialog = env_->System().CreateTopLevel(spec);
+  ui::WindowSpec desc;
+  desc.caption = "Please confirm";
+  desc.rect = {100, 100, 470, 200};
+  auto dialog = env_->System().CreateTopLevel(desc);
   ASSERT_NE(dialog, nullptr);
   for (auto [id, x, text] : {std::tuple{kYes, 140, "Yes"}, std::tuple{kNo, 240, "No"}}) {
     ui::ControlSpec button;
