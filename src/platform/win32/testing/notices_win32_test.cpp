@@ -45,6 +45,7 @@ HWND FindOurWindow(const char* caption) {
 // What the screen showed while a notice was waiting out its time.
 struct SeenNotice {
   bool visible = false;
+  bool painted = false;  // nothing of it waits for a paint: the blocked thread will not paint it later
   std::string caption;
   std::string text;
   RECT rect{};
@@ -67,7 +68,9 @@ class WatchingSystem final : public ui::System {
       SeenNotice s;
       s.visible = ::IsWindowVisible(notice) != FALSE;
       s.caption = TextOf(notice);
-      s.text = TextOf(::GetDlgItem(notice, editor::kNoticeTextLabel));
+      HWND text = ::GetDlgItem(notice, editor::kNoticeTextLabel);
+      s.text = TextOf(text);
+      s.painted = ::GetUpdateRect(notice, nullptr, FALSE) == FALSE && ::GetUpdateRect(text, nullptr, FALSE) == FALSE;
       ::GetWindowRect(notice, &s.rect);
       seen = s;
     }
@@ -149,6 +152,7 @@ TEST_F(RealNotices, ANoticeIsCentredWithItsTitleAndTextAndGoneAfterItsTime) {
   ASSERT_TRUE(watching.seen.has_value()) << "no notice was on the screen while the editor waited";
   const SeenNotice& seen = *watching.seen;
   EXPECT_TRUE(seen.visible);
+  EXPECT_TRUE(seen.painted);
   EXPECT_EQ(seen.caption, "Sorry");
   EXPECT_EQ(seen.text, "All tabs are taken, please close one first.");
   EXPECT_EQ(seen.rect.right - seen.rect.left, 470);
