@@ -14,33 +14,13 @@
 #include "commands/notices.h"
 #include "platform/contract_env.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/testing/window_search.h"
 #include "platform/win32/window.h"
 
 namespace {
 
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  ::GetWindowTextA(window, text, static_cast<int>(sizeof(text)));
-  return text;
-}
-
-// A top-level window of this thread with this caption, or nullptr.
-HWND FindOurWindow(const char* caption) {
-  struct Search {
-    const char* caption;
-    HWND found = nullptr;
-  } search{caption};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (win32::Window::FromHandle(window) == nullptr || TextOf(window) != s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using win32::testing::FindOurWindow;
+using win32::testing::TextOf;
 
 // What the screen showed while a notice was waiting out its time.
 struct SeenNotice {

@@ -13,6 +13,7 @@
 
 #include "app/editor.h"
 #include "platform/contract_env.h"
+#include "platform/win32/testing/window_search.h"
 #include "platform/win32/window.h"
 #include "prefs/colour_chooser.h"
 #include "prefs/colour_palette.h"
@@ -23,30 +24,10 @@
 
 namespace {
 
+using win32::testing::FindOurWindow;
+using win32::testing::TextOf;
+
 namespace s = editor::settings;
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  ::GetWindowTextA(window, text, static_cast<int>(sizeof(text)));
-  return text;
-}
-
-win32::Window* FindOurWindow(std::string_view caption) {
-  struct Search {
-    std::string_view caption;
-    HWND found = nullptr;
-  } search{caption};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (win32::Window::FromHandle(window) == nullptr || TextOf(window) != s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return win32::Window::FromHandle(search.found);
-}
 
 // The colour a control shows on the screen, at its centre.
 COLORREF ColourOnScreen(const win32::Window& window, ui::ControlId id) {
@@ -88,7 +69,7 @@ class RealSettings : public ::testing::Test {
   // fails the test and is closed, so that the real loop cannot hang the run.
   void WhenOpen(std::string_view caption, std::function<void(win32::Window&)> action) {
     env_->WhenModalRuns([caption, action = std::move(action)] {
-      win32::Window* window = FindOurWindow(caption);
+      win32::Window* window = win32::Window::FromHandle(FindOurWindow(caption));
       ASSERT_NE(window, nullptr) << caption;
       HWND handle = window->Handle();
       action(*window);
