@@ -124,7 +124,7 @@ std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
   for (int block = 0; block < kCodeBlockCount; ++block)
     if (!CreateRichEdit(*window, kCodeBlockEditorFirst + block, editor, kCodeBlockTextLimit, false)) return nullptr;
   if (!CreateFontList(*window, editor)) return nullptr;
-  AttachTooltips(*window, editor.prefs);
+  if (editor.prefs.showTooltips) AttachTooltips(*window, editor.prefs);
   return window;
 }
 

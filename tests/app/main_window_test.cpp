@@ -148,5 +148,11 @@ TEST_F(MainWindow, RecolourTipFollowsTheColourSpelling) {
   EXPECT_EQ(Main().Tooltip(kRecolourButton), "Re-color screen");
 }
 
+TEST_F(MainWindow, NoTooltipsWhenTheyAreSwitchedOff) {
+  editor_.prefs.showTooltips = false;
+  Start();
+  EXPECT_EQ(Main().Tooltip(kNewFileButton), "");
+}
+
 }  // namespace
 }  // namespace editor
