@@ -7,6 +7,7 @@
 #include <set>
 #include <system_error>
 
+#include "document/replace_file.h"
 #include "app/control_ids.h"
 #include "app/main_window.h"
 
@@ -45,36 +46,6 @@ std::string_view TrimmedBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The whole file goes to a temporary beside it and is renamed over the old one, so a failed
-// write leaves the old file as it was.
-bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    std::error_code ignored;
-    if (!out) {
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    // Some runtimes will not rename over an existing file; the new text is whole by now.
-    std::filesystem::remove(path, error);
-    std::filesystem::rename(temporary, path, error);
-  }
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-  }
-  return !error;
 }
 
 struct FileBytes {
@@ -314,9 +285,9 @@ CompanionWrite WriteFileState(Editor& editor, int tab) {
   const std::string fileName = FileNameFor(editor, tab);
   if (fileName.empty() || !editor.main) return CompanionWrite::kNoFile;
   const bool stateWritten =
-      WriteWholeFile(editor.folders.Companion(fileName, ".txt"), FormatFileState(CaptureFileState(editor, tab)));
+      ReplaceFileWhole(editor.folders.Companion(fileName, ".txt"), FormatFileState(CaptureFileState(editor, tab)));
   const std::string scrollLine = ":sp-" + std::to_string(editor.main->ScrollPos(kLineScrollBar)) + "\r\n";
-  const bool scrollWritten = WriteWholeFile(editor.folders.StartFolder() / kScrollPositionFile, scrollLine);
+  const bool scrollWritten = ReplaceFileWhole(editor.folders.StartFolder() / kScrollPositionFile, scrollLine);
   return stateWritten && scrollWritten ? CompanionWrite::kWritten : CompanionWrite::kFailed;
 }
 
@@ -324,7 +295,7 @@ CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& p
   const std::string text = path.string();
   const std::string_view fileName = FileNameOf(text);
   if (fileName.empty()) return CompanionWrite::kNoFile;
-  return WriteWholeFile(editor.folders.Companion(fileName, ".pth"), text + "\r\n") ? CompanionWrite::kWritten
+  return ReplaceFileWhole(editor.folders.Companion(fileName, ".pth"), text + "\r\n") ? CompanionWrite::kWritten
                                                                                     : CompanionWrite::kFailed;
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "document/replace_file.h"
 #include "prefs/preference_lines.h"
 
 namespace editor {
@@ -35,26 +36,6 @@ std::optional<std::string> ReadBounded(const std::filesystem::path& path, std::s
   if (in.bad()) return std::nullopt;
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
-}
-
-bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  std::error_code ignored;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, ignored);
-  return !error;
 }
 
 }  // namespace
@@ -106,7 +87,7 @@ std::string FactoryPreferenceText() {
 }
 
 bool WritePreferenceFile(const std::filesystem::path& path, const EditorPreferences& prefs) {
-  return WriteWhole(path, PreferenceText(prefs));
+  return ReplaceFileWhole(path, PreferenceText(prefs));
 }
 
 RestoreResult RestorePreferencesFromBackup(const FolderLayout& folders) {
@@ -116,7 +97,7 @@ RestoreResult RestorePreferencesFromBackup(const FolderLayout& folders) {
   // One byte more than the limit tells a file at the limit from a larger one.
   const std::optional<std::string> bytes = ReadBounded(backup, kMaxPreferenceFileBytes + 1);
   if (!bytes || bytes->size() > kMaxPreferenceFileBytes) return RestoreResult::kBackupUnreadable;
-  if (!WriteWhole(folders.InRes(kPreferenceFileName), *bytes)) return RestoreResult::kWriteFailed;
+  if (!ReplaceFileWhole(folders.InRes(kPreferenceFileName), *bytes)) return RestoreResult::kWriteFailed;
   return RestoreResult::kRestored;
 }
 
