@@ -13,6 +13,7 @@
 #include "commands/command_seams.h"
 #include "commands/view_state.h"
 #include "document/tab_table.h"
+#include "editing/file_index.h"
 #include "editing/keyword_table.h"
 #include "platform/ui.h"
 #include "prefs/editor_preferences.h"
@@ -31,6 +32,7 @@ struct Editor {
   CommandSeams commands;
   ViewState view;
   std::optional<KeywordTable> keywordTable;  // built at start-up, once the colours are known
+  FileIndex index;                           // of the file on screen
 
   std::filesystem::path currentPath;  // the active tab's file
   std::string currentName;            // its file name, also the tab's caption

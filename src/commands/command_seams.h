@@ -1,5 +1,5 @@
 // The operations that the main window's commands hand over to other parts of the editor:
-// files, lists, bookmarks, places, find, colouring, undo. An operation that is not set is
+// files, lists, bookmarks, places, find, undo. An operation that is not set is
 // skipped; the command still does its own steps (focus, view, switches).
 #pragma once
 
@@ -28,7 +28,6 @@ struct CommandSeams {
   Operation saveFileAs;
   Operation backupFile;
   Operation reloadFile;
-  Operation reindexFile;  // quietly, without notices
   Operation saveEditorState;
   std::function<bool(Editor&, int tab)> saveTab;  // on a Yes when the editor closes
 
@@ -42,10 +41,8 @@ struct CommandSeams {
   Operation closeToolWindows;
 
   // Text.
-  std::function<void(Editor&, int firstLine, int lineCount)> colourLines;
   std::function<void(Editor&, UndoReason reason)> recordUndo;
   std::function<void(Editor&, int line, int count, int mode)> shiftLineReferences;
-  Operation bracketCheck;
   Operation clearUndo;
   std::function<void(Editor&, bool quiet)> addPlace;
 

@@ -5,6 +5,7 @@
 #include "commands/notices.h"
 #include "commands/view_procedures.h"
 #include "document/tab_switch.h"
+#include "editing/file_indexer.h"
 
 namespace editor {
 
@@ -58,7 +59,7 @@ void BackupFileCommand(Editor& editor) {
 void ReindexFileCommand(Editor& editor) {
   RunWithViewRestored(editor, [&editor] {
     ShowNotice(editor, notice::kPleaseWait);
-    Run(editor.commands.reindexFile, editor);
+    FullIndex(editor, IndexProgress::kShown);
     ShowNotice(editor, notice::kReindexed);
   });
 }

@@ -6,6 +6,7 @@
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "commands/gutter.h"
+#include "editing/bracket_counter.h"
 
 namespace editor {
 
@@ -21,7 +22,7 @@ void RebuildBlankCaption(Editor& editor) {
 // The caret moved to another line: the line fields, the bracket count and the debug fields.
 void RefreshForNewLine(Editor& editor) {
   ui::Window& window = *editor.main;
-  if (!editor.view.busy && editor.commands.bracketCheck) editor.commands.bracketCheck(editor);
+  if (!editor.view.busy) ShowBracketCounts(editor);
   editor.view.rememberedTopLine = editor.view.topLine;
   window.SetText(kCurrentLineField, std::to_string(editor.view.topLine));
   MarkGutterLine(editor, editor.view.topLine);

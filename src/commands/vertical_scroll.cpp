@@ -4,6 +4,7 @@
 
 #include "app/control_ids.h"
 #include "commands/view_procedures.h"
+#include "editing/colour_passes.h"
 
 namespace editor {
 
@@ -21,9 +22,6 @@ class ScrollGuard {
   ViewState& view_;
 };
 
-void ColourComingIntoView(Editor& editor, int firstLine, int count) {
-  if (editor.commands.colourLines) editor.commands.colourLines(editor, firstLine, count);
-}
 
 void SetLineBox(Editor& editor, int line) { editor.main->SetText(kLineNumberBox, std::to_string(line)); }
 
@@ -32,8 +30,9 @@ void ScrollDown(Editor& editor, ui::RichEdit& edit, int rows) {
   const ScrollGuard guard(editor.view);
   const int n = editor.metrics.gutterLines;
   const int first = edit.FirstVisibleLine();
+  // The lines coming into view are coloured before they show.
+  RunColourPass(editor, rows == 1 ? ColourPass::kLineBelow : ColourPass::kNextPage);
   edit.LineScroll(rows);
-  ColourComingIntoView(editor, first + n, rows);
   const int m = first + (rows == 1 ? 2 : n);
   SetLineBox(editor, m);
   const int caretLine = std::min(m + n - 1, edit.LineCount());
@@ -51,8 +50,8 @@ void ScrollUp(Editor& editor, ui::RichEdit& edit, int rows) {
   const ScrollGuard guard(editor.view);
   const int n = editor.metrics.gutterLines;
   const int moved = std::min(rows, first);
+  RunColourPass(editor, rows == 1 ? ColourPass::kLineAbove : ColourPass::kLinesAbove);
   edit.LineScroll(-moved);
-  ColourComingIntoView(editor, first - moved, moved);
   SetLineBox(editor, rows == 1 ? first : std::max(1, first - n + 2));
   CaretToLine(editor, edit.FirstVisibleLine() + 1);
   FocusEditor(editor);

@@ -6,6 +6,7 @@
 #include "app/control_ids.h"
 #include "app/program_identity.h"
 #include "commands/gutter.h"
+#include "editing/colour_passes.h"
 
 namespace editor {
 
@@ -62,11 +63,10 @@ void RecolourVisible(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   editor.view.busy = true;
-  const int first = edit->FirstVisibleLine();
   const std::uint32_t mask = edit->EventMask();
   edit->SetRedraw(false);
   edit->SetEventMask(mask & ~ui::event_mask::kChange);
-  if (editor.commands.colourLines) editor.commands.colourLines(editor, first, editor.metrics.gutterLines);
+  RunColourPass(editor, ColourPass::kVisiblePage);
   edit->SetRedraw(true);
   edit->SetEventMask(mask | ui::event_mask::kChange);
   editor.view.busy = false;

@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "commands/view_procedures.h"
+#include "editing/file_indexer.h"
 
 namespace editor {
 
@@ -40,6 +41,8 @@ void BringOnScreen(Editor& editor, ui::RichEdit& edit, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   if (slot.inUse) {
     edit.SetText(slot.savedText);
+    // The colouring reads the range tables: they must describe this text, not the last tab's.
+    RebuildRangeTables(editor, slot.savedText);
     ShowViewedLine(editor, edit, slot.firstVisibleLine);
     if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
     return;

@@ -1,0 +1,162 @@
+#include "editing/file_indexer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/control_ids.h"
+#include "app/editor.h"
+#include "commands/view_procedures.h"
+#include "editing/index_lists.h"
+#include "editing/line_index.h"
+#include "editing/word_delimiters.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kProgressSteps = 100;
+constexpr int kProgressStepWidth = 2;
+
+// Calls visit(line) for each line of the text, breaks removed; a final break does not
+// start another line, as the control counts them.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>((lf ? lf : end) - p)));
+    const char* stop = cr ? cr : (lf ? lf : end);
+    visit(std::string_view(p, static_cast<std::size_t>(stop - p)));
+    if (stop == end) return;
+    p = stop + ((stop[0] == '\r' && stop + 1 < end && stop[1] == '\n') ? 2 : 1);
+  }
+}
+
+int CountLines(std::string_view text) {
+  int count = 0;
+  ForEachLine(text, [&count](std::string_view) { ++count; });
+  return count;
+}
+
+void AddLine(TextIndex& index, const IndexedLine& line, int number) {
+  if (line.opensComment) index.blockComments.Open(number - 1);
+  if (line.closesComment) index.blockComments.CloseNewest(number - 1);
+  if (line.opensAssembly) index.assemblyBlocks.Open(number - 1);
+  if (line.closesAssembly) index.assemblyBlocks.CloseNewest(number - 1);
+  switch (line.declares) {
+    case IndexedLine::Declares::kSubroutine: index.subroutines.push_back({line.name, number, {}}); break;
+    case IndexedLine::Declares::kWindow: index.windows.push_back({line.name, number, line.title}); break;
+    case IndexedLine::Declares::kInclude: index.includes.push_back(line.name); break;
+    case IndexedLine::Declares::kNothing: break;
+  }
+}
+
+// The bar grows by one step per hundredth of the lines, at most a hundred steps.
+class ProgressBar {
+ public:
+  ProgressBar(ui::Window& window, int lineCount)
+      : window_(window), step_(std::max(1, lineCount / kProgressSteps)) {
+    window_.FrameRect(kIndexProgressBar, ui::Rgb(0, 0, 0));
+    window_.ShowControl(kSearchControlsButton, false);
+  }
+  ~ProgressBar() {
+    window_.FillRect(kIndexProgressBar, kBarColour);
+    window_.ShowControl(kSearchControlsButton, true);
+  }
+  ProgressBar(const ProgressBar&) = delete;
+  ProgressBar& operator=(const ProgressBar&) = delete;
+
+  void AfterLine(int line) {
+    if (line % step_ != 0 || drawn_ >= kProgressSteps) return;
+    const ui::Rect& bar = kIndexProgressBar;
+    window_.FillRect({bar.x + drawn_ * kProgressStepWidth, bar.y, kProgressStepWidth, bar.height}, kBarColour);
+    ++drawn_;
+  }
+
+ private:
+  static constexpr ui::Colour kBarColour = ui::Rgb(0, 120, 215);
+  ui::Window& window_;
+  int step_;
+  int drawn_ = 0;
+};
+
+void ClearIndexControls(ui::Window& window) {
+  for (ui::ControlId list : {kSubroutineList, kWindowList, kControlList}) window.ViewClear(list);
+  for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kIncludeCombo}) window.ListClear(combo);
+}
+
+void FillIndexControls(Editor& editor, const TextIndex& index, int subSelected, int windowSelected) {
+  ui::Window& window = *editor.main;
+  for (const IndexedName& sub : index.subroutines) {
+    AddSubroutineRow(window, sub.name, sub.line, sub.line);
+    editor.index.subroutineStarts.insert(sub.line - 1);
+  }
+  for (const IndexedName& win : index.windows) AddWindowRow(window, win.name, win.line);
+  for (const std::string& include : index.includes) window.ListAdd(kIncludeCombo, include);
+  for (const IndexedName& sub : index.subroutines) window.ListAdd(kSubroutineCombo, sub.name);
+  for (const IndexedName& win : index.windows) window.ListAdd(kWindowCombo, WindowComboEntry(win.name, win.title));
+  if (subSelected >= 0 && subSelected < window.ListCount(kSubroutineCombo))
+    window.ListSelect(kSubroutineCombo, subSelected);
+  if (windowSelected >= 0 && windowSelected < window.ListCount(kWindowCombo))
+    window.ListSelect(kWindowCombo, windowSelected);
+}
+
+}  // namespace
+
+TextIndex IndexText(std::string_view text, const LineProgress& progress) {
+  TextIndex index;
+  const int lineCount = progress ? CountLines(text) : 0;
+  int number = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    ++number;
+    if (WithoutLeadingBlanks(line).size() > 2) AddLine(index, IndexLine(line), number);
+    if (progress) progress(number, lineCount);
+  });
+  index.lineCount = number;
+  return index;
+}
+
+void RebuildRangeTables(Editor& editor, std::string_view text) {
+  TextIndex index = IndexText(text);
+  editor.index.blockComments = std::move(index.blockComments);
+  editor.index.assemblyBlocks = std::move(index.assemblyBlocks);
+}
+
+void FullIndex(Editor& editor, IndexProgress progress) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  editor.index.ClearRanges();
+  if (edit == nullptr) return;
+  ui::Window& window = *editor.main;
+  const int firstVisible = edit->FirstVisibleLine();
+  const int subSelected = window.ListSelected(kSubroutineCombo);
+  const int windowSelected = window.ListSelected(kWindowCombo);
+  ClearIndexControls(window);
+  editor.index.subroutineStarts.clear();
+  editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = FileIndex::kNoLine;
+
+  const std::string text = edit->Text();
+  TextIndex index;
+  if (progress == IndexProgress::kShown) {
+    ProgressBar bar(window, edit->LineCount());
+    index = IndexText(text, [&bar](int line, int) { bar.AfterLine(line); });
+  } else {
+    index = IndexText(text);
+  }
+  editor.index.blockComments = index.blockComments;
+  editor.index.assemblyBlocks = index.assemblyBlocks;
+  FillIndexControls(editor, index, subSelected, windowSelected);
+
+  if (const int tab = editor.tabs.ActiveTab(); tab != 0 && editor.seams.restoreCompanionState)
+    editor.seams.restoreCompanionState(editor, tab);
+  RecolourVisible(editor);
+  edit->LineScroll(firstVisible - edit->FirstVisibleLine());
+  FocusEditor(editor);
+}
+
+void ClearAndReindex(Editor& editor) {
+  editor.index.ClearRanges();
+  FullIndex(editor, IndexProgress::kHidden);
+}
+
+}  // namespace editor

@@ -1,0 +1,57 @@
+// The full index of the active file: its subroutines, windows and included files in the
+// main window's lists, its block comments and assembly blocks in the range tables. The
+// text is read from the control once and indexed in memory.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/line_ranges.h"
+#include "platform/types.h"
+
+namespace editor {
+
+struct Editor;
+
+struct IndexedName {
+  std::string name;
+  int line = 0;  // 1-based
+  std::string title;
+  friend bool operator==(const IndexedName&, const IndexedName&) = default;
+};
+
+struct TextIndex {
+  LineRanges blockComments;
+  LineRanges assemblyBlocks;
+  std::vector<IndexedName> subroutines;
+  std::vector<IndexedName> windows;
+  std::vector<std::string> includes;
+  int lineCount = 0;
+  friend bool operator==(const TextIndex&, const TextIndex&) = default;
+};
+
+// Called after each line with its 1-based number and the line count; may be empty.
+using LineProgress = std::function<void(int line, int lineCount)>;
+
+// The whole text with CR LF, LF or CR breaks; lines of two characters or fewer, leading
+// blanks aside, are not indexed.
+TextIndex IndexText(std::string_view text, const LineProgress& progress = {});
+
+enum class IndexProgress { kHidden, kShown };
+
+// The bar drawn while a shown index runs.
+inline constexpr ui::Rect kIndexProgressBar{435, 82, 200, 10};
+
+// Rebuilds the lists and tables from the edit control's text, then puts back the file's
+// remembered state, recolours the page and returns the view to where it was.
+void FullIndex(Editor& editor, IndexProgress progress);
+
+// Empties the range tables first; what opening a file runs.
+void ClearAndReindex(Editor& editor);
+
+// Only the range tables, for a tab whose lists come back from its companion state.
+void RebuildRangeTables(Editor& editor, std::string_view text);
+
+}  // namespace editor

@@ -1,0 +1,32 @@
+// The indexer's rows in the main window's controls: the subroutine and window list
+// views, their drop-down mirrors and the include list.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/window.h"
+
+namespace editor {
+
+// A window's drop-down entry: its variable, with " : " and its title when it has one.
+std::string WindowComboEntry(std::string_view name, std::string_view title);
+
+int AddSubroutineRow(ui::Window& window, std::string_view name, int startLine, int endLine);
+int AddWindowRow(ui::Window& window, std::string_view name, int line);
+
+// The row whose begin column holds this 1-based line, or nullopt.
+std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line);
+// The first row whose name column, trimmed, equals the name exactly, or nullopt.
+std::optional<int> RowNamed(const ui::Window& window, ui::ControlId list, std::string_view name);
+
+// Empties the combo and fills it with the list's names, keeping its selection.
+void RefillSubroutineCombo(ui::Window& window);
+// Window entries take their titles from the windows' lines in the edit control.
+void RefillWindowCombo(ui::Window& window, const ui::RichEdit& edit);
+
+// Drops row and the drop-down entry at the same position.
+void RemoveRowAndEntry(ui::Window& window, ui::ControlId list, ui::ControlId combo, int row);
+
+}  // namespace editor

@@ -1,0 +1,132 @@
+#include "editing/index_updates.h"
+
+#include "app/control_ids.h"
+#include "app/editor.h"
+#include "commands/view_procedures.h"
+#include "editing/index_lists.h"
+#include "editing/line_range_text.h"
+#include "editing/line_words.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kLineBuffer = 512;
+
+// One kind of declaration the updates follow: subroutines or windows.
+struct DeclarationKind {
+  std::string_view opener;  // upper-case first word
+  std::string_view closer;
+  ui::ControlId list;
+  ui::ControlId combo;
+  int FileIndex::*awaitingEnd;
+};
+
+constexpr DeclarationKind kSubroutines{"SUB", "ENDSUB", kSubroutineList, kSubroutineCombo,
+                                       &FileIndex::subroutineAwaitingEnd};
+constexpr DeclarationKind kWindows{"OPENWINDOW", "WAITUNTIL", kWindowList, kWindowCombo,
+                                   &FileIndex::windowAwaitingEnd};
+
+void RebuildSubroutineStarts(Editor& editor) {
+  ui::Window& window = *editor.main;
+  editor.index.subroutineStarts.clear();
+  for (int r = 0, count = window.ViewRowCount(kSubroutineList); r < count; ++r)
+    if (const int line = std::atoi(window.ViewCell(kSubroutineList, r, 1).c_str()); line > 0)
+      editor.index.subroutineStarts.insert(line - 1);
+}
+
+int AddRow(Editor& editor, const DeclarationKind& kind, std::string_view name, int line) {
+  ui::Window& window = *editor.main;
+  const bool subroutine = kind.list == kSubroutineList;
+  const int row = subroutine ? AddSubroutineRow(window, name, line, line) : AddWindowRow(window, name, line);
+  if (subroutine) {
+    RefillSubroutineCombo(window);
+    RebuildSubroutineStarts(editor);
+  } else {
+    RefillWindowCombo(window, *window.Edit(kEditor));
+  }
+  return row;
+}
+
+void Rename(ui::Window& window, const DeclarationKind& kind, int row, std::string_view name) {
+  window.ViewSetCell(kind.list, row, 0, name);
+  if (row >= window.ListCount(kind.combo)) return;
+  const bool selected = window.ListSelected(kind.combo) == row;
+  window.ListDelete(kind.combo, row);
+  window.ListInsert(kind.combo, row, name);
+  if (selected) window.ListSelect(kind.combo, row);
+}
+
+void CloseAwaited(Editor& editor, const DeclarationKind& kind, int line) {
+  int& awaited = editor.index.*kind.awaitingEnd;
+  if (awaited == FileIndex::kNoLine) return;
+  if (const auto row = RowStartingOn(*editor.main, kind.list, awaited))
+    editor.main->ViewSetCell(kind.list, *row, 2, std::to_string(line));
+  awaited = FileIndex::kNoLine;
+}
+
+// A declaration line under the caret: rename the row that starts on it, or add one.
+void FollowDeclaration(Editor& editor, const DeclarationKind& kind, const LineWords& words, int line) {
+  ui::Window& window = *editor.main;
+  const std::string_view name = words.Word(2);
+  if (const auto row = RowStartingOn(window, kind.list, line)) {
+    Rename(window, kind, *row, name);
+  } else if (!RowNamed(window, kind.list, name)) {
+    AddRow(editor, kind, name, line);
+    editor.index.*kind.awaitingEnd = line;
+  }
+}
+
+void DropEmptiedSubroutine(Editor& editor, int line) {
+  if (const auto row = RowStartingOn(*editor.main, kSubroutineList, line)) {
+    RemoveRowAndEntry(*editor.main, kSubroutineList, kSubroutineCombo, *row);
+    RebuildSubroutineStarts(editor);
+  }
+}
+
+// A pasted line: a new declaration is added, a known one found; its closer sets the end
+// of the row found or added last.
+void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWords& words, int line,
+                      std::optional<int>& lastRow) {
+  ui::Window& window = *editor.main;
+  if (words.WordIs(1, kind.opener) && words.Count() >= 2) {
+    const std::string_view name = words.Word(2);
+    lastRow = RowNamed(window, kind.list, name);
+    if (!lastRow) lastRow = AddRow(editor, kind, name, line);
+  } else if (words.WordIs(1, kind.closer) && lastRow) {
+    window.ViewSetCell(kind.list, *lastRow, 2, std::to_string(line));
+  }
+}
+
+}  // namespace
+
+void UpdateFromCaretLine(Editor& editor) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  const int index = edit->LineFromChar(edit->GetSelection().first);
+  const int line = index + 1;
+  const LineWords words = SplitWords(edit->GetLine(index, kLineBuffer));
+  for (const DeclarationKind* kind : {&kSubroutines, &kWindows}) {
+    if (words.WordIs(1, kind->opener) && words.Count() == 2) FollowDeclaration(editor, *kind, words, line);
+    if (words.WordIs(1, kind->closer)) CloseAwaited(editor, *kind, line);
+  }
+  if (words.Count() == 0) DropEmptiedSubroutine(editor, line);
+}
+
+void UpdateAfterPaste(Editor& editor, int firstLine, int lastLine) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  std::optional<int> lastSubroutine;
+  std::optional<int> lastWindow;
+  const LineRangeText range = ReadLineRange(*edit, firstLine, lastLine, RestoreSelection::kYes);
+  int line = range.firstLine + 1;
+  for (std::string_view text : range.Lines()) {
+    const LineWords words = SplitWords(text);
+    FollowPastedLine(editor, kSubroutines, words, line, lastSubroutine);
+    FollowPastedLine(editor, kWindows, words, line, lastWindow);
+    ++line;
+  }
+  RecolourVisible(editor);
+}
+
+}  // namespace editor

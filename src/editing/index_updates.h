@@ -1,0 +1,16 @@
+// Keeping the index in step with typing and pasting, one line at a time.
+#pragma once
+
+namespace editor {
+
+struct Editor;
+
+// The caret's line after a key release: a SUB or OPENWINDOW line being typed shows its
+// name as it is typed, its ENDSUB or WAITUNTIL line closes it, and a SUB line emptied of
+// its words is dropped.
+void UpdateFromCaretLine(Editor& editor);
+
+// The lines of a paste, 0-based and inclusive; the visible page is recoloured afterwards.
+void UpdateAfterPaste(Editor& editor, int firstLine, int lastLine);
+
+}  // namespace editor

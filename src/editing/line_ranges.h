@@ -1,0 +1,44 @@
+// A table of line ranges opened and closed by marker lines (block comments, assembly
+// blocks). An entry whose closing line was never seen shades nothing.
+#pragma once
+
+#include <vector>
+
+namespace editor {
+
+class LineRanges {
+ public:
+  static constexpr int kCapacity = 9999;
+  static constexpr int kOpen = -1;  // the last line of an entry not closed yet
+
+  struct Range {
+    int first = kOpen;
+    int last = kOpen;
+    friend bool operator==(const Range&, const Range&) = default;
+  };
+
+  // A new entry beginning on this 0-based line; ignored once the table is full.
+  void Open(int line) {
+    if (static_cast<int>(ranges_.size()) < kCapacity) ranges_.push_back({line, kOpen});
+  }
+  // Closes the newest entry on this line; without any entry nothing happens.
+  void CloseNewest(int line) {
+    if (!ranges_.empty()) ranges_.back().last = line;
+  }
+  void Clear() { ranges_.clear(); }
+
+  bool Contains(int line) const {
+    for (const Range& r : ranges_)
+      if (r.first <= line && line <= r.last) return true;
+    return false;
+  }
+  int Count() const { return static_cast<int>(ranges_.size()); }
+  bool Empty() const { return ranges_.empty(); }
+  const std::vector<Range>& Entries() const { return ranges_; }
+  friend bool operator==(const LineRanges&, const LineRanges&) = default;
+
+ private:
+  std::vector<Range> ranges_;
+};
+
+}  // namespace editor

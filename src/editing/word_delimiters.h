@@ -1,0 +1,48 @@
+// The character classes that split source lines into words, shared by the colouring,
+// the indexer and the bracket counter.
+#pragma once
+
+#include <string_view>
+
+namespace editor {
+
+// A double quote, the punctuation that ends a word, TAB, CR, LF and ".". A character's
+// code is its 1-based position here, 0 for a word character.
+inline constexpr std::string_view kWordDelimiters = "\"' ,-+()[]=:<>&|\t\r\n.";
+
+namespace delimiter {
+constexpr int kNone = 0;
+constexpr int kQuote = 1;
+constexpr int kApostrophe = 2;
+constexpr int kOpenRound = 7;
+constexpr int kCloseRound = 8;
+constexpr int kOpenSquare = 9;
+constexpr int kCloseSquare = 10;
+constexpr int kBar = 16;
+constexpr int kCarriageReturn = 18;
+}  // namespace delimiter
+
+constexpr int DelimiterCode(char c) {
+  const std::size_t at = kWordDelimiters.find(c);
+  return at == std::string_view::npos ? delimiter::kNone : static_cast<int>(at) + 1;
+}
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The text without its leading blanks.
+constexpr std::string_view WithoutLeadingBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+// The text without blanks or line breaks at either end.
+constexpr std::string_view Trimmed(std::string_view text) {
+  auto edge = [](char c) { return IsBlank(c) || c == '\r' || c == '\n'; };
+  while (!text.empty() && edge(text.front())) text.remove_prefix(1);
+  while (!text.empty() && edge(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace editor
