@@ -10,6 +10,7 @@
 #include "commands/main_window_handler.h"
 #include "commands/panel_commands.h"
 #include "document/tab_switch.h"
+#include "editing/edit_key_release.h"
 
 namespace editor {
 
@@ -97,6 +98,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
 
   editor.main = CreateMainWindow(editor);
   if (!editor.main) return false;
+  InstallEditKeyRelease(editor);
   StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });

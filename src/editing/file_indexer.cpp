@@ -33,6 +33,11 @@ void ForEachLine(std::string_view text, Visit visit) {
   }
 }
 
+bool IsLoneMarker(std::string_view line) {
+  const std::string_view t = Trimmed(line);
+  return t == "/*" || t == "*/";
+}
+
 int CountLines(std::string_view text) {
   int count = 0;
   ForEachLine(text, [&count](std::string_view) { ++count; });
@@ -110,7 +115,9 @@ TextIndex IndexText(std::string_view text, const LineProgress& progress) {
   int number = 0;
   ForEachLine(text, [&](std::string_view line) {
     ++number;
-    if (WithoutLeadingBlanks(line).size() > 2) AddLine(index, IndexLine(line), number);
+    // A lone "/*" or "*/" is how block comments are often written: its markers count
+    // even though a line this short declares nothing.
+    if (WithoutLeadingBlanks(line).size() > 2 || IsLoneMarker(line)) AddLine(index, IndexLine(line), number);
     if (progress) progress(number, lineCount);
   });
   index.lineCount = number;

@@ -1,0 +1,28 @@
+#include "editing/edit_key_release.h"
+
+#include "app/control_ids.h"
+#include "app/editor.h"
+#include "editing/bracket_counter.h"
+#include "editing/colour_passes.h"
+#include "editing/index_updates.h"
+
+namespace editor {
+
+void AfterEditKeyRelease(Editor& editor) {
+  if (editor.view.busy) return;
+  ShowBracketCounts(editor);
+  UpdateFromCaretLine(editor);
+  RunColourPass(editor, ColourPass::kCurrentLine);
+}
+
+void InstallEditKeyRelease(Editor& editor) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  // A release comes after the control has acted on the key, so the line is up to date.
+  edit->SetMessageFilter([&editor](ui::RichEdit&, ui::InputMessage& message) {
+    if (message.message == ui::message::kKeyUp) AfterEditKeyRelease(editor);
+    return false;
+  });
+}
+
+}  // namespace editor

@@ -1,0 +1,14 @@
+// What every key release in the edit control keeps in step with the caret's line: the
+// bracket counts, the index and the line's colours.
+#pragma once
+
+namespace editor {
+
+struct Editor;
+
+void AfterEditKeyRelease(Editor& editor);
+
+// Puts the key release step in front of the edit control's own key handling.
+void InstallEditKeyRelease(Editor& editor);
+
+}  // namespace editor
