@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace bench {
 
@@ -13,8 +14,9 @@ inline constexpr std::size_t kKiB = 1024;
 
 // Lines that mark a module's place, so that a benchmark can put the caret on one of its
 // own kind near the start or the end of the file.
-inline constexpr const char* kBodyLineMarker = "\t\t\t\tcount";  // a plain statement in a handler
-inline constexpr const char* kSubLineMarker = "SUB Cleanup";     // a SUB line of two words
+inline constexpr std::string_view kBodyLineMarker = "\t\t\t\tcount";     // a plain statement in a handler
+inline constexpr std::string_view kSubLineMarker = "SUB Cleanup";        // a SUB line of two words
+inline constexpr std::string_view kBracketLineMarker = "\t\t\t\tname";  // round and square brackets
 
 namespace generated {
 
@@ -142,6 +144,23 @@ inline std::string GeneratedSource(std::size_t bytes) {
     text += module;
   }
   return text;
+}
+
+// The 0-based line of the first (or, with fromEnd, the last) line that begins with the
+// marker, or -1.
+inline int LineBeginningWith(const std::string& text, std::string_view marker, bool fromEnd) {
+  int found = -1;
+  int line = 0;
+  for (std::size_t at = 0; at < text.size(); ++line) {
+    if (std::string_view(text).substr(at, marker.size()) == marker) {
+      found = line;
+      if (!fromEnd) return found;
+    }
+    const std::size_t lf = text.find('\n', at);
+    if (lf == std::string::npos) break;
+    at = lf + 1;
+  }
+  return found;
 }
 
 }  // namespace bench
