@@ -33,3 +33,11 @@ target_link_libraries(win32_tests PRIVATE editor_core platform_win32 gtest_win)
 target_link_options(win32_tests PRIVATE ${STATIC_RUNTIME})
 target_compile_definitions(win32_tests PRIVATE EDITOR_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 editor_warnings(win32_tests)
+
+# Timings on the real controls (bench/win32); built with the rest, never run by the tests.
+file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)
+add_executable(win32_bench src/platform/win32/bench/win32_bench_main.cpp ${WIN32_BENCH_SOURCES})
+target_include_directories(win32_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(win32_bench PRIVATE editor_core platform_win32)
+target_link_options(win32_bench PRIVATE ${STATIC_RUNTIME})
+editor_warnings(win32_bench)

@@ -14,8 +14,13 @@ std::string CountText(int open, std::string_view openLabel, int close, std::stri
   auto label = [](int count, std::string_view plural) {
     return count == 1 ? std::string(plural.substr(0, plural.size() - 1)) : std::string(plural);
   };
-  return " " + std::to_string(open) + label(open, openLabel) + "\t" + std::to_string(close) +
-         label(close, closeLabel);
+  std::string text = " ";
+  text += std::to_string(open);
+  text += label(open, openLabel);
+  text += '\t';
+  text += std::to_string(close);
+  text += label(close, closeLabel);
+  return text;
 }
 
 void ShowField(Editor& editor, ui::ControlId field, const std::string& text, bool balanced) {

@@ -144,14 +144,19 @@ void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const L
 
 void RunColourPass(Editor& editor, ColourPass pass) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  const int caretLine = edit->LineFromChar(edit->GetSelection().first);
+  ColourEditorLines(editor, LinesOfPass(pass, edit->FirstVisibleLine(), editor.metrics.gutterLines, caretLine));
+}
+
+void ColourEditorLines(Editor& editor, const PassLines& lines) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr || !editor.keywordTable) return;
   ui::Window& window = *editor.main;
   window.StopTimer(kPositionTimer);
-  const bool manyLines = pass != ColourPass::kCurrentLine;
+  const bool manyLines = lines.last > lines.first;
   if (manyLines) edit->SetRedraw(false);
 
-  const int caretLine = edit->LineFromChar(edit->GetSelection().first);
-  const PassLines lines = LinesOfPass(pass, edit->FirstVisibleLine(), editor.metrics.gutterLines, caretLine);
   const LineColourScheme scheme = LineColourSchemeFrom(editor.prefs);
   const WindowLocalNames names(window);
   const LineColourContext context{*editor.keywordTable, editor.prefs.keywordCase, scheme,

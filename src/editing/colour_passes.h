@@ -55,4 +55,7 @@ void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const L
 // off for its duration.
 void RunColourPass(Editor& editor, ColourPass pass);
 
+// The same for lines of the caller's choosing.
+void ColourEditorLines(Editor& editor, const PassLines& lines);
+
 }  // namespace editor

@@ -8,11 +8,15 @@
 
 namespace editor {
 
-void AfterEditKeyRelease(Editor& editor) {
+void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   if (editor.view.busy) return;
   ShowBracketCounts(editor);
   UpdateFromCaretLine(editor);
-  RunColourPass(editor, ColourPass::kCurrentLine);
+  ui::RichEdit& edit = *editor.main->Edit(kEditor);
+  const int caretLine = edit.LineFromChar(edit.GetSelection().first);
+  // Enter has just given the line above its break, which ends the word it ended with.
+  const int first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
+  ColourEditorLines(editor, {first, caretLine, -1});
 }
 
 void InstallEditKeyRelease(Editor& editor) {
@@ -20,7 +24,7 @@ void InstallEditKeyRelease(Editor& editor) {
   if (edit == nullptr) return;
   // A release comes after the control has acted on the key, so the line is up to date.
   edit->SetMessageFilter([&editor](ui::RichEdit&, ui::InputMessage& message) {
-    if (message.message == ui::message::kKeyUp) AfterEditKeyRelease(editor);
+    if (message.message == ui::message::kKeyUp) AfterEditKeyRelease(editor, static_cast<int>(message.wparam));
     return false;
   });
 }

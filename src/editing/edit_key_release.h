@@ -6,7 +6,7 @@ namespace editor {
 
 struct Editor;
 
-void AfterEditKeyRelease(Editor& editor);
+void AfterEditKeyRelease(Editor& editor, int virtualKey);
 
 // Puts the key release step in front of the edit control's own key handling.
 void InstallEditKeyRelease(Editor& editor);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "app/control_ids.h"
 #include "app/editor.h"
@@ -86,6 +87,24 @@ class ProgressBar {
   int drawn_ = 0;
 };
 
+// The lists and drop-downs the index fills are drawn once, when they are full.
+class IndexControlsRedrawOff {
+ public:
+  explicit IndexControlsRedrawOff(ui::Window& window) : window_(window) {
+    for (ui::ControlId id : kControls) window_.SetControlRedraw(id, false);
+  }
+  ~IndexControlsRedrawOff() {
+    for (ui::ControlId id : kControls) window_.SetControlRedraw(id, true);
+  }
+  IndexControlsRedrawOff(const IndexControlsRedrawOff&) = delete;
+  IndexControlsRedrawOff& operator=(const IndexControlsRedrawOff&) = delete;
+
+ private:
+  static constexpr ui::ControlId kControls[] = {kSubroutineList, kWindowList,  kControlList,
+                                                kSubroutineCombo, kWindowCombo, kIncludeCombo};
+  ui::Window& window_;
+};
+
 void ClearIndexControls(ui::Window& window) {
   for (ui::ControlId list : {kSubroutineList, kWindowList, kControlList}) window.ViewClear(list);
   for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kIncludeCombo}) window.ListClear(combo);
@@ -138,6 +157,7 @@ void FullIndex(Editor& editor, IndexProgress progress) {
   const int firstVisible = edit->FirstVisibleLine();
   const int subSelected = window.ListSelected(kSubroutineCombo);
   const int windowSelected = window.ListSelected(kWindowCombo);
+  std::optional<IndexControlsRedrawOff> redrawOff(window);
   ClearIndexControls(window);
   editor.index.subroutineStarts.clear();
   editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = FileIndex::kNoLine;
@@ -153,6 +173,7 @@ void FullIndex(Editor& editor, IndexProgress progress) {
   editor.index.blockComments = index.blockComments;
   editor.index.assemblyBlocks = index.assemblyBlocks;
   FillIndexControls(editor, index, subSelected, windowSelected);
+  redrawOff.reset();
 
   if (const int tab = editor.tabs.ActiveTab(); tab != 0 && editor.seams.restoreCompanionState)
     editor.seams.restoreCompanionState(editor, tab);

@@ -1,6 +1,7 @@
 #include "editing/line_index.h"
 
 #include <algorithm>
+#include <array>
 
 #include "editing/keyword_case.h"
 #include "editing/word_delimiters.h"
@@ -13,9 +14,16 @@ namespace {
 // here as it does everywhere else in the editor.
 constexpr std::string_view kIndexDelimiters = "\"' ,-+()[]=:<>&|.\\/%*!^~#?\r\n\t";
 
+constexpr std::array<bool, 256> kIndexDelimiterTable = [] {
+  std::array<bool, 256> table{};
+  for (const char c : kIndexDelimiters) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+// A table, not a search: this runs for every character of every line of a full index.
 bool IsIndexDelimiter(char c, bool keepDot) {
   if (keepDot && c == '.') return false;
-  return kIndexDelimiters.find(c) != std::string_view::npos;
+  return kIndexDelimiterTable[static_cast<unsigned char>(c)];
 }
 
 std::string Upper(std::string_view text) {
@@ -26,12 +34,27 @@ std::string Upper(std::string_view text) {
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// Whether the text at `at` reads as the upper-case word, letter case ignored.
+bool WordAt(std::string_view text, std::size_t at, std::string_view upperWord) {
+  if (text.size() - at < upperWord.size()) return false;
+  for (std::size_t i = 0; i < upperWord.size(); ++i)
+    if (AsciiUpper(text[at + i]) != upperWord[i]) return false;
+  return true;
+}
+
+// "$" or "_" followed by the word in any case; no upper-cased copy of every line.
+bool HasAssemblyMarker(std::string_view text, std::string_view upperWord) {
+  for (const char lead : {'$', '_'})
+    for (std::size_t at = text.find(lead); at != std::string_view::npos; at = text.find(lead, at + 1))
+      if (WordAt(text, at + 1, upperWord)) return true;
+  return false;
+}
+
 void NoteMarkers(std::string_view trimmed, IndexedLine& line) {
   line.opensComment = Contains(trimmed, "/*");
   line.closesComment = Contains(trimmed, "*/");
-  const std::string upper = Upper(trimmed);
-  line.opensAssembly = Contains(upper, "$ASM") || Contains(upper, "_ASM");
-  line.closesAssembly = Contains(upper, "$ENDASM") || Contains(upper, "_ENDASM");
+  line.opensAssembly = HasAssemblyMarker(trimmed, "ASM");
+  line.closesAssembly = HasAssemblyMarker(trimmed, "ENDASM");
 }
 
 IndexedLine::Declares DeclarationOf(std::string_view upperWord) {
@@ -55,11 +78,12 @@ FirstWords ReadFirstWords(std::string_view text) {
   std::string current;
   int completed = 0;
   bool include = false;
+  bool firstChecked = false;
   auto complete = [&] {
     if (current.empty()) return;
     if (++completed == 1) {
       words.first = current;
-      include = Upper(current) == "$INCLUDE";
+      include = WordAt(current, 0, "$INCLUDE") && current.size() == 8;
     } else {
       words.second = current;
       words.secondComplete = true;
@@ -81,9 +105,11 @@ FirstWords ReadFirstWords(std::string_view text) {
       complete();
     else
       current.push_back(c);
-    if (completed == 1 && DeclarationOf(Upper(words.first)) == IndexedLine::Declares::kNothing &&
-        Upper(words.first) != "CONTROL")
-      return words;
+    if (completed == 1 && !firstChecked) {
+      firstChecked = true;
+      const std::string upper = Upper(words.first);
+      if (DeclarationOf(upper) == IndexedLine::Declares::kNothing && upper != "CONTROL") return words;
+    }
   }
   if (completed < 2) complete();  // the end of the text ends a word too
   return words;

@@ -134,6 +134,10 @@ class Window {
   virtual void Focus(ControlId id) = 0;
   virtual ControlId FocusedControl() const = 0;  // 0 when no child has the focus
   virtual void SetImage(ControlId id, int bitmapId) = 0;
+  // Off while many rows or entries go in, which is far cheaper than drawing each one;
+  // back on, the control is drawn once.
+  virtual void SetControlRedraw(ControlId id, bool on) = 0;
+  virtual bool IsControlRedrawOn(ControlId id) const = 0;
 
   // List boxes and combo boxes. Indexes are 0-based; -1 means none.
   virtual int ListAdd(ControlId id, std::string_view text) = 0;

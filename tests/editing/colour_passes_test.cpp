@@ -106,6 +106,17 @@ TEST_F(ColourPasses, TypedKeyWordsAreRecasedAndColouredAtOnce) {
   EXPECT_EQ(Edit().GetSelection(), (std::pair<int, int>{6, 6}));
 }
 
+TEST_F(ColourPasses, EnterFinishesTheLastWordOfTheLineItEnds) {
+  Load("x = 1\r\n");
+  Main().Focus(kEditor);
+  Edit().SetSelection(Edit().TextLength(), Edit().TextLength());
+  driver_.TypeText(Main(), "endsub");
+  EXPECT_EQ(Edit().GetLine(1, 100), "endsub");  // no break after it yet: not a word
+  driver_.PressKey(Main(), ui::key::kEnter);
+  EXPECT_EQ(Edit().GetLine(1, 100), "ENDSUB\r");
+  EXPECT_EQ(Edit().ColourAt(Edit().LineIndex(1)), editor_.prefs.keyword);
+}
+
 TEST_F(ColourPasses, APageNearTheEndOfALongFileNeedsFewRequests) {
   Load(Program(2500));  // 10,000 lines
   const int lines = Edit().LineCount();

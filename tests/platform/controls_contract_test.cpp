@@ -94,6 +94,18 @@ TEST_F(ListViews, RowsAndCells) {
   EXPECT_EQ(window_->ViewRowCount(kView), 0);
 }
 
+TEST_F(ListViews, RowsAddedWithRedrawOffAreAllThereOnceItIsBackOn) {
+  MakeView(false, false);
+  window_->SetControlRedraw(kView, false);
+  EXPECT_FALSE(window_->IsControlRedrawOn(kView));
+  for (int row = 3; row < 300; ++row) AddRow(row, "Sub", "1", "2");
+  window_->SetControlRedraw(kView, true);
+  EXPECT_TRUE(window_->IsControlRedrawOn(kView));
+  EXPECT_EQ(window_->ViewRowCount(kView), 300);
+  EXPECT_EQ(window_->ViewCell(kView, 299, 2), "2");
+  EXPECT_EQ(window_->ViewFindExact(kView, "quit"), 2);
+}
+
 TEST_F(ListViews, FindExactMatchesTheWholeFirstColumnIgnoringCase) {
   MakeView(false, false);
   EXPECT_EQ(window_->ViewFindExact(kView, "draw"), 1);

@@ -35,6 +35,7 @@ struct ControlState {
   std::optional<std::pair<ui::Colour, ui::Colour>> colours;  // text, background
   std::string tooltip;
   int imageId = 0;
+  bool redraw = true;
 
   // List boxes and combo boxes.
   std::vector<std::string> entries;

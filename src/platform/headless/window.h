@@ -88,6 +88,8 @@ class Window final : public ui::Window, private RichEditHost {
   void Focus(ui::ControlId id) override;
   ui::ControlId FocusedControl() const override { return focused_; }
   void SetImage(ui::ControlId id, int bitmapId) override;
+  void SetControlRedraw(ui::ControlId id, bool on) override;
+  bool IsControlRedrawOn(ui::ControlId id) const override;
 
   int ListAdd(ui::ControlId id, std::string_view text) override;
   int ListInsert(ui::ControlId id, int index, std::string_view text) override;

@@ -47,6 +47,15 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
 }
 
 // A control that is hidden or disabled loses the focus, as a real one does.
+void Window::SetControlRedraw(ui::ControlId id, bool on) {
+  if (ControlState* control = Find(id)) control->redraw = on;
+}
+
+bool Window::IsControlRedrawOn(ui::ControlId id) const {
+  const ControlState* control = Find(id);
+  return control != nullptr && control->redraw;
+}
+
 void Window::ShowControl(ui::ControlId id, bool visible) {
   ControlState* control = Find(id);
   if (control == nullptr) return;

@@ -55,6 +55,9 @@ RichEdit::RichEdit(HWND control, ui::ControlId id) : hwnd_(control), id_(id) {
   previousProperty_ = std::make_unique<WindowProperty>(hwnd_, kPreviousProcedureProperty,
                                                        reinterpret_cast<HANDLE>(previous_));
   objectProperty_ = std::make_unique<WindowProperty>(hwnd_, kObjectProperty, static_cast<HANDLE>(this));
+  // The procedure finds us through the user data: a property lookup costs a round trip
+  // to the Wine server on every message. The properties stay for readers from outside.
+  ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   if (previousProperty_->IsSet() && objectProperty_->IsSet())
     ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RichEdit::SubclassProcedure));
   // Lines never wrap: a target line width of 1 with no device means "no wrapping".
@@ -67,15 +70,19 @@ void RichEdit::Unsubclass() {
   if (hwnd_ != nullptr && ::IsWindow(hwnd_) &&
       ::GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RichEdit::SubclassProcedure))
     ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  if (hwnd_ != nullptr && ::IsWindow(hwnd_)) ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
   previousProperty_.reset();
   objectProperty_.reset();
 }
 
 LRESULT CALLBACK RichEdit::SubclassProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto previous = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kPreviousProcedureProperty));
-  auto* self = static_cast<RichEdit*>(::GetPropA(hwnd, kObjectProperty));
-  if (previous == nullptr) return ::DefWindowProcA(hwnd, message, wparam, lparam);
-  if (self == nullptr) return ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
+  auto* self = reinterpret_cast<RichEdit*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) {
+    auto previous = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kPreviousProcedureProperty));
+    if (previous == nullptr) return ::DefWindowProcA(hwnd, message, wparam, lparam);
+    return ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
+  }
+  const WNDPROC previous = self->previous_;
   if (message == WM_NCDESTROY) {
     self->Unsubclass();
     self->hwnd_ = nullptr;

@@ -83,6 +83,8 @@ class Window final : public ui::Window {
   void Focus(ui::ControlId id) override;
   ui::ControlId FocusedControl() const override;
   void SetImage(ui::ControlId id, int bitmapId) override;
+  void SetControlRedraw(ui::ControlId id, bool on) override;
+  bool IsControlRedrawOn(ui::ControlId id) const override;
 
   int ListAdd(ui::ControlId id, std::string_view text) override;
   int ListInsert(ui::ControlId id, int index, std::string_view text) override;
@@ -141,6 +143,7 @@ class Window final : public ui::Window {
     UniqueBitmap image;
     std::string tooltip;
     bool reportsFocus = false;
+    bool redraw = true;  // the control cannot be asked
   };
 
   // Message handling (window_procedure.cpp).

@@ -109,6 +109,19 @@ void Window::ApplyImage(Control& control, int bitmapId) {
 
 bool Window::HasControl(ui::ControlId id) const { return Hwnd(id) != nullptr; }
 
+void Window::SetControlRedraw(ui::ControlId id, bool on) {
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  ::SendMessageA(control->hwnd, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  if (on) ::InvalidateRect(control->hwnd, nullptr, TRUE);
+  control->redraw = on;
+}
+
+bool Window::IsControlRedrawOn(ui::ControlId id) const {
+  const Control* control = Find(id);
+  return control != nullptr && control->redraw;
+}
+
 void Window::ShowControl(ui::ControlId id, bool visible) {
   if (HWND h = Hwnd(id)) ::ShowWindow(h, visible ? SW_SHOW : SW_HIDE);
 }
