@@ -61,13 +61,15 @@ void AddLine(TextIndex& index, const IndexedLine& line, int number) {
 // The bar grows by one step per hundredth of the lines, at most a hundred steps.
 class ProgressBar {
  public:
-  ProgressBar(ui::Window& window, int lineCount)
-      : window_(window), step_(std::max(1, lineCount / kProgressSteps)) {
+  ProgressBar(ui::Window& window, int lineCount, ui::Colour background)
+      : window_(window), background_(background), step_(std::max(1, lineCount / kProgressSteps)) {
     window_.FrameRect(kIndexProgressBar, ui::Rgb(0, 0, 0));
     window_.ShowControl(kSearchControlsButton, false);
   }
   ~ProgressBar() {
     window_.FillRect(kIndexProgressBar, kBarColour);
+    // The button it stood in for is narrower than the bar: no stripes may stay behind.
+    window_.FillRect(kIndexProgressBar, background_);
     window_.ShowControl(kSearchControlsButton, true);
   }
   ProgressBar(const ProgressBar&) = delete;
@@ -83,6 +85,7 @@ class ProgressBar {
  private:
   static constexpr ui::Colour kBarColour = ui::Rgb(0, 120, 215);
   ui::Window& window_;
+  ui::Colour background_;
   int step_;
   int drawn_ = 0;
 };
@@ -165,7 +168,7 @@ void FullIndex(Editor& editor, IndexProgress progress) {
   const std::string text = edit->Text();
   TextIndex index;
   if (progress == IndexProgress::kShown) {
-    ProgressBar bar(window, edit->LineCount());
+    ProgressBar bar(window, edit->LineCount(), editor.prefs.windowBackground);
     index = IndexText(text, [&bar](int line, int) { bar.AfterLine(line); });
   } else {
     index = IndexText(text);
