@@ -2,13 +2,12 @@
 
 #include "app/control_ids.h"
 #include "app/editor.h"
+#include "editing/line_buffer.h"
 #include "editing/word_delimiters.h"
 
 namespace editor {
 
 namespace {
-
-constexpr int kLineBuffer = 512;
 
 std::string CountText(int open, std::string_view openLabel, int close, std::string_view closeLabel) {
   auto label = [](int count, std::string_view plural) {
@@ -63,7 +62,7 @@ void ShowBracketCounts(Editor& editor) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   const int line = edit->LineFromChar(edit->GetSelection().first);
-  const BracketCounts counts = CountBrackets(edit->GetLine(line, kLineBuffer));
+  const BracketCounts counts = CountBrackets(edit->GetLine(line, kLineBufferChars));
   ShowField(editor, kRoundBracketField, RoundBracketText(counts), counts.openRound == counts.closeRound);
   ShowField(editor, kSquareBracketField, SquareBracketText(counts), counts.openSquare == counts.closeSquare);
 }

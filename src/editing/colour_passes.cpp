@@ -4,6 +4,7 @@
 
 #include "app/control_ids.h"
 #include "app/editor.h"
+#include "editing/line_buffer.h"
 #include "editing/line_range_text.h"
 #include "editing/word_delimiters.h"
 
@@ -11,8 +12,6 @@ namespace editor {
 
 namespace {
 
-// The control's get-line buffer: a longer line is coloured as far as it holds it.
-constexpr std::size_t kLineBuffer = 512;
 constexpr int kLinesAboveCount = 34;
 
 // One line of the range as the line pass sees it, and where it sits in the control.
@@ -35,7 +34,7 @@ std::vector<RangeLine> SplitRange(std::string_view text, int firstIndex, int fir
     line.index = firstIndex + static_cast<int>(lines.size());
     line.start = start;
     line.length = static_cast<int>(end - at);
-    line.text = text.substr(at, std::min(end - at, kLineBuffer));
+    line.text = text.substr(at, std::min(end - at, static_cast<std::size_t>(kLineBufferChars)));
     lines.push_back(line);
     start += line.length;
     if (!hasBreak) break;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "app/control_ids.h"
+#include "editing/line_buffer.h"
 #include "editing/line_index.h"
 #include "editing/word_delimiters.h"
 
@@ -55,9 +56,13 @@ int AddWindowRow(ui::Window& window, std::string_view name, int line) {
   return row;
 }
 
+int BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
+  return LineNumberIn(window.ViewCell(list, row, 1));
+}
+
 std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line) {
   for (int r = 0, count = window.ViewRowCount(list); r < count; ++r)
-    if (LineNumberIn(window.ViewCell(list, r, 1)) == line) return r;
+    if (BeginLineOf(window, list, r) == line) return r;
   return std::nullopt;
 }
 
@@ -78,8 +83,8 @@ void RefillWindowCombo(ui::Window& window, const ui::RichEdit& edit) {
   const ComboSelectionKeeper keep(window, kWindowCombo);
   window.ListClear(kWindowCombo);
   for (int r = 0, count = window.ViewRowCount(kWindowList); r < count; ++r) {
-    const int line = LineNumberIn(window.ViewCell(kWindowList, r, 1));
-    const std::string text = line > 0 ? edit.GetLine(line - 1, 512) : std::string();
+    const int line = BeginLineOf(window, kWindowList, r);
+    const std::string text = line > 0 ? edit.GetLine(line - 1, kLineBufferChars) : std::string();
     window.ListAdd(kWindowCombo, WindowComboEntry(window.ViewCell(kWindowList, r, 0), FirstQuotedText(text)));
   }
 }

@@ -16,6 +16,8 @@ std::string WindowComboEntry(std::string_view name, std::string_view title);
 int AddSubroutineRow(ui::Window& window, std::string_view name, int startLine, int endLine);
 int AddWindowRow(ui::Window& window, std::string_view name, int line);
 
+// The 1-based line in a row's begin column; 0 when it holds no number.
+int BeginLineOf(const ui::Window& window, ui::ControlId list, int row);
 // The row whose begin column holds this 1-based line, or nullopt.
 std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line);
 // The first row whose name column, trimmed, equals the name exactly, or nullopt.

@@ -1,17 +1,18 @@
 #include "editing/index_updates.h"
 
+#include <optional>
+
 #include "app/control_ids.h"
 #include "app/editor.h"
 #include "commands/view_procedures.h"
 #include "editing/index_lists.h"
+#include "editing/line_buffer.h"
 #include "editing/line_range_text.h"
 #include "editing/line_words.h"
 
 namespace editor {
 
 namespace {
-
-constexpr int kLineBuffer = 512;
 
 // One kind of declaration the updates follow: subroutines or windows.
 struct DeclarationKind {
@@ -31,8 +32,7 @@ void RebuildSubroutineStarts(Editor& editor) {
   ui::Window& window = *editor.main;
   editor.index.subroutineStarts.clear();
   for (int r = 0, count = window.ViewRowCount(kSubroutineList); r < count; ++r)
-    if (const int line = std::atoi(window.ViewCell(kSubroutineList, r, 1).c_str()); line > 0)
-      editor.index.subroutineStarts.insert(line - 1);
+    if (const int line = BeginLineOf(window, kSubroutineList, r); line > 0) editor.index.subroutineStarts.insert(line - 1);
 }
 
 int AddRow(Editor& editor, const DeclarationKind& kind, std::string_view name, int line) {
@@ -105,7 +105,7 @@ void UpdateFromCaretLine(Editor& editor) {
   if (edit == nullptr) return;
   const int index = edit->LineFromChar(edit->GetSelection().first);
   const int line = index + 1;
-  const LineWords words = SplitWords(edit->GetLine(index, kLineBuffer));
+  const LineWords words = SplitWords(edit->GetLine(index, kLineBufferChars));
   for (const DeclarationKind* kind : {&kSubroutines, &kWindows}) {
     if (words.WordIs(1, kind->opener) && words.Count() == 2) FollowDeclaration(editor, *kind, words, line);
     if (words.WordIs(1, kind->closer)) CloseAwaited(editor, *kind, line);
