@@ -7,9 +7,10 @@
 #include <set>
 #include <system_error>
 
-#include "document/replace_file.h"
 #include "app/control_ids.h"
 #include "app/main_window.h"
+#include "document/replace_file.h"
+#include "document/whole_file.h"
 
 namespace editor {
 
@@ -53,20 +54,15 @@ struct FileBytes {
   std::string bytes;
 };
 
-FileBytes ReadWholeFile(const std::filesystem::path& path, std::uintmax_t limit) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (!std::filesystem::exists(status)) return {CompanionRead::kMissing, {}};
-  if (!std::filesystem::is_regular_file(status)) return {CompanionRead::kUnreadable, {}};
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return {CompanionRead::kUnreadable, {}};
-  if (size > limit) return {CompanionRead::kTooLarge, {}};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {CompanionRead::kUnreadable, {}};
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return {CompanionRead::kRead, std::move(bytes)};
+FileBytes ReadCompanionFile(const std::filesystem::path& path, std::uintmax_t limit) {
+  WholeFile file = ReadWholeFile(path, limit);
+  switch (file.status) {
+    case WholeFileStatus::kRead: return {CompanionRead::kRead, std::move(file.bytes)};
+    case WholeFileStatus::kMissing: return {CompanionRead::kMissing, {}};
+    case WholeFileStatus::kUnreadable: return {CompanionRead::kUnreadable, {}};
+    case WholeFileStatus::kTooLarge: return {CompanionRead::kTooLarge, {}};
+  }
+  return {};
 }
 
 // --- Capture -------------------------------------------------------------------------
@@ -141,7 +137,7 @@ void PutSavedText(Editor& editor, int tab) {
 // The ".pth" line is taken only when it names this very file: "prog.iwb" and "prog.inc"
 // share one ".pth", and the other file's path would send a save to the wrong file.
 void RestorePath(Editor& editor, int tab, const std::string& fileName) {
-  const FileBytes file = ReadWholeFile(editor.folders.Companion(fileName, ".pth"), kMaxOneLineFileBytes);
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".pth"), kMaxOneLineFileBytes);
   if (file.status != CompanionRead::kRead) return;
   const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
   if (line.empty() || line.find('\0') != std::string_view::npos) return;
@@ -248,7 +244,7 @@ void ApplySection(Editor& editor, int tab, const FileStateSection& section, cons
 }
 
 CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName, FileStateRestore& restored) {
-  const FileBytes file = ReadWholeFile(editor.folders.Companion(fileName, ".txt"), kMaxStateFileBytes);
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".txt"), kMaxStateFileBytes);
   if (file.status != CompanionRead::kRead) return file.status;
   ParseReport report;
   const FileState state = ParseFileState(file.bytes, &report);
@@ -259,7 +255,7 @@ CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName,
 // Only a line number goes into the caret line box; anything else in the ".src" file is
 // left out.
 void RestoreCaretLineBox(Editor& editor, const std::string& fileName) {
-  const FileBytes file = ReadWholeFile(editor.folders.Companion(fileName, ".src"), kMaxOneLineFileBytes);
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".src"), kMaxOneLineFileBytes);
   if (file.status != CompanionRead::kRead) return;
   const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
   const bool isNumber = !line.empty() && line.size() <= 9 && std::ranges::all_of(line, [](char c) {

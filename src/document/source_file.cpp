@@ -1,0 +1,80 @@
+#include "document/source_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "document/whole_file.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kDefaultTextLimit = 1'048'576;
+constexpr std::uintmax_t kRoomAbove = 500'000;
+
+SourceReadStatus StatusOf(WholeFileStatus status) {
+  switch (status) {
+    case WholeFileStatus::kRead: return SourceReadStatus::kRead;
+    case WholeFileStatus::kMissing: return SourceReadStatus::kMissing;
+    case WholeFileStatus::kUnreadable: return SourceReadStatus::kUnreadable;
+    case WholeFileStatus::kTooLarge: return SourceReadStatus::kTooLarge;
+  }
+  return SourceReadStatus::kUnreadable;
+}
+
+// The separators that end a literal: those of the colouring's word delimiters.
+bool EndsLiteral(char c) { return std::strchr("\"' ,-+()[]=:<>&|\t\r\n.", c) != nullptr && c != '\0'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::size_t FindHexMarker(std::string_view line) {
+  for (std::size_t i = 0; i + 1 < line.size(); ++i)
+    if (line[i] == '0' && (line[i + 1] == 'x' || line[i + 1] == 'X')) return i;
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+SourceRead ReadSourceFile(const std::filesystem::path& path) {
+  WholeFile file = ReadWholeFile(path, kMaxSourceBytes);
+  SourceRead read{StatusOf(file.status), {}};
+  if (read.status != SourceReadStatus::kRead) return read;
+  if (file.bytes.find('\0') != std::string::npos) return {SourceReadStatus::kHasNul, {}};
+  read.bytes = std::move(file.bytes);
+  return read;
+}
+
+int TextLimitForFile(std::uintmax_t size) {
+  if (size <= kRoomAbove) return kDefaultTextLimit;
+  return static_cast<int>(std::min<std::uintmax_t>(size + kRoomAbove, 0x7FFFFFFF));
+}
+
+void LowerFirstHexLiteral(std::string& line) {
+  if (line.size() <= 2) return;
+  const std::size_t h = FindHexMarker(line);
+  if (h == std::string::npos) return;
+  const std::size_t q1 = line.find('"');
+  const std::size_t q2 = q1 == std::string::npos ? std::string::npos : line.find('"', q1 + 1);
+  const bool quoted = q2 != std::string::npos && q1 < h && h < q2;
+  if (quoted) return;
+  for (std::size_t i = h; i < line.size() && (i == h || !EndsLiteral(line[i])); ++i) line[i] = Lower(line[i]);
+}
+
+std::string SaveFormOf(std::string_view text, HexLiterals literals) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16 + 2);
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t brk = text.find_first_of("\r\n", at);
+    const std::size_t end = brk == std::string_view::npos ? text.size() : brk;
+    std::string line(text.substr(at, end - at));
+    if (literals == HexLiterals::kLowerFirstOfEachLine) LowerFirstHexLiteral(line);
+    out += line;
+    out += "\r\n";
+    if (brk == std::string_view::npos) break;
+    at = brk + ((text[brk] == '\r' && brk + 1 < text.size() && text[brk + 1] == '\n') ? 2 : 1);
+  }
+  return out;
+}
+
+}  // namespace editor
