@@ -13,6 +13,8 @@ void EnableTabButtons(ui::Window& window, bool enabled) {
   for (int tab = 1; tab <= kTabCount; ++tab) window.EnableControl(TabButtonId(tab), enabled);
 }
 
+}  // namespace
+
 void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab) {
   for (int tab = 1; tab <= kTabCount; ++tab) {
     if (tab == activeTab)
@@ -21,6 +23,8 @@ void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab) {
       window.SetColours(TabButtonId(tab), editor.prefs.lineDefault, editor.prefs.windowBackground);
   }
 }
+
+namespace {
 
 // The tab's whole text goes into its slot in one read, with the line it was viewed at.
 void StashText(Editor& editor, ui::RichEdit& edit, int tab) {

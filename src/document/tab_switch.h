@@ -10,6 +10,9 @@ namespace editor {
 // has its side lists restored, without touching its text.
 void ActivateTab(Editor& editor, int tab);
 
+// The active tab's button in the active colours, the other five in the normal ones.
+void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab);
+
 // Takes tab t's text off the screen into its slot and writes its companion state, when t
 // is the active tab and on screen.
 void LeaveTab(Editor& editor, int tab);
