@@ -1,9 +1,10 @@
 #include "document/source_file.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "document/whole_file.h"
+#include "editing/keyword_case.h"
+#include "editing/word_delimiters.h"
 
 namespace editor {
 
@@ -21,11 +22,6 @@ SourceReadStatus StatusOf(WholeFileStatus status) {
   }
   return SourceReadStatus::kUnreadable;
 }
-
-// The separators that end a literal: those of the colouring's word delimiters.
-bool EndsLiteral(char c) { return std::strchr("\"' ,-+()[]=:<>&|\t\r\n.", c) != nullptr && c != '\0'; }
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::size_t FindHexMarker(std::string_view line) {
   for (std::size_t i = 0; i + 1 < line.size(); ++i)
@@ -57,7 +53,8 @@ void LowerFirstHexLiteral(std::string& line) {
   const std::size_t q2 = q1 == std::string::npos ? std::string::npos : line.find('"', q1 + 1);
   const bool quoted = q2 != std::string::npos && q1 < h && h < q2;
   if (quoted) return;
-  for (std::size_t i = h; i < line.size() && (i == h || !EndsLiteral(line[i])); ++i) line[i] = Lower(line[i]);
+  for (std::size_t i = h; i < line.size() && (i == h || DelimiterCode(line[i]) == delimiter::kNone); ++i)
+    line[i] = AsciiLower(line[i]);
 }
 
 std::string SaveFormOf(std::string_view text, HexLiterals literals) {

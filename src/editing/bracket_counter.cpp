@@ -62,7 +62,12 @@ void ShowBracketCounts(Editor& editor) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   const int line = edit->LineFromChar(edit->GetSelection().first);
-  const BracketCounts counts = CountBrackets(edit->GetLine(line, kLineBufferChars));
+  ShowBracketCountsOf(editor, edit->GetLine(line, kLineBufferChars));
+}
+
+void ShowBracketCountsOf(Editor& editor, std::string_view caretLine) {
+  if (!editor.main) return;
+  const BracketCounts counts = CountBrackets(caretLine);
   ShowField(editor, kRoundBracketField, RoundBracketText(counts), counts.openRound == counts.closeRound);
   ShowField(editor, kSquareBracketField, SquareBracketText(counts), counts.openSquare == counts.closeSquare);
 }

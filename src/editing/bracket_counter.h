@@ -25,5 +25,7 @@ std::string SquareBracketText(const BracketCounts& counts);
 
 // Counts the caret's line and writes both fields.
 void ShowBracketCounts(Editor& editor);
+// The same for a caret line the caller has read already.
+void ShowBracketCountsOf(Editor& editor, std::string_view caretLine);
 
 }  // namespace editor

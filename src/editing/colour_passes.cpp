@@ -144,7 +144,7 @@ void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const L
 void RunColourPass(Editor& editor, ColourPass pass) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
-  const int caretLine = edit->LineFromChar(edit->GetSelection().first);
+  const int caretLine = pass == ColourPass::kCurrentLine ? edit->LineFromChar(edit->GetSelection().first) : 0;
   ColourEditorLines(editor, LinesOfPass(pass, edit->FirstVisibleLine(), editor.metrics.gutterLines, caretLine));
 }
 

@@ -1,19 +1,25 @@
 #include "editing/edit_key_release.h"
 
+#include <string>
+
 #include "app/control_ids.h"
 #include "app/editor.h"
 #include "editing/bracket_counter.h"
 #include "editing/colour_passes.h"
 #include "editing/index_updates.h"
+#include "editing/line_buffer.h"
 
 namespace editor {
 
 void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   if (editor.view.busy) return;
-  ShowBracketCounts(editor);
-  UpdateFromCaretLine(editor);
   ui::RichEdit& edit = *editor.main->Edit(kEditor);
+  // The caret's line is found and read once: each request costs in proportion to the
+  // line number in the real control, and this runs on every key.
   const int caretLine = edit.LineFromChar(edit.GetSelection().first);
+  const std::string text = edit.GetLine(caretLine, kLineBufferChars);
+  ShowBracketCountsOf(editor, text);
+  UpdateFromLine(editor, caretLine, text);
   // Enter has just given the line above its break, which ends the word it ended with.
   const int first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
   ColourEditorLines(editor, {first, caretLine, -1});

@@ -39,12 +39,6 @@ bool IsLoneMarker(std::string_view line) {
   return t == "/*" || t == "*/";
 }
 
-int CountLines(std::string_view text) {
-  int count = 0;
-  ForEachLine(text, [&count](std::string_view) { ++count; });
-  return count;
-}
-
 void AddLine(TextIndex& index, const IndexedLine& line, int number) {
   if (line.opensComment) index.blockComments.Open(number - 1);
   if (line.closesComment) index.blockComments.CloseNewest(number - 1);
@@ -133,14 +127,13 @@ void FillIndexControls(Editor& editor, const TextIndex& index, int subSelected, 
 
 TextIndex IndexText(std::string_view text, const LineProgress& progress) {
   TextIndex index;
-  const int lineCount = progress ? CountLines(text) : 0;
   int number = 0;
   ForEachLine(text, [&](std::string_view line) {
     ++number;
     // A lone "/*" or "*/" is how block comments are often written: its markers count
     // even though a line this short declares nothing.
     if (WithoutLeadingBlanks(line).size() > 2 || IsLoneMarker(line)) AddLine(index, IndexLine(line), number);
-    if (progress) progress(number, lineCount);
+    if (progress) progress(number);
   });
   index.lineCount = number;
   return index;
@@ -169,7 +162,7 @@ void FullIndex(Editor& editor, IndexProgress progress) {
   TextIndex index;
   if (progress == IndexProgress::kShown) {
     ProgressBar bar(window, edit->LineCount(), editor.prefs.windowBackground);
-    index = IndexText(text, [&bar](int line, int) { bar.AfterLine(line); });
+    index = IndexText(text, [&bar](int line) { bar.AfterLine(line); });
   } else {
     index = IndexText(text);
   }

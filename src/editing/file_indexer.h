@@ -32,8 +32,8 @@ struct TextIndex {
   friend bool operator==(const TextIndex&, const TextIndex&) = default;
 };
 
-// Called after each line with its 1-based number and the line count; may be empty.
-using LineProgress = std::function<void(int line, int lineCount)>;
+// Called after each line with its 1-based number; may be empty.
+using LineProgress = std::function<void(int line)>;
 
 // The whole text with CR LF, LF or CR breaks; lines of two characters or fewer, leading
 // blanks aside, are not indexed.

@@ -104,8 +104,13 @@ void UpdateFromCaretLine(Editor& editor) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   const int index = edit->LineFromChar(edit->GetSelection().first);
-  const int line = index + 1;
-  const LineWords words = SplitWords(edit->GetLine(index, kLineBufferChars));
+  UpdateFromLine(editor, index, edit->GetLine(index, kLineBufferChars));
+}
+
+void UpdateFromLine(Editor& editor, int lineIndex, std::string_view text) {
+  if (!editor.main) return;
+  const int line = lineIndex + 1;
+  const LineWords words = SplitWords(text);
   for (const DeclarationKind* kind : {&kSubroutines, &kWindows}) {
     if (words.WordIs(1, kind->opener) && words.Count() == 2) FollowDeclaration(editor, *kind, words, line);
     if (words.WordIs(1, kind->closer)) CloseAwaited(editor, *kind, line);

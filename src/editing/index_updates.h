@@ -1,6 +1,8 @@
 // Keeping the index in step with typing and pasting, one line at a time.
 #pragma once
 
+#include <string_view>
+
 namespace editor {
 
 struct Editor;
@@ -9,6 +11,8 @@ struct Editor;
 // name as it is typed, its ENDSUB or WAITUNTIL line closes it, and a SUB line emptied of
 // its words is dropped.
 void UpdateFromCaretLine(Editor& editor);
+// The same for the caret's line (0-based) and its text, read by the caller.
+void UpdateFromLine(Editor& editor, int lineIndex, std::string_view text);
 
 // The lines of a paste, 0-based and inclusive; the visible page is recoloured afterwards.
 void UpdateAfterPaste(Editor& editor, int firstLine, int lastLine);
