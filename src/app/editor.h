@@ -36,6 +36,9 @@ struct Editor {
 
   std::filesystem::path currentPath;  // the active tab's file
   std::string currentName;            // its file name, also the tab's caption
+  std::filesystem::path lastSavedPath;  // a save under another path re-indexes the file
+  std::filesystem::path includeFolder;  // the IWBDev include folder; empty until found
+  int untitledCount = 0;                // new untitled files made in this run
   int currentLine = 0;                // 1-based caret line; 0 before any file
   int tabToActivate = 1;              // named by the editor state file; 0 for none
   bool resizeTabs = false;            // tab buttons sized to their captions

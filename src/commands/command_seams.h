@@ -21,7 +21,8 @@ using ControlOwner = std::function<void(Editor&, const ui::Event&)>;
 
 struct CommandSeams {
   // Files.
-  Operation newFile;
+  Operation newFile;          // from the template
+  Operation newUntitledFile;  // empty, under the next untitled name
   Operation openFile;
   Operation closeFile;
   Operation saveFile;

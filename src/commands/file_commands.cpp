@@ -25,15 +25,24 @@ bool AllTabsTaken(const Editor& editor) {
   return true;
 }
 
-void NewFileCommand(Editor& editor) {
+namespace {
+
+// A new file needs a free tab; the text it brings is no change of the user's.
+void NewFileInFreeTab(Editor& editor, const Operation& operation) {
   if (AllTabsTaken(editor)) {
     ShowNotice(editor, notice::kAllTabsTaken);
     return;
   }
   editor.view.busy = true;
-  Run(editor.commands.newFile, editor);
+  Run(operation, editor);
   editor.view.busy = false;
 }
+
+}  // namespace
+
+void NewFileCommand(Editor& editor) { NewFileInFreeTab(editor, editor.commands.newFile); }
+
+void NewUntitledFileCommand(Editor& editor) { NewFileInFreeTab(editor, editor.commands.newUntitledFile); }
 
 void OpenFileCommand(Editor& editor) {
   if (AllTabsTaken(editor)) {

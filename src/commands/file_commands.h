@@ -8,7 +8,8 @@ namespace editor {
 // True when no tab is left for another file: each holds a file or a name from the last run.
 bool AllTabsTaken(const Editor& editor);
 
-void NewFileCommand(Editor& editor);
+void NewFileCommand(Editor& editor);          // menu: from the template
+void NewUntitledFileCommand(Editor& editor);  // button: an empty untitled file
 void OpenFileCommand(Editor& editor);
 void CloseFileCommand(Editor& editor);
 void SaveFileCommand(Editor& editor);

@@ -77,7 +77,7 @@ void SearchControls(Editor& editor, const ui::Event&) {
 }
 
 constexpr ControlCommand kCommandButtons[] = {
-    {kNewFileButton, kClick, Call<NewFileCommand>},
+    {kNewFileButton, kClick, Call<NewUntitledFileCommand>},
     {kOpenFileButton, kClick, Call<OpenFileCommand>},
     {kSaveFileButton, kClick, Call<SaveFileCommand>},
     {kSaveAsButton, kClick, Call<SaveFileAsCommand>},

@@ -17,7 +17,8 @@ constexpr int kLastLineMargin = 10;  // "last line" leaves this many lines above
 
 ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
 
-// The last line of the tab's ".src" file: the line it was last viewed at.
+}  // namespace
+
 std::string ReadViewedLine(const Editor& editor) {
   std::ifstream in(editor.folders.Companion(editor.currentName, ".src"), std::ios::binary);
   std::string line;
@@ -30,7 +31,6 @@ std::string ReadViewedLine(const Editor& editor) {
   return last;
 }
 
-}  // namespace
 
 ui::ControlId GoButtonOfBox(ui::ControlId box) {
   if (box == kGoToLineBox2) return kGoToLineButton2;

@@ -2,6 +2,8 @@
 // the current-line field and the tab buttons.
 #pragma once
 
+#include <string>
+
 #include "app/editor.h"
 
 namespace editor {
@@ -12,6 +14,9 @@ void OnGoToBoxChanged(Editor& editor, ui::ControlId box);
 void OnGoToButton(Editor& editor, ui::ControlId button);
 void OnCurrentLineFieldChanged(Editor& editor);
 void OnTabButton(Editor& editor, int tab);
+// The last line of the active file's ".src" companion: the line it was last viewed at;
+// empty without one.
+std::string ReadViewedLine(const Editor& editor);
 
 // The go button beside a go-to-line box, and the box beside a button.
 ui::ControlId GoButtonOfBox(ui::ControlId box);

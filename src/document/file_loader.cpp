@@ -6,6 +6,7 @@
 #include "app/editor.h"
 #include "app/main_window.h"
 #include "app/program_identity.h"
+#include "app/tab_sizing.h"
 #include "commands/notices.h"
 #include "commands/view_procedures.h"
 #include "document/file_state_file.h"
@@ -29,7 +30,9 @@ int RefusalNotice(SourceReadStatus status) {
   return notice::kFileUnreadable;
 }
 
-std::vector<std::pair<std::string, std::string>> DialogFilters() {
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> SourceFileFilters() {
   std::vector<std::pair<std::string, std::string>> filters;
   std::string_view rest = kSourceFileFilter;
   while (!rest.empty() && rest.front() != '|') {
@@ -42,21 +45,24 @@ std::vector<std::pair<std::string, std::string>> DialogFilters() {
 }
 
 void AppendRecentFile(const Editor& editor, const std::filesystem::path& path) {
+  if (path.empty()) return;
   // A recent-files list that cannot be written only misses one entry.
   std::ofstream(editor.folders.Res() / "RecentFiles.ini", std::ios::binary | std::ios::app) << path.string() << "\r\n";
 }
 
-void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit) {
+namespace {
+
+void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit, TabStart start) {
   ui::Window& window = *editor.main;
   FileTab& slot = editor.tabs.Tab(tab);
   slot.path = path;
-  slot.caption = path.filename().string();
+  slot.caption = path.filename().string() + (start == TabStart::kNewModified ? "*" : "");
   slot.inUse = true;
   slot.savedText = edit.Text();
   slot.firstVisibleLine = 1;
   editor.tabs.SetActiveTab(tab);
   editor.currentPath = path;
-  editor.currentName = slot.caption;
+  editor.currentName = std::string(slot.Name());
   editor.view.lastWrittenFirstLine = 0;
   window.SetText(TabButtonId(tab), slot.caption);
   window.ShowControl(TabButtonId(tab), true);
@@ -66,8 +72,9 @@ void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::Ri
 
 // A file seen before has its lists in its companion state; a new one is indexed and its
 // state written for next time.
-void IndexOrRestore(Editor& editor, int tab, const std::string& text) {
-  const bool known = std::filesystem::exists(editor.folders.Companion(editor.currentName, ".txt"));
+void IndexOrRestore(Editor& editor, int tab, const std::string& text, TabStart start) {
+  const bool known = start == TabStart::kFromFile &&
+                     std::filesystem::exists(editor.folders.Companion(editor.currentName, ".txt"));
   if (known) {
     RebuildRangeTables(editor, text);
     if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
@@ -97,30 +104,57 @@ LoadResult LoadFile(Editor& editor, const std::filesystem::path& path) {
     return LoadResult::kRefused;
   }
 
+  ShowInNewTab(editor, *tab, path, read.bytes, TabStart::kFromFile);
+  return LoadResult::kLoaded;
+}
+
+void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, const std::string& text,
+                  TabStart start) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
   ui::Window& window = *editor.main;
   window.StopTimer(kPositionTimer);
   if (const auto onScreen = editor.tabs.FindOnScreen(window.Caption())) LeaveTab(editor, *onScreen);
   ClearPanes(editor);
-  edit->SetTextLimit(TextLimitForFile(read.bytes.size()));
-  edit->SetText(read.bytes);
-  read.bytes.clear();
-  PutInTab(editor, *tab, path, *edit);
+  edit->SetTextLimit(TextLimitForFile(text.size()));
+  edit->SetText(text);
+  PutInTab(editor, tab, path, *edit, start);
   WritePathCompanion(editor, path);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   window.SetScrollPos(kLineScrollBar, 0);
   edit->SetSelection(0, 0);
-  IndexOrRestore(editor, *tab, editor.tabs.Tab(*tab).savedText);
+  IndexOrRestore(editor, tab, editor.tabs.Tab(tab).savedText, start);
+  SizeTabs(window, true);
   ShowEditingControls(window, window.ListCount(kPlacesCombo));
+  window.SetText(kLineNumberBox, "1");
   FocusEditor(editor);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
-  return LoadResult::kLoaded;
+}
+
+bool LoadNamedTab(Editor& editor, int tab) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr || tab < 1 || tab > kTabCount) return false;
+  FileTab& slot = editor.tabs.Tab(tab);
+  SourceRead read = ReadSourceFile(slot.path);
+  if (const int refused = RefusalNotice(read.status); refused != 0) {
+    ShowNotice(editor, refused);
+    return false;
+  }
+  edit->SetTextLimit(TextLimitForFile(read.bytes.size()));
+  edit->SetText(read.bytes);
+  // The index restores the active tab's state: this tab must be the active one first.
+  editor.tabs.SetActiveTab(tab);
+  editor.currentName = std::string(slot.Name());
+  WritePathCompanion(editor, slot.path);
+  IndexOrRestore(editor, tab, read.bytes, TabStart::kFromFile);
+  return true;
 }
 
 void OpenFileFromDialog(Editor& editor) {
   if (!editor.main) return;
   ui::FileDialogSpec dialog;
   dialog.title = "Load File";
-  dialog.filters = DialogFilters();
+  dialog.filters = SourceFileFilters();
   const std::optional<std::filesystem::path> chosen = editor.system.OpenFileDialog(*editor.main, dialog);
   if (!chosen || chosen->empty()) return;  // the file on screen stays as it was
   if (LoadFile(editor, *chosen) == LoadResult::kLoaded) AppendRecentFile(editor, *chosen);

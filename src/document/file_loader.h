@@ -3,6 +3,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace editor {
 
@@ -20,5 +23,25 @@ LoadResult LoadFile(Editor& editor, const std::filesystem::path& path);
 // The Open command's work after its check for a free tab: the on-screen tab is left,
 // the user picks a file, and a cancel puts the active tab's state back.
 void OpenFileFromDialog(Editor& editor);
+
+// A tab named by the editor state file, on screen for the first time: its file is read
+// into the edit control. False when the file was refused (a notice said so).
+bool LoadNamedTab(Editor& editor, int tab);
+
+// How a text that takes a new tab starts its lists.
+enum class TabStart {
+  kFromFile,     // restored from the companion state when there is one, else indexed
+  kNewModified,  // a new file: indexed afresh, its caption starred
+};
+
+// Leaves the tab on screen and shows this text as tab t's file.
+void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, const std::string& text,
+                  TabStart start);
+
+// The open and save dialogs' file types.
+std::vector<std::pair<std::string, std::string>> SourceFileFilters();
+
+// One line at the end of Res/RecentFiles.ini.
+void AppendRecentFile(const Editor& editor, const std::filesystem::path& path);
 
 }  // namespace editor

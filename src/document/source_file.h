@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,13 +36,23 @@ int TextLimitForFile(std::uintmax_t size);
 
 // Lower-cases the line's first "0X" literal unless it lies within the line's first
 // pair of double quotes. Lines of two characters or fewer are left alone.
-void LowerFirstHexLiteral(std::string& line);
+void LowerFirstHexLiteral(std::span<char> line);
 
 enum class HexLiterals { kLowerFirstOfEachLine, kAsTheyAre };
 
 // The bytes a save writes for the control's whole text (CR LF, LF or CR breaks): every
 // line whole, each ended by CR LF, the last one included. A break that ends the text
 // does not make another, empty line.
-std::string SaveFormOf(std::string_view text, HexLiterals literals);
+using SaveProgress = std::function<void(int line)>;  // after each line, counted from 1
+std::string SaveFormOf(std::string_view text, HexLiterals literals, const SaveProgress& afterLine = {});
+
+enum class SourceWriteStatus {
+  kWritten,
+  kReadOnly,  // the file is marked read-only: left as it was
+  kFailed,    // no path, or the write or the rename failed: any old file is untouched
+};
+
+// Replaces the file with these bytes in one step, never leaving half of them.
+SourceWriteStatus WriteSourceFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace editor

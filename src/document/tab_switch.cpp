@@ -105,6 +105,8 @@ void LeaveTab(Editor& editor, int tab) {
   editor.currentPath = editor.tabs.Tab(tab).path;
   edit->SetText("");
   ClearPanes(editor);
+  // No tab is on screen now: a later switch must not take the empty control for its text.
+  window.SetCaption(CaptionForFile(""));
   // Only this tab now holds a text of its own; marking lower tabs too would make a tab
   // that is merely named look loaded, and its empty slot would later be saved over its file.
   editor.tabs.Tab(tab).inUse = true;

@@ -37,7 +37,10 @@ std::optional<int> TabTable::FindOpenFile(const std::filesystem::path& path) con
 std::optional<int> TabTable::FindOnScreen(std::string_view windowCaption) const {
   for (int t = 1; t <= kTabCount; ++t) {
     const std::string_view name = Tab(t).Name();
-    if (!name.empty() && windowCaption.find(name) != std::string_view::npos) return t;
+    // The caption starts with the file's whole name: "a.iwb" must not be found in "data.iwb".
+    if (name.empty() || !windowCaption.starts_with(name)) continue;
+    const std::string_view rest = windowCaption.substr(name.size());
+    if (rest.empty() || rest.front() == '*' || rest.front() == ' ') return t;
   }
   return std::nullopt;
 }

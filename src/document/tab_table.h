@@ -32,7 +32,8 @@ class TabTable {
   std::optional<int> FindFreeTab() const;
   // The tab holding this file: the whole path compared with letter case ignored.
   std::optional<int> FindOpenFile(const std::filesystem::path& path) const;
-  // The tab on screen: the first whose caption, less its star, occurs in the window caption.
+  // The tab on screen: the one whose caption, less its star, is the file name that starts
+  // the window caption.
   std::optional<int> FindOnScreen(std::string_view windowCaption) const;
   // Tabs that hold a file.
   int OpenFileCount() const;

@@ -6,6 +6,7 @@
 
 #include "app/control_ids.h"
 #include "app/editor.h"
+#include "commands/progress_bar.h"
 #include "commands/view_procedures.h"
 #include "editing/index_lists.h"
 #include "editing/line_index.h"
@@ -14,9 +15,6 @@
 namespace editor {
 
 namespace {
-
-constexpr int kProgressSteps = 100;
-constexpr int kProgressStepWidth = 2;
 
 // Calls visit(line) for each line of the text, breaks removed; a final break does not
 // start another line, as the control counts them.
@@ -51,38 +49,6 @@ void AddLine(TextIndex& index, const IndexedLine& line, int number) {
     case IndexedLine::Declares::kNothing: break;
   }
 }
-
-// The bar grows by one step per hundredth of the lines, at most a hundred steps.
-class ProgressBar {
- public:
-  ProgressBar(ui::Window& window, int lineCount, ui::Colour background)
-      : window_(window), background_(background), step_(std::max(1, lineCount / kProgressSteps)) {
-    window_.FrameRect(kIndexProgressBar, ui::Rgb(0, 0, 0));
-    window_.ShowControl(kSearchControlsButton, false);
-  }
-  ~ProgressBar() {
-    window_.FillRect(kIndexProgressBar, kBarColour);
-    // The button it stood in for is narrower than the bar: no stripes may stay behind.
-    window_.FillRect(kIndexProgressBar, background_);
-    window_.ShowControl(kSearchControlsButton, true);
-  }
-  ProgressBar(const ProgressBar&) = delete;
-  ProgressBar& operator=(const ProgressBar&) = delete;
-
-  void AfterLine(int line) {
-    if (line % step_ != 0 || drawn_ >= kProgressSteps) return;
-    const ui::Rect& bar = kIndexProgressBar;
-    window_.FillRect({bar.x + drawn_ * kProgressStepWidth, bar.y, kProgressStepWidth, bar.height}, kBarColour);
-    ++drawn_;
-  }
-
- private:
-  static constexpr ui::Colour kBarColour = ui::Rgb(0, 120, 215);
-  ui::Window& window_;
-  ui::Colour background_;
-  int step_;
-  int drawn_ = 0;
-};
 
 // The lists and drop-downs the index fills are drawn once, when they are full.
 class IndexControlsRedrawOff {

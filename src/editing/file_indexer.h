@@ -41,9 +41,6 @@ TextIndex IndexText(std::string_view text, const LineProgress& progress = {});
 
 enum class IndexProgress { kHidden, kShown };
 
-// The bar drawn while a shown index runs.
-inline constexpr ui::Rect kIndexProgressBar{435, 82, 200, 10};
-
 // Rebuilds the lists and tables from the edit control's text, then puts back the file's
 // remembered state, recolours the page and returns the view to where it was.
 void FullIndex(Editor& editor, IndexProgress progress);

@@ -21,6 +21,7 @@ struct FileDialogSpec {
   std::vector<std::pair<std::string, std::string>> filters;
   std::filesystem::path initialFolder;
   std::string initialName;
+  std::string defaultExtension;  // save dialogs: added to a name typed without one, as "iwb"
 };
 
 class System {
@@ -35,6 +36,8 @@ class System {
   // Milliseconds since an arbitrary start; virtual in the headless layer.
   virtual std::int64_t NowMs() const = 0;
   virtual void Sleep(int milliseconds) = 0;
+  // The local date and time; fixed until a test sets it in the headless layer.
+  virtual DateTime LocalDateTime() const = 0;
 
   // Creates a top-level window (kCreated reaches its handler when one is set).
   // Destroying the object closes the window.

@@ -33,6 +33,16 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A moment of the local clock, to the minute, as file names stamped with it need it.
+struct DateTime {
+  int year = 2000;
+  int month = 1;  // 1..12
+  int day = 1;    // 1..31
+  int hour = 0;   // 0..23
+  int minute = 0;
+  friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
 // A font by face name and point size, as the font dialog and the preference files know it.
 struct FontSpec {
   std::string face;

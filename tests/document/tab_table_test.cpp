@@ -45,6 +45,11 @@ TEST(TabTable, OnScreenTabIsFoundWithOrWithoutItsStar) {
   EXPECT_EQ(table.FindOnScreen("two.iwb - An example editor version - 46 . 4"), 2);
   EXPECT_EQ(table.FindOnScreen("two.iwb* - An example editor version - 46 . 4"), 2);
   EXPECT_EQ(table.FindOnScreen("Please open a file "), std::nullopt);
+  // A name inside another file's name is not that file: its tab would take the other's text.
+  table.Tab(1).caption = "a.iwb";
+  table.Tab(3).caption = "data.iwb";
+  EXPECT_EQ(table.FindOnScreen("data.iwb - An example editor version - 46 . 4"), 3);
+  EXPECT_EQ(table.FindOnScreen("a.iwb* - An example editor version - 46 . 4"), 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/menu_ids.h"
 #include "document/tab_switch.h"
+#include "commands/progress_bar.h"
 #include "editing/file_indexer.h"
 #include "platform/headless/window.h"
 #include "scenarios/editor_fixture.h"
@@ -81,8 +82,8 @@ TEST_F(FullIndexTest, AHundredLineFileAdvancesTheBarOncePerLine) {
   EXPECT_EQ(steps, 100);
   ASSERT_GE(Headless().Draws().size(), 2u);
   const auto last = Headless().Draws().end() - 1;
-  EXPECT_EQ((last - 1)->rect, kIndexProgressBar);  // drawn full at the end
-  EXPECT_EQ(last->rect, kIndexProgressBar);        // then wiped away
+  EXPECT_EQ((last - 1)->rect, kProgressBarRect);  // drawn full at the end
+  EXPECT_EQ(last->rect, kProgressBarRect);        // then wiped away
   EXPECT_EQ(last->colour, editor_.prefs.windowBackground);
   EXPECT_TRUE(Main().IsControlVisible(kSearchControlsButton));
 }

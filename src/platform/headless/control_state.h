@@ -28,6 +28,7 @@ struct ControlState {
   ui::Rect rect;
   std::string text;
   int caret = 0;  // single-line edits: where typing goes
+  bool allSelected = false;  // single-line edits: the next key replaces the whole text
   bool visible = true;
   bool enabled = true;
   bool checked = false;

@@ -25,6 +25,7 @@ struct KeyboardState {
 
 struct Desktop {
   std::int64_t nowMs = 0;
+  ui::DateTime localTime{2020, 12, 31, 14, 5};  // the wall clock, which only a test moves
   KeyboardState keyboard;
   std::optional<std::string> clipboard;
   ui::Point cursor{};

@@ -77,6 +77,7 @@ class Window final : public ui::Window, private RichEditHost {
   bool IsControlEnabled(ui::ControlId id) const override;
   void SetText(ui::ControlId id, std::string_view text) override;
   std::string GetText(ui::ControlId id) const override;
+  void SelectAllText(ui::ControlId id) override;
   void SetChecked(ui::ControlId id, bool checked) override;
   bool IsChecked(ui::ControlId id) const override;
   void SetFont(ui::ControlId id, const ui::FontSpec& font) override;

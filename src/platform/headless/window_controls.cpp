@@ -96,6 +96,13 @@ void Window::SetText(ui::ControlId id, std::string_view text) {
   }
 }
 
+void Window::SelectAllText(ui::ControlId id) {
+  ControlState* control = Find(id);
+  if (control == nullptr || control->desc.kind != ui::ControlKind::kEdit) return;
+  control->allSelected = !control->text.empty();
+  control->caret = static_cast<int>(control->text.size());
+}
+
 std::string Window::GetText(ui::ControlId id) const {
   const ControlState* control = Find(id);
   if (control == nullptr) return {};
@@ -111,6 +118,7 @@ void Window::SetEditTextSilently(ui::ControlId id, std::string text, int caret) 
   if (control == nullptr) return;
   control->caret = std::clamp(caret, 0, static_cast<int>(text.size()));
   control->text = std::move(text);
+  control->allSelected = false;
 }
 
 void Window::SetChecked(ui::ControlId id, bool checked) {

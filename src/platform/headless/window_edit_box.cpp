@@ -26,8 +26,32 @@ void Window::SendInput(ui::ControlId id, ui::InputMessage message) {
   }
 }
 
+namespace {
+
+// A typed character, Backspace or Delete takes the place of a selected text.
+bool ReplacesSelection(const ui::InputMessage& message) {
+  if (message.message == ui::message::kKeyDown) return static_cast<int>(message.wparam) == ui::key::kDelete;
+  if (message.message != ui::message::kChar) return false;
+  const auto c = static_cast<unsigned>(message.wparam);
+  return c == ui::key::kBackspace || (c >= ' ' && c <= 0xFF);
+}
+
+}  // namespace
+
 void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
   const ui::ControlId id = box.desc.id;
+  if (box.allSelected && !box.desc.readOnly && ReplacesSelection(message)) {
+    box.text.clear();
+    box.caret = 0;
+    box.allSelected = false;
+    const bool erasing = message.message == ui::message::kKeyDown || message.wparam == ui::key::kBackspace;
+    if (erasing) {
+      Notify(id, ui::notify::kTextChanged);
+      return;
+    }
+  }
+  if (message.message == ui::message::kKeyDown && static_cast<int>(message.wparam) != ui::key::kEnter)
+    box.allSelected = false;
   const int length = static_cast<int>(box.text.size());
   box.caret = std::clamp(box.caret, 0, length);
   const auto at = static_cast<std::size_t>(box.caret);

@@ -44,6 +44,7 @@ std::optional<std::filesystem::path> AskPath(HWND owner, const ui::FileDialogSpe
   dialog.nMaxFile = static_cast<DWORD>(kPathBufferSize);
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrTitle = desc.title.empty() ? nullptr : desc.title.c_str();
+  dialog.lpstrDefExt = desc.defaultExtension.empty() ? nullptr : desc.defaultExtension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | flags;
   if (!show(&dialog)) return std::nullopt;
   file.resize(file.find('\0'));
@@ -57,7 +58,8 @@ std::optional<std::filesystem::path> AskOpenPath(HWND owner, const ui::FileDialo
 }
 
 std::optional<std::filesystem::path> AskSavePath(HWND owner, const ui::FileDialogSpec& desc) {
-  return AskPath(owner, desc, 0, &::GetSaveFileNameA);
+  // Replacing another file by a slip of the mouse would lose it: the dialog asks first.
+  return AskPath(owner, desc, OFN_OVERWRITEPROMPT, &::GetSaveFileNameA);
 }
 
 std::optional<ui::FontSpec> AskFont(HWND owner, const ui::FontSpec& current) {

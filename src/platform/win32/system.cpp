@@ -64,6 +64,12 @@ std::int64_t System::NowMs() const { return static_cast<std::int64_t>(::GetTickC
 
 void System::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
 
+ui::DateTime System::LocalDateTime() const {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
 std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& desc) {
   if (windowClass_ == 0) return nullptr;
   auto window = std::make_unique<Window>(WindowClass{module_, kWindowClassName}, desc);

@@ -150,6 +150,11 @@ void Window::SetText(ui::ControlId id, std::string_view text) {
   ::SetWindowTextA(control->hwnd, std::string(text).c_str());
 }
 
+void Window::SelectAllText(ui::ControlId id) {
+  const Control* control = Find(id);
+  if (control != nullptr && control->kind == ui::ControlKind::kEdit) ::SendMessageA(control->hwnd, EM_SETSEL, 0, -1);
+}
+
 std::string Window::GetText(ui::ControlId id) const {
   const Control* control = Find(id);
   if (control == nullptr || hwnd_ == nullptr) return {};

@@ -43,6 +43,7 @@ class WatchingSystem final : public ui::System {
   std::filesystem::path StartFolder() const override { return real_.StartFolder(); }
   std::filesystem::path DriveRoot() const override { return real_.DriveRoot(); }
   std::int64_t NowMs() const override { return real_.NowMs(); }
+  ui::DateTime LocalDateTime() const override { return real_.LocalDateTime(); }
   void Sleep(int milliseconds) override {
     if (HWND notice = FindOurWindow(caption_.c_str())) {
       SeenNotice s;

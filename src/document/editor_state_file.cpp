@@ -1,0 +1,26 @@
+#include "document/editor_state_file.h"
+
+#include "app/editor.h"
+#include "document/replace_file.h"
+#include "editing/word_delimiters.h"
+
+namespace editor {
+
+std::string EditorStateText(const Editor& editor) {
+  std::string text;
+  for (int tab = 1; tab <= kTabCount; ++tab) {
+    const std::string path = editor.tabs.Tab(tab).path.string();
+    if (Trimmed(path).empty()) continue;
+    text += path;
+    text += "\r\n";
+  }
+  text += "!" + std::to_string(editor.tabs.ActiveTab()) + "\r\n";
+  text += std::string("#") + (editor.resizeTabs ? "1" : "0") + "\r\n";
+  return text;
+}
+
+void WriteEditorState(const Editor& editor) {
+  ReplaceFileWhole(editor.folders.Res() / "vorevav4.ini", EditorStateText(editor));
+}
+
+}  // namespace editor
