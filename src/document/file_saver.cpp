@@ -126,6 +126,8 @@ bool WriteActiveFile(Editor& editor) {
     bytes = SaveFormOf(text, HexLiterals::kLowerFirstOfEachLine, [&bar](int line) { bar.AfterLine(line); });
   }
   if (!WriteOrWarn(editor, editor.currentPath, bytes)) return false;
+  // The star goes only once the file is on disk: a failed write keeps it.
+  Unstar(editor, tab);
   window.SetCaption(CaptionForFile(editor.currentName));
   if (!SamePath(editor.currentPath, editor.lastSavedPath)) {
     editor.lastSavedPath = editor.currentPath;
@@ -144,8 +146,7 @@ void SaveActiveFile(Editor& editor) {
     ShowNotice(editor, notice::kIncludeFolderRefused);
     return;
   }
-  // The star goes only once the file is on disk: a failed write keeps it.
-  if (editor.tabs.Tab(tab).IsModified() && WriteActiveFile(editor)) Unstar(editor, tab);
+  if (editor.tabs.Tab(tab).IsModified()) WriteActiveFile(editor);
   ShowCaretLineAfterSave(editor, *edit);
 }
 

@@ -6,8 +6,13 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "document/source_file.h"
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace editor {
 namespace {
@@ -81,6 +86,58 @@ TEST_F(SourceFileTest, FilesTheEditorCannotHoldWholeAreRefused) {
 
   EXPECT_EQ(ReadSourceFile(folder_ / "absent.iwb").status, SourceReadStatus::kMissing);
   EXPECT_EQ(ReadSourceFile(folder_).status, SourceReadStatus::kUnreadable);
+}
+
+// A write cut off by a full disk: the file size limit stops it partway, as ENOSPC would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+
+TEST_F(SourceFileTest, AWriteThatFailsMidwayLeavesTheOldFileByteForByte) {
+  const std::string old = "SUB Main\r\n" + std::string(4096, 'o') + "\r\nENDSUB\r\n";
+  const auto path = Write("prog.iwb", old);
+  const std::string bigger(3 << 20, 'n');
+  SourceWriteStatus status;
+  {
+    const FileSizeLimit limit(1 << 20);
+    status = WriteSourceFile(path, bigger);
+  }
+  EXPECT_EQ(status, SourceWriteStatus::kFailed);
+  EXPECT_EQ(ReadSourceFile(path).bytes, old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no temporary left behind";
+  EXPECT_EQ(WriteSourceFile(path, bigger), SourceWriteStatus::kWritten);
+  EXPECT_EQ(ReadSourceFile(path).bytes, bigger);
+}
+
+TEST_F(SourceFileTest, ReadOnlyFilesAndMissingFoldersAreNotWritten) {
+  const auto path = Write("locked.iwb", "a = 1\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  EXPECT_EQ(WriteSourceFile(path, "b = 2\r\n"), SourceWriteStatus::kReadOnly);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  EXPECT_EQ(ReadSourceFile(path).bytes, "a = 1\r\n");
+  EXPECT_EQ(WriteSourceFile(folder_ / "gone" / "x.iwb", "x"), SourceWriteStatus::kFailed);
+  EXPECT_EQ(WriteSourceFile({}, "x"), SourceWriteStatus::kFailed);
+  EXPECT_EQ(WriteSourceFile(folder_ / "new.iwb", ""), SourceWriteStatus::kWritten);
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "new.iwb"));
+}
+
+TEST(SaveForm, ReportsEachLineOnceForTheProgressBar) {
+  std::vector<int> lines;
+  SaveFormOf("a\r\nb\nc", HexLiterals::kAsTheyAre, [&lines](int line) { lines.push_back(line); });
+  EXPECT_EQ(lines, (std::vector<int>{1, 2, 3}));
 }
 
 TEST(TextLimitForFile, RaisedOnlyAboveHalfAMegabyte) {

@@ -258,6 +258,22 @@ TEST_F(Controls, EditBoxNotifiesEachChangeAndEnter) {
   EXPECT_EQ(window_->GetText(kBox), "12");
 }
 
+TEST_F(Controls, AnEditBoxWithAllItsTextSelectedIsReplacedByTheFirstKey) {
+  MakeControl(ui::ControlKind::kEdit, kBox, {10, 10, 200, 22}, "prog-31-12-2020-at-14-05.iwb");
+  window_->Focus(kBox);
+  window_->SelectAllText(kBox);
+  env_->TypeText(*window_, kBox, "mine");
+  EXPECT_EQ(window_->GetText(kBox), "mine");
+  window_->SelectAllText(kBox);
+  env_->PressKey(*window_, kBox, ui::key::kBackspace);
+  EXPECT_EQ(window_->GetText(kBox), "");
+  window_->SetText(kBox, "ab");
+  window_->SelectAllText(kBox);
+  env_->PressKey(*window_, kBox, ui::key::kEnd);
+  env_->TypeText(*window_, kBox, "c");
+  EXPECT_EQ(window_->GetText(kBox), "abc") << "a caret move ends the selection";
+}
+
 TEST_F(Controls, SettingAnEditBoxTextNotifiesTextChanged) {
   MakeControl(ui::ControlKind::kEdit, kBox, {10, 10, 85, 22});
   window_->SetText(kBox, "40");

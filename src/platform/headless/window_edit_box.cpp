@@ -36,6 +36,11 @@ bool ReplacesSelection(const ui::InputMessage& message) {
   return c == ui::key::kBackspace || (c >= ' ' && c <= 0xFF);
 }
 
+bool MovesCaret(int virtualKey) {
+  return virtualKey == ui::key::kLeft || virtualKey == ui::key::kRight || virtualKey == ui::key::kHome ||
+         virtualKey == ui::key::kEnd;
+}
+
 }  // namespace
 
 void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
@@ -50,8 +55,7 @@ void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
       return;
     }
   }
-  if (message.message == ui::message::kKeyDown && static_cast<int>(message.wparam) != ui::key::kEnter)
-    box.allSelected = false;
+  if (message.message == ui::message::kKeyDown && MovesCaret(static_cast<int>(message.wparam))) box.allSelected = false;
   const int length = static_cast<int>(box.text.size());
   box.caret = std::clamp(box.caret, 0, length);
   const auto at = static_cast<std::size_t>(box.caret);
