@@ -14,8 +14,9 @@ std::string EditorStateText(const Editor& editor) {
     text += path;
     text += "\r\n";
   }
-  text += "!" + std::to_string(editor.tabs.ActiveTab()) + "\r\n";
-  text += std::string("#") + (editor.resizeTabs ? "1" : "0") + "\r\n";
+  text += '!';
+  text += std::to_string(editor.tabs.ActiveTab());
+  text += editor.resizeTabs ? "\r\n#1\r\n" : "\r\n#0\r\n";
   return text;
 }
 

@@ -1,14 +1,19 @@
 // The entry point of the Win32 benchmarks: the common controls and the real window
 // layer, then the cases, which are written against the layer's interfaces only.
 //
-//   win32_bench.exe [runs]    (each case runs this many times; 3 unless given)
+//   win32_bench.exe [runs] [index|files]
+//
+// Each case runs `runs` times (3 unless given); the second argument picks one group of
+// cases, the index and colouring or the file open and save, where both run otherwise.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string_view>
 
+#include "bench/win32/file_io_win32_bench.h"
 #include "bench/win32/index_colour_win32_bench.h"
 #include "platform/win32/system.h"
 
@@ -19,9 +24,14 @@ int main(int argc, char** argv) {
                    ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES;
   ::InitCommonControlsEx(&controls);
   const int asked = argc > 1 ? std::atoi(argv[1]) : 0;
+  const int runs = asked > 0 ? asked : 3;
+  const std::string_view group = argc > 2 ? argv[2] : "";
   try {
     win32::System system;
-    return bench::RunIndexColourWin32Bench(system, asked > 0 ? asked : 3);
+    int status = 0;
+    if (group.empty() || group == "index") status |= bench::RunIndexColourWin32Bench(system, runs);
+    if (group.empty() || group == "files") status |= bench::RunFileIoWin32Bench(system, runs);
+    return status;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "win32_bench: %s\n", e.what());
     return 1;
