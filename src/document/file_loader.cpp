@@ -79,7 +79,7 @@ void IndexOrRestore(Editor& editor, int tab, const std::string& text, TabStart s
     RebuildRangeTables(editor, text);
     if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
   } else {
-    ClearAndReindex(editor);
+    ClearAndReindex(editor, text);
     if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
   }
 }

@@ -113,6 +113,15 @@ void RebuildRangeTables(Editor& editor, std::string_view text) {
 
 void FullIndex(Editor& editor, IndexProgress progress) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) {
+    editor.index.ClearRanges();
+    return;
+  }
+  FullIndex(editor, progress, edit->Text());
+}
+
+void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   editor.index.ClearRanges();
   if (edit == nullptr) return;
   ui::Window& window = *editor.main;
@@ -124,7 +133,6 @@ void FullIndex(Editor& editor, IndexProgress progress) {
   editor.index.subroutineStarts.clear();
   editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = FileIndex::kNoLine;
 
-  const std::string text = edit->Text();
   TextIndex index;
   if (progress == IndexProgress::kShown) {
     ProgressBar bar(window, edit->LineCount(), editor.prefs.windowBackground);
@@ -147,6 +155,11 @@ void FullIndex(Editor& editor, IndexProgress progress) {
 void ClearAndReindex(Editor& editor) {
   editor.index.ClearRanges();
   FullIndex(editor, IndexProgress::kHidden);
+}
+
+void ClearAndReindex(Editor& editor, std::string_view controlText) {
+  editor.index.ClearRanges();
+  FullIndex(editor, IndexProgress::kHidden, controlText);
 }
 
 }  // namespace editor

@@ -44,9 +44,12 @@ enum class IndexProgress { kHidden, kShown };
 // Rebuilds the lists and tables from the edit control's text, then puts back the file's
 // remembered state, recolours the page and returns the view to where it was.
 void FullIndex(Editor& editor, IndexProgress progress);
+// The same with the control's whole text already read by the caller, which saves a read.
+void FullIndex(Editor& editor, IndexProgress progress, std::string_view controlText);
 
 // Empties the range tables first; what opening a file runs.
 void ClearAndReindex(Editor& editor);
+void ClearAndReindex(Editor& editor, std::string_view controlText);
 
 // Only the range tables, for a tab whose lists come back from its companion state.
 void RebuildRangeTables(Editor& editor, std::string_view text);
