@@ -1,6 +1,7 @@
 #include "document/backup_dialog.h"
 
 #include "app/bitmap_ids.h"
+#include "app/dialog_controls.h"
 #include "app/editor.h"
 
 namespace editor {
@@ -10,16 +11,6 @@ namespace {
 using namespace backup_dialog;
 
 constexpr ui::Rect kWindowRect{0, 0, 470, 200};
-
-ui::ControlSpec Control(ui::ControlKind kind, ui::ControlId id, ui::Rect rect, std::string_view text) {
-  ui::ControlSpec desc;
-  desc.kind = kind;
-  desc.id = id;
-  desc.rect = rect;
-  desc.text = std::string(text);
-  desc.font = ui::FontSpec{"Arial", 12};
-  return desc;
-}
 
 class BackupNameWindow {
  public:
@@ -46,10 +37,10 @@ class BackupNameWindow {
  private:
   bool CreateControls() {
     ui::Window& w = *window_;
-    const bool made = w.CreateControl(Control(ui::ControlKind::kStatic, kLabel, {30, 20, 400, 24}, "Backup file name")) &&
-                      w.CreateControl(Control(ui::ControlKind::kEdit, kNameBox, {30, 52, 400, 26}, proposal_)) &&
-                      w.CreateControl(Control(ui::ControlKind::kPushButton, kSaveButton, {130, 105, 90, 28}, "Save")) &&
-                      w.CreateControl(Control(ui::ControlKind::kPushButton, kCancelButton, {250, 105, 90, 28}, "Cancel"));
+    const bool made = w.CreateControl(DialogControl(ui::ControlKind::kStatic, kLabel, {30, 20, 400, 24}, "Backup file name")) &&
+                      w.CreateControl(DialogControl(ui::ControlKind::kEdit, kNameBox, {30, 52, 400, 26}, proposal_)) &&
+                      w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kSaveButton, {130, 105, 90, 28}, "Save")) &&
+                      w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kCancelButton, {250, 105, 90, 28}, "Cancel"));
     if (made) w.SetColours(kLabel, editor_.prefs.windowText, editor_.prefs.windowBackground);
     return made;
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/bitmap_ids.h"
+#include "app/dialog_controls.h"
 #include "prefs/colour_palette.h"
 #include "prefs/colour_text.h"
 #include "prefs/number_text.h"
@@ -48,16 +49,8 @@ constexpr std::array<Channel, 3> kChannels{{
     {kRedLabel + 2, kBlueSlider, kBlueBox, "B"},
 }};
 
-ui::FontSpec Arial12() { return {"Arial", 12}; }
-
 ui::ControlSpec Control(ui::ControlKind kind, ui::ControlId id, ui::Rect rect, std::string_view text = {}) {
-  ui::ControlSpec desc;
-  desc.kind = kind;
-  desc.id = id;
-  desc.rect = rect;
-  desc.text = std::string(text);
-  desc.font = Arial12();
-  return desc;
+  return DialogControl(kind, id, rect, text);
 }
 
 const Channel* ChannelOfSlider(ui::ControlId id) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/bitmap_ids.h"
+#include "app/dialog_controls.h"
 #include "prefs/colour_rows.h"
 #include "prefs/settings_dialog_ids.h"
 
@@ -53,12 +54,7 @@ constexpr std::array<Switch, 10> kSwitches{{
 }};
 
 ui::ControlSpec Make(ControlKind kind, ControlId id, ui::Rect rect, std::string_view text = {}) {
-  ui::ControlSpec desc;
-  desc.kind = kind;
-  desc.id = id;
-  desc.rect = rect;
-  desc.text = std::string(text);
-  desc.font = ui::FontSpec{"Arial", 12};
+  ui::ControlSpec desc = DialogControl(kind, id, rect, text);
   if (kind == ControlKind::kStatic) desc.verticallyCentred = true;
   return desc;
 }
