@@ -1,42 +1,12 @@
 // Opening files through the Open command, as a user does.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "app/install_parts.h"
-#include "app/menu_ids.h"
-#include "scenarios/editor_fixture.h"
+#include "scenarios/file_commands_fixture.h"
 
 namespace editor {
 namespace {
 
-class OpenFile : public EditorTest {
- protected:
-  OpenFile() { InstallParts(editor_); }
-  void SetUp() override { Start(); }
-  std::filesystem::path Source(const std::string& name, const std::string& bytes) {
-    const auto path = start_ / name;
-    WriteFile(path, bytes);
-    return path;
-  }
-  void Open(const std::filesystem::path& path) {
-    driver_.AnswerOpenDialog(path);
-    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
-  }
-  bool NoticeShown(const std::string& title) {
-    for (const auto& closed : driver_.ClosedWindows())
-      if (closed.caption == title) return true;
-    return false;
-  }
-  static std::string Read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-};
+using OpenFile = FileCommandsTest;
 
 TEST_F(OpenFile, AFileOpensIntoTheFirstTabIndexedAndRemembered) {
   Open(Source("prog.iwb", "SUB Main\r\n  PRINT 1\r\nENDSUB\r\n"));

@@ -3,33 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "app/install_parts.h"
-#include "app/menu_ids.h"
 #include "commands/notices.h"
 #include "document/backup_dialog.h"
-#include "scenarios/editor_fixture.h"
+#include "scenarios/file_commands_fixture.h"
 
 namespace editor {
 namespace {
 
-class SaveAndClose : public EditorTest {
+class SaveAndClose : public FileCommandsTest {
  protected:
-  SaveAndClose() { InstallParts(editor_); }
-  void SetUp() override { Start(); }
-
-  std::filesystem::path Source(const std::string& name, const std::string& bytes) {
-    const auto path = start_ / name;
-    std::filesystem::create_directories(path.parent_path());
-    WriteFile(path, bytes);
-    return path;
-  }
-  void Open(const std::filesystem::path& path) {
-    driver_.AnswerOpenDialog(path);
-    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
-  }
   // What typing would do once the change handler marks the tab.
   void MarkActiveModified() {
     FileTab& slot = editor_.tabs.Tab(editor_.tabs.ActiveTab());
@@ -37,17 +20,6 @@ class SaveAndClose : public EditorTest {
     Main().SetText(TabButtonId(editor_.tabs.ActiveTab()), slot.caption);
   }
   void Save() { ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuSaveFile)); }
-  int WindowsTitled(const std::string& title) {
-    int count = 0;
-    for (const auto& closed : driver_.ClosedWindows()) count += closed.caption == title ? 1 : 0;
-    return count;
-  }
-  static std::string Read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
   std::string Caption(int tab) { return Main().GetText(TabButtonId(tab)); }
 };
 
@@ -152,7 +124,7 @@ TEST_F(SaveAndClose, SaveAsOntoAFileOpenInAnotherTabShowsThatTabAndWritesNothing
   Open(Source("a.iwb", "a = 1\r\n"));
   const auto b = Source("b.iwb", "b = 2\r\n");
   Open(b);
-  ASSERT_TRUE(driver_.PickMenuItem(Main(), TabButtonId(1)) || driver_.Click(Main(), TabButtonId(1)));
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
   driver_.AnswerSaveDialog(b);
   ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuSaveFileAs));
   EXPECT_EQ(editor_.tabs.ActiveTab(), 2);
