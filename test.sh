@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the native and the Windows builds and runs every test: the native suites with
-# ctest, the Win32 suites under Wine. Fails when either fails.
+# Checks the direction of the includes, builds the native and the Windows builds and runs
+# every test: the native suites with ctest, the Win32 suites under Wine. Fails when any fails.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +9,11 @@ tools/install-deps || { echo "test.sh: could not install the build's packages" >
 log_dir=build/logs
 mkdir -p "$log_dir"
 status=0
+
+echo "== layers"
+tools/check-layers
+layers_rc=$?
+[ "$layers_rc" -eq 0 ] || status=1
 
 echo "== native build (headless window layer)"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
@@ -40,10 +45,12 @@ contract_suites='(RichEditLines|RichEditText|RichEditSelection|RichEditView|Rich
 native_contract=$(grep -cE "Test +#[0-9]+: $contract_suites\..* Passed" "$log_dir/native.log")
 win_contract=$(grep -cE "^\[       OK \] $contract_suites\." "$log_dir/win32.log")
 if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; fi
+layers_failed=$([ "$layers_rc" -eq 0 ] && echo 0 || echo 1)
 
 echo
 echo "== summary"
 echo "native (headless): $((native_total - native_failed)) passed, $native_failed failed; contract suite: $native_contract passed"
 echo "Win32 under Wine:  $win_passed passed, $win_failed failed; contract suite: $win_contract passed"
-echo "$((native_total - native_failed + win_passed)) passed, $((native_failed + win_failed)) failed"
+echo "layer check:       $([ "$layers_failed" -eq 0 ] && echo passed || echo failed)"
+echo "$((native_total - native_failed + win_passed + 1 - layers_failed)) passed, $((native_failed + win_failed + layers_failed)) failed"
 exit $status

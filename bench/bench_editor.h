@@ -7,14 +7,14 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "app/line_metrics.h"
-#include "app/main_window.h"
-#include "editing/colour_passes.h"
+#include "base/control_ids.h"
 #include "editing/file_indexer.h"
-#include "editing/keyword_table.h"
-#include "editing/line_colouring.h"
+#include "model/keyword_table.h"
+#include "model/line_colouring.h"
+#include "model/line_metrics.h"
+#include "state/editor.h"
+#include "view/colour_passes.h"
+#include "view/main_window.h"
 
 namespace bench {
 

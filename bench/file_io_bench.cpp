@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "document/file_loader.h"
-#include "document/file_saver.h"
-#include "document/source_file.h"
+#include "files/file_loader.h"
+#include "files/file_saver.h"
 #include "generated_source.h"
+#include "model/source_file.h"
 #include "platform/headless/system.h"
 #include "scratch_folder.h"
 #include "started_editor.h"

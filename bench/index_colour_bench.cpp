@@ -16,12 +16,12 @@
 
 #include "bench_editor.h"
 #include "editing/bracket_counter.h"
-#include "editing/colour_passes.h"
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
 #include "generated_source.h"
 #include "platform/headless/rich_edit.h"
 #include "platform/headless/system.h"
+#include "view/colour_passes.h"
 
 namespace {
 

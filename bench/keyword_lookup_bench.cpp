@@ -8,8 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "editing/keyword_case.h"
-#include "editing/keyword_table.h"
+#include "model/keyword_case.h"
+#include "model/keyword_table.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/keyword_case.h"
-#include "editing/line_colouring.h"
-#include "editing/word_delimiters.h"
+#include "base/word_delimiters.h"
+#include "model/keyword_case.h"
+#include "model/line_colouring.h"
 
 namespace bench {
 

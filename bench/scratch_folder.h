@@ -10,7 +10,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/folder_layout.h"
+#include "model/folder_layout.h"
 
 namespace bench {
 

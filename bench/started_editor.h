@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "app/folder_layout.h"
 #include "app/install_parts.h"
 #include "bench_editor.h"
+#include "model/folder_layout.h"
 
 namespace bench {
 

@@ -14,4 +14,4 @@ function(editor_fuzz_target name)
   editor_warnings(${name})
 endfunction()
 
-editor_fuzz_target(file_state_fuzz fuzz/file_state_fuzz.cpp src/document/file_state.cpp)
+editor_fuzz_target(file_state_fuzz fuzz/file_state_fuzz.cpp src/model/file_state.cpp)

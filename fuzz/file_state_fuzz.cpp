@@ -10,7 +10,7 @@
 //       -max_total_time=600 -max_len=200000
 // A crash or a broken round trip stops the run and leaves the input as crash-<hash> in
 // the working folder; replay it with /tmp/state-fuzz/file_state_fuzz crash-<hash>, and
-// add it to tests/document/file_state_test.cpp once it is fixed.
+// add it to tests/model/file_state_test.cpp once it is fixed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/file_state.h"
+#include "model/file_state.h"
 
 namespace {
 

@@ -14,23 +14,23 @@
 #include <utility>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/main_menu.h"
-#include "app/main_window.h"
-#include "app/tab_sizing.h"
+#include "base/control_ids.h"
 #include "bench/generated_source.h"
 #include "bench/scratch_folder.h"
 #include "bench/started_editor.h"
 #include "bench/win32/timing.h"
-#include "commands/progress_bar.h"
-#include "commands/view_procedures.h"
-#include "document/file_loader.h"
-#include "document/file_saver.h"
-#include "document/file_state_file.h"
-#include "document/source_file.h"
-#include "document/tab_switch.h"
-#include "document/tab_table.h"
+#include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
+#include "files/file_loader.h"
+#include "files/file_saver.h"
+#include "files/tab_switch.h"
+#include "model/source_file.h"
+#include "model/tab_table.h"
+#include "view/main_menu.h"
+#include "view/main_window.h"
+#include "view/progress_bar.h"
+#include "view/tab_sizing.h"
+#include "view/view_procedures.h"
 
 namespace bench {
 namespace {

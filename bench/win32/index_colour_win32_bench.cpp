@@ -13,20 +13,20 @@
 #include <string_view>
 #include <vector>
 
+#include "base/control_ids.h"
+#include "base/word_delimiters.h"
 #include "bench/bench_editor.h"
 #include "bench/counting_rich_edit.h"
 #include "bench/generated_source.h"
 #include "bench/literal_paints.h"
 #include "bench/win32/timing.h"
-#include "app/control_ids.h"
 #include "editing/bracket_counter.h"
-#include "editing/colour_passes.h"
 #include "editing/file_indexer.h"
-#include "editing/index_lists.h"
 #include "editing/index_updates.h"
-#include "editing/line_colouring.h"
-#include "editing/line_range_text.h"
-#include "editing/word_delimiters.h"
+#include "model/line_colouring.h"
+#include "view/colour_passes.h"
+#include "view/index_lists.h"
+#include "view/line_range_text.h"
 
 namespace bench {
 namespace {

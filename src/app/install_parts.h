@@ -2,7 +2,7 @@
 // switching and the main window's commands.
 #pragma once
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -4,13 +4,13 @@
 #include <fstream>
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
-#include "app/tab_sizing.h"
+#include "base/control_ids.h"
 #include "commands/main_window_handler.h"
-#include "commands/panel_commands.h"
-#include "document/tab_switch.h"
 #include "editing/edit_key_release.h"
+#include "files/tab_switch.h"
+#include "view/main_window.h"
+#include "view/panel_switches.h"
+#include "view/tab_sizing.h"
 
 namespace editor {
 

@@ -3,7 +3,7 @@
 // position timer and the remembered tab.
 #pragma once
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -2,19 +2,19 @@
 
 #include <array>
 
-#include "app/control_ids.h"
-#include "app/menu_ids.h"
-#include "commands/command_table.h"
-#include "commands/edit_commands.h"
-#include "commands/exit_path.h"
-#include "commands/file_commands.h"
-#include "commands/keyword_search.h"
-#include "commands/navigation_commands.h"
-#include "commands/panel_commands.h"
-#include "commands/position_timer.h"
-#include "commands/ready_made_code.h"
-#include "commands/vertical_scroll.h"
-#include "commands/view_procedures.h"
+#include "base/control_ids.h"
+#include "base/menu_ids.h"
+#include "editing/edit_commands.h"
+#include "editing/ready_made_code.h"
+#include "files/exit_path.h"
+#include "files/file_commands.h"
+#include "navigation/navigation_commands.h"
+#include "navigation/position_timer.h"
+#include "navigation/vertical_scroll.h"
+#include "search/keyword_search.h"
+#include "state/command_table.h"
+#include "view/panel_switches.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 

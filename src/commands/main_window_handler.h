@@ -1,7 +1,7 @@
 // The main window's one event handler: every event of the window passes through here.
 #pragma once
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

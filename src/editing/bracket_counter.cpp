@@ -1,9 +1,9 @@
 #include "editing/bracket_counter.h"
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "editing/line_buffer.h"
-#include "editing/word_delimiters.h"
+#include "base/control_ids.h"
+#include "base/line_buffer.h"
+#include "base/word_delimiters.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
+#include "base/control_ids.h"
+#include "base/line_buffer.h"
 #include "editing/bracket_counter.h"
-#include "editing/colour_passes.h"
 #include "editing/index_updates.h"
-#include "editing/line_buffer.h"
+#include "state/editor.h"
+#include "view/colour_passes.h"
 
 namespace editor {
 

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <optional>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "commands/progress_bar.h"
-#include "commands/view_procedures.h"
-#include "editing/index_lists.h"
-#include "editing/line_index.h"
-#include "editing/word_delimiters.h"
+#include "base/control_ids.h"
+#include "base/word_delimiters.h"
+#include "model/line_index.h"
+#include "state/editor.h"
+#include "view/index_lists.h"
+#include "view/progress_bar.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 

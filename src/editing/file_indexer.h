@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/line_ranges.h"
+#include "model/line_ranges.h"
 #include "platform/types.h"
 
 namespace editor {

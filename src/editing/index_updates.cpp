@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "commands/view_procedures.h"
-#include "editing/index_lists.h"
-#include "editing/line_buffer.h"
-#include "editing/line_range_text.h"
-#include "editing/line_words.h"
+#include "base/control_ids.h"
+#include "base/line_buffer.h"
+#include "model/line_words.h"
+#include "state/editor.h"
+#include "view/index_lists.h"
+#include "view/line_range_text.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 

@@ -4,11 +4,11 @@
 #include <array>
 #include <vector>
 
-#include "app/bitmap_ids.h"
-#include "app/dialog_controls.h"
-#include "prefs/colour_palette.h"
-#include "prefs/colour_text.h"
-#include "prefs/number_text.h"
+#include "base/bitmap_ids.h"
+#include "base/number_text.h"
+#include "model/colour_palette.h"
+#include "model/colour_text.h"
+#include "view/dialog_controls.h"
 
 namespace editor {
 

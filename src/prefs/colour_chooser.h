@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "prefs/settings_dialog_ids.h"
+#include "base/settings_dialog_ids.h"
 
 namespace editor {
 

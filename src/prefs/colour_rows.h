@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/editor_preferences.h"
 #include "platform/types.h"
-#include "prefs/editor_preferences.h"
 
 namespace editor {
 

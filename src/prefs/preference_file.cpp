@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "document/replace_file.h"
-#include "prefs/preference_lines.h"
+#include "base/replace_file.h"
+#include "model/preference_lines.h"
 
 namespace editor {
 

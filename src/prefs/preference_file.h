@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/editor.h"
-#include "app/folder_layout.h"
-#include "prefs/editor_preferences.h"
+#include "model/editor_preferences.h"
+#include "model/folder_layout.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -1,8 +1,8 @@
 #include "prefs/preferences_in_force.h"
 
-#include "app/control_ids.h"
-#include "app/main_window_tooltips.h"
-#include "commands/panel_commands.h"
+#include "base/control_ids.h"
+#include "view/main_window_tooltips.h"
+#include "view/panel_switches.h"
 
 namespace editor {
 

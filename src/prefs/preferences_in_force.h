@@ -4,7 +4,7 @@
 // (wheel lines, tab spacing, save on close, timer) need nothing here.
 #pragma once
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

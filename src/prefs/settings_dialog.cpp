@@ -3,19 +3,19 @@
 #include <array>
 #include <string>
 
-#include "app/bitmap_ids.h"
-#include "app/control_ids.h"
-#include "commands/notices.h"
-#include "commands/view_procedures.h"
+#include "base/bitmap_ids.h"
+#include "base/control_ids.h"
+#include "base/number_text.h"
+#include "base/settings_dialog_ids.h"
+#include "model/colour_text.h"
+#include "model/preference_lines.h"
 #include "prefs/colour_chooser.h"
 #include "prefs/colour_rows.h"
-#include "prefs/colour_text.h"
-#include "prefs/number_text.h"
 #include "prefs/preference_file.h"
-#include "prefs/preference_lines.h"
 #include "prefs/preferences_in_force.h"
-#include "prefs/settings_dialog_ids.h"
 #include "prefs/settings_dialog_layout.h"
+#include "view/notices.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 

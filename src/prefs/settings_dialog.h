@@ -3,7 +3,7 @@
 // "Apply", and restores the factory file on "Defaults".
 #pragma once
 
-#include "app/editor.h"
+#include "state/editor.h"
 
 namespace editor {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/bitmap_ids.h"
-#include "app/dialog_controls.h"
+#include "base/bitmap_ids.h"
+#include "base/settings_dialog_ids.h"
 #include "prefs/colour_rows.h"
-#include "prefs/settings_dialog_ids.h"
+#include "view/dialog_controls.h"
 
 namespace editor {
 

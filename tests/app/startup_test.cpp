@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "app/menu_ids.h"
+#include "base/menu_ids.h"
 #include "scenarios/editor_fixture.h"
+#include "view/main_window.h"
 
 namespace editor {
 namespace {

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/main_window.h"
-#include "app/menu_ids.h"
-#include "commands/view_procedures.h"
-#include "document/tab_switch.h"
+#include "base/menu_ids.h"
+#include "files/tab_switch.h"
 #include "scenarios/editor_fixture.h"
+#include "view/main_window.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 namespace {

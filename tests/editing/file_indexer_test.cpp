@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "app/menu_ids.h"
-#include "document/tab_switch.h"
-#include "commands/progress_bar.h"
+#include "base/menu_ids.h"
 #include "editing/file_indexer.h"
+#include "files/tab_switch.h"
 #include "platform/headless/window.h"
 #include "scenarios/editor_fixture.h"
+#include "view/main_window.h"
+#include "view/progress_bar.h"
 
 namespace editor {
 namespace {

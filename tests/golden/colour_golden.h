@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "editing/colour_passes.h"
+#include "base/control_ids.h"
 #include "editing/file_indexer.h"
+#include "state/editor.h"
+#include "view/colour_passes.h"
 
 namespace golden {
 

@@ -2,9 +2,9 @@
 // default, and the three ways out.
 #include <gtest/gtest.h>
 
+#include "model/colour_palette.h"
 #include "platform/headless/window.h"
 #include "prefs/colour_chooser.h"
-#include "prefs/colour_palette.h"
 #include "scenarios/editor_fixture.h"
 
 namespace editor {

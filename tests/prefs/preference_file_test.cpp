@@ -8,9 +8,9 @@
 #include <set>
 #include <sstream>
 
+#include "model/preference_lines.h"
 #include "prefs/colour_rows.h"
 #include "prefs/preference_file.h"
-#include "prefs/preference_lines.h"
 
 namespace editor {
 namespace {

@@ -4,16 +4,16 @@
 
 #include <sstream>
 
-#include "app/control_ids.h"
-#include "commands/notices.h"
+#include "base/control_ids.h"
+#include "base/settings_dialog_ids.h"
+#include "model/colour_palette.h"
 #include "platform/headless/window.h"
 #include "prefs/colour_chooser.h"
-#include "prefs/colour_palette.h"
 #include "prefs/preference_file.h"
 #include "prefs/settings_dialog.h"
-#include "prefs/settings_dialog_ids.h"
 #include "prefs/settings_dialog_layout.h"
 #include "scenarios/editor_fixture.h"
+#include "view/notices.h"
 
 namespace editor {
 namespace {

@@ -8,11 +8,11 @@
 #include <random>
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
 #include "app/startup.h"
+#include "base/control_ids.h"
 #include "platform/headless/driver.h"
 #include "platform/headless/system.h"
+#include "state/editor.h"
 
 namespace editor {
 

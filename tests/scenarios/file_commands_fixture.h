@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/install_parts.h"
-#include "app/menu_ids.h"
+#include "base/menu_ids.h"
 #include "scenarios/editor_fixture.h"
 
 namespace editor {

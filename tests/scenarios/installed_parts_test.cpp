@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/install_parts.h"
-#include "app/main_window.h"
-#include "document/tab_switch.h"
+#include "files/tab_switch.h"
 #include "scenarios/editor_fixture.h"
+#include "view/main_window.h"
 
 namespace editor {
 namespace {

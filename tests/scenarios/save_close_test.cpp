@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "commands/notices.h"
-#include "document/backup_dialog.h"
+#include "files/backup_dialog.h"
 #include "scenarios/file_commands_fixture.h"
+#include "view/notices.h"
 
 namespace editor {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/window.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/window.h"
 
 namespace win32 {
 

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/window.h"
 #include "platform/win32/font_cache.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/rich_edit.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/window.h"
 
 namespace win32 {
 

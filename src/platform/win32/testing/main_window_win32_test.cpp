@@ -2,13 +2,13 @@
 // table puts it, and a line height measured from the real font.
 #include <gtest/gtest.h>
 
-#include "app/control_ids.h"
-#include "app/editor.h"
-#include "app/main_window.h"
-#include "app/main_window_layout.h"
-#include "app/menu_ids.h"
 #include "app/startup.h"
+#include "base/control_ids.h"
+#include "base/menu_ids.h"
 #include "platform/win32/system.h"
+#include "state/editor.h"
+#include "view/main_window.h"
+#include "view/main_window_layout.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <optional>
 #include <string>
 
-#include "app/bitmap_ids.h"
-#include "app/editor.h"
-#include "commands/notices.h"
+#include "base/bitmap_ids.h"
 #include "platform/contract_env.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/testing/window_search.h"
 #include "platform/win32/window.h"
+#include "state/editor.h"
+#include "view/notices.h"
 
 namespace {
 

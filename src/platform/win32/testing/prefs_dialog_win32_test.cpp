@@ -11,16 +11,16 @@
 #include <random>
 #include <sstream>
 
-#include "app/editor.h"
+#include "base/settings_dialog_ids.h"
+#include "model/colour_palette.h"
 #include "platform/contract_env.h"
 #include "platform/win32/testing/window_search.h"
 #include "platform/win32/window.h"
 #include "prefs/colour_chooser.h"
-#include "prefs/colour_palette.h"
 #include "prefs/preference_file.h"
 #include "prefs/settings_dialog.h"
-#include "prefs/settings_dialog_ids.h"
 #include "prefs/settings_dialog_layout.h"
+#include "state/editor.h"
 
 namespace {
 

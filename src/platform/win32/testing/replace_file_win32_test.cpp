@@ -5,7 +5,7 @@
 #include <iterator>
 #include <random>
 
-#include "document/replace_file.h"
+#include "base/replace_file.h"
 
 namespace {
 

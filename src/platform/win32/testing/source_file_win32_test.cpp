@@ -9,12 +9,12 @@
 #include <iterator>
 #include <random>
 
-#include "app/control_ids.h"
 #include "app/install_parts.h"
 #include "app/startup.h"
-#include "document/file_loader.h"
-#include "document/file_saver.h"
-#include "document/source_file.h"
+#include "base/control_ids.h"
+#include "files/file_loader.h"
+#include "files/file_saver.h"
+#include "model/source_file.h"
 #include "platform/win32/system.h"
 
 namespace {

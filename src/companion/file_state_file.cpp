@@ -1,0 +1,335 @@
+#include "companion/file_state_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <fstream>
+#include <set>
+#include <system_error>
+
+#include "base/control_ids.h"
+#include "base/replace_file.h"
+#include "base/whole_file.h"
+#include "view/main_window.h"
+
+namespace editor {
+
+namespace {
+
+// A state file beyond this is not one the writer made: tens of thousands of rows take a
+// few MiB at most.
+constexpr std::uintmax_t kMaxStateFileBytes = 16u << 20;
+// A path or a line number takes one short line.
+constexpr std::uintmax_t kMaxOneLineFileBytes = 64u << 10;
+constexpr std::string_view kScrollPositionFile = "1.txt";
+
+bool IsTab(int tab) { return tab >= 1 && tab <= kTabCount; }
+
+// The file name the companion files are named after.
+std::string FileNameFor(const Editor& editor, int tab) {
+  return IsTab(tab) ? std::string(editor.tabs.Tab(tab).Name()) : editor.currentName;
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
+
+std::string_view TrimmedBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+struct FileBytes {
+  CompanionRead status = CompanionRead::kMissing;
+  std::string bytes;
+};
+
+FileBytes ReadCompanionFile(const std::filesystem::path& path, std::uintmax_t limit) {
+  WholeFile file = ReadWholeFile(path, limit);
+  switch (file.status) {
+    case WholeFileStatus::kRead: return {CompanionRead::kRead, std::move(file.bytes)};
+    case WholeFileStatus::kMissing: return {CompanionRead::kMissing, {}};
+    case WholeFileStatus::kUnreadable: return {CompanionRead::kUnreadable, {}};
+    case WholeFileStatus::kTooLarge: return {CompanionRead::kTooLarge, {}};
+  }
+  return {};
+}
+
+// --- Capture -------------------------------------------------------------------------
+
+std::vector<ListRow> CaptureRows(const ui::Window& window, const FileStateSection& section) {
+  std::vector<ListRow> rows(static_cast<std::size_t>(std::max(0, window.ViewRowCount(section.control))));
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < section.columns; ++c)
+      rows[r][static_cast<std::size_t>(c)] = window.ViewCell(section.control, static_cast<int>(r), c);
+  return rows;
+}
+
+std::vector<std::string> CaptureStrings(const ui::Window& window, ui::ControlId combo) {
+  std::vector<std::string> entries;
+  for (int i = 0, count = window.ListCount(combo); i < count; ++i) entries.push_back(window.ListText(combo, i));
+  return entries;
+}
+
+std::optional<int> CaptureSelection(const ui::Window& window, ui::ControlId combo) {
+  const int index = window.ListSelected(combo);
+  return index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+// The line to come back to: a tab's remembered first visible line, or for the file on
+// screen the first line of the view now.
+int CaretLineToRestore(Editor& editor, int tab, const ui::RichEdit* edit) {
+  if (IsTab(tab)) return std::max(1, editor.tabs.Tab(tab).firstVisibleLine);
+  return edit != nullptr ? edit->FirstVisibleLine() + 1 : 1;
+}
+
+void CaptureSection(FileState& state, const ui::Window& window, const FileStateSection& section) {
+  switch (section.kind) {
+    case SectionKind::kRows:
+      state.*section.rows = CaptureRows(window, section);
+      break;
+    case SectionKind::kStrings:
+      state.*section.strings = CaptureStrings(window, section.control);
+      break;
+    case SectionKind::kLineField:
+      state.lineFields[static_cast<std::size_t>(section.slot)] = window.GetText(section.control);
+      break;
+    case SectionKind::kSelection:
+      state.selections[static_cast<std::size_t>(section.slot)] = CaptureSelection(window, section.control);
+      break;
+    case SectionKind::kLineCount:
+    case SectionKind::kCaretLine:
+      break;  // from the edit control and the tab, below
+  }
+}
+
+// --- Restore -------------------------------------------------------------------------
+
+// Filling the boxes and combos raises their change notices; while the flag is up the
+// handler takes them for a load and does not jump to the lines they name.
+class LoadingFlag {
+ public:
+  explicit LoadingFlag(Editor& editor) : flag_(editor.view.loading), was_(flag_) { flag_ = true; }
+  ~LoadingFlag() { flag_ = was_; }
+  LoadingFlag(const LoadingFlag&) = delete;
+  LoadingFlag& operator=(const LoadingFlag&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+void PutSavedText(Editor& editor, int tab) {
+  ui::RichEdit* edit = editor.main->Edit(kEditor);
+  if (edit != nullptr && IsTab(tab)) edit->SetText(editor.tabs.Tab(tab).savedText);
+}
+
+// The ".pth" line is taken only when it names this very file: "prog.iwb" and "prog.inc"
+// share one ".pth", and the other file's path would send a save to the wrong file.
+void RestorePath(Editor& editor, int tab, const std::string& fileName) {
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".pth"), kMaxOneLineFileBytes);
+  if (file.status != CompanionRead::kRead) return;
+  const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
+  if (line.empty() || line.find('\0') != std::string_view::npos) return;
+  if (UpperCase(FileNameOf(line)) != UpperCase(fileName)) return;
+  editor.currentPath = std::filesystem::path(std::string(line));
+  editor.currentName = std::string(FileNameOf(line));
+  const bool modified = IsTab(tab) && editor.tabs.Tab(tab).IsModified();
+  editor.main->SetCaption(CaptionForFile(editor.currentName + (modified ? "*" : "")));
+}
+
+// Rows whose name is already listed are skipped, so reading twice adds nothing. The names
+// are gathered once, so the cost follows the rows, not rows times rows.
+void AddRows(ui::Window& window, const FileStateSection& section, const std::vector<ListRow>& rows) {
+  std::set<std::string> listed;
+  for (int r = 0, count = window.ViewRowCount(section.control); r < count; ++r)
+    listed.insert(UpperCase(window.ViewCell(section.control, r, 0)));
+  for (const ListRow& row : rows) {
+    if (!listed.insert(UpperCase(row[0])).second) continue;
+    const int at = window.ViewInsertRow(section.control, window.ViewRowCount(section.control), row[0]);
+    for (int c = 1; c < section.columns; ++c)
+      window.ViewSetCell(section.control, at, c, row[static_cast<std::size_t>(c)]);
+    window.ListAdd(section.partner, row[0]);
+  }
+}
+
+void AddBookmark(ui::Window& window, const FileStateSection& section, const std::string& entry) {
+  window.ListAdd(section.control, entry);
+  const auto [line, description] = SplitBookmark(entry);
+  const int at = window.ViewInsertRow(section.partner, window.ViewRowCount(section.partner), line);
+  window.ViewSetCell(section.partner, at, 1, description);
+}
+
+void ShowPlacesButtons(ui::Window& window) {
+  window.ShowControl(kGoBackButton, true);
+  window.ShowControl(kGoForwardButton, true);
+  window.ShowControl(kGoBackUnavailable, false);
+  window.ShowControl(kGoForwardUnavailable, false);
+}
+
+// Bookmarks and places fill only an empty combo; include names are added once each.
+void AddStrings(ui::Window& window, const FileStateSection& section, const std::vector<std::string>& entries,
+                FileStateRestore& restored) {
+  if (section.onlyIntoEmpty && window.ListCount(section.control) > 0) return;
+  int added = 0;
+  for (const std::string& entry : entries) {
+    if (section.control == kBookmarkCombo) {
+      AddBookmark(window, section, entry);
+    } else {
+      if (!section.onlyIntoEmpty && window.ListFindExact(section.control, entry) >= 0) continue;
+      window.ListAdd(section.control, entry);
+    }
+    ++added;
+  }
+  if (section.control == kBookmarkCombo) restored.bookmarksRead = true;
+  if (section.control == kPlacesCombo) {
+    restored.placesRead = added;
+    if (added > 0) ShowPlacesButtons(window);
+  }
+}
+
+void ApplyLineField(ui::Window& window, const FileStateSection& section, const std::optional<std::string>& text) {
+  if (!text) return;
+  window.SetText(section.control, *text);
+  if (!text->empty()) window.ShowControl(section.partner, true);
+}
+
+// An index the combo does not have is ignored rather than clearing its selection.
+void ApplySelection(ui::Window& window, const FileStateSection& section, std::optional<int> index) {
+  if (index && *index < window.ListCount(section.control)) window.ListSelect(section.control, *index);
+}
+
+void ApplyCaretLine(Editor& editor, int tab, std::optional<int> caretLine) {
+  if (!caretLine) {
+    editor.main->SetText(kLineNumberBox, "1");
+    editor.currentLine = 1;
+    return;
+  }
+  editor.currentLine = *caretLine;
+  if (IsTab(tab) && editor.tabs.Tab(tab).firstVisibleLine == 0) editor.tabs.Tab(tab).firstVisibleLine = *caretLine;
+}
+
+void ApplySection(Editor& editor, int tab, const FileStateSection& section, const FileState& state,
+                  FileStateRestore& restored) {
+  ui::Window& window = *editor.main;
+  switch (section.kind) {
+    case SectionKind::kRows:
+      AddRows(window, section, state.*section.rows);
+      break;
+    case SectionKind::kStrings:
+      AddStrings(window, section, state.*section.strings, restored);
+      break;
+    case SectionKind::kLineCount:
+      break;  // kept for other readers; the edit control knows its own count
+    case SectionKind::kLineField:
+      ApplyLineField(window, section, state.lineFields[static_cast<std::size_t>(section.slot)]);
+      break;
+    case SectionKind::kSelection:
+      ApplySelection(window, section, state.selections[static_cast<std::size_t>(section.slot)]);
+      break;
+    case SectionKind::kCaretLine:
+      ApplyCaretLine(editor, tab, state.caretLine);
+      break;
+  }
+}
+
+CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName, FileStateRestore& restored) {
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".txt"), kMaxStateFileBytes);
+  if (file.status != CompanionRead::kRead) return file.status;
+  ParseReport report;
+  const FileState state = ParseFileState(file.bytes, &report);
+  for (const FileStateSection& section : FileStateSections()) ApplySection(editor, tab, section, state, restored);
+  return report.Damaged() ? CompanionRead::kDamaged : CompanionRead::kRead;
+}
+
+// Only a line number goes into the caret line box; anything else in the ".src" file is
+// left out.
+void RestoreCaretLineBox(Editor& editor, const std::string& fileName) {
+  const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".src"), kMaxOneLineFileBytes);
+  if (file.status != CompanionRead::kRead) return;
+  const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
+  const bool isNumber = !line.empty() && line.size() <= 9 && std::ranges::all_of(line, [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  if (isNumber) editor.main->SetText(kLineNumberBox, line);
+}
+
+}  // namespace
+
+FileState CaptureFileState(Editor& editor, int tab) {
+  FileState state;
+  if (!editor.main) return state;
+  const ui::Window& window = *editor.main;
+  for (const FileStateSection& section : FileStateSections()) CaptureSection(state, window, section);
+  const ui::RichEdit* edit = editor.main->Edit(kEditor);
+  state.lineCount = edit != nullptr ? edit->LineCount() : 0;
+  state.caretLine = CaretLineToRestore(editor, tab, edit);
+  return state;
+}
+
+CompanionWrite WriteFileState(Editor& editor, int tab) {
+  const std::string fileName = FileNameFor(editor, tab);
+  if (fileName.empty() || !editor.main) return CompanionWrite::kNoFile;
+  const bool stateWritten =
+      ReplaceFileWhole(editor.folders.Companion(fileName, ".txt"), FormatFileState(CaptureFileState(editor, tab)));
+  const std::string scrollLine = ":sp-" + std::to_string(editor.main->ScrollPos(kLineScrollBar)) + "\r\n";
+  const bool scrollWritten = ReplaceFileWhole(editor.folders.StartFolder() / kScrollPositionFile, scrollLine);
+  return stateWritten && scrollWritten ? CompanionWrite::kWritten : CompanionWrite::kFailed;
+}
+
+CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& path) {
+  const std::string text = path.string();
+  const std::string_view fileName = FileNameOf(text);
+  if (fileName.empty()) return CompanionWrite::kNoFile;
+  return ReplaceFileWhole(editor.folders.Companion(fileName, ".pth"), text + "\r\n") ? CompanionWrite::kWritten
+                                                                                    : CompanionWrite::kFailed;
+}
+
+FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text) {
+  FileStateRestore restored;
+  if (!editor.main) return restored;
+  const LoadingFlag loading(editor);
+  if (text == RestoreText::kPutSavedText) PutSavedText(editor, tab);
+  const std::string fileName = FileNameFor(editor, tab);
+  if (fileName.empty()) return restored;
+  RestorePath(editor, tab, fileName);
+  restored.stateFile = RestorePanes(editor, tab, fileName, restored);
+  RestoreCaretLineBox(editor, fileName);
+  // Steps left to the caller: gutter marker, caption, recolouring, caret, scroll range
+  // and the editing controls (FileStateHooks::finishRestore).
+  return restored;
+}
+
+void InstallFileStateSeams(EditorSeams& seams, FileStateHooks hooks) {
+  // Both run inside window handlers: nothing may escape them, and a failure becomes a notice.
+  seams.restoreCompanionState = [finish = hooks.finishRestore](Editor& editor, int tab) {
+    FileStateRestore restored;
+    try {
+      // Tab switching has put the text on screen already.
+      restored = RestoreFileState(editor, tab, RestoreText::kKeepEditorText);
+    } catch (const std::exception&) {
+      restored.stateFile = CompanionRead::kUnreadable;
+    }
+    if (finish) finish(editor, tab, restored);
+  };
+  seams.writeCompanionState = [failed = hooks.writeFailed](Editor& editor, int tab) {
+    CompanionWrite written = CompanionWrite::kFailed;
+    try {
+      written = WriteFileState(editor, tab);
+    } catch (const std::exception&) {
+    }
+    if (written == CompanionWrite::kFailed && failed) failed(editor, tab);
+  };
+}
+
+}  // namespace editor

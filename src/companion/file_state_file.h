@@ -1,0 +1,67 @@
+// A source file's companion files in Res: the ".txt" state of the main window's panes,
+// taken from and put back into the controls, and the ".pth" file holding its full path.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "model/file_state.h"
+#include "state/editor.h"
+
+namespace editor {
+
+enum class CompanionWrite {
+  kWritten,
+  kNoFile,  // no file is open under that tab: nothing to write
+  kFailed,  // Res is missing or cannot be written; any earlier file is left whole
+};
+
+enum class CompanionRead {
+  kRead,
+  kDamaged,     // garbage in it: what could be read was applied
+  kMissing,     // normal for a file never opened before
+  kUnreadable,  // not a file, or it cannot be opened
+  kTooLarge,    // far beyond any real state; left alone and not applied
+};
+
+// Tab 1..6 names the tab's file; 0 the file on screen.
+FileState CaptureFileState(Editor& editor, int tab);
+
+// Writes Res/<base name>.txt from the controls, replacing the old file only once the new
+// one is whole, then "1.txt" in the start folder with the line scroll bar's position.
+CompanionWrite WriteFileState(Editor& editor, int tab);
+
+// Res/<base name of path>.pth: the one line of the file's full path.
+CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& path);
+
+enum class RestoreText {
+  kPutSavedText,    // the tab's saved text goes into the edit control first
+  kKeepEditorText,  // the edit control already holds the right text
+};
+
+// What the reader leaves for its caller to finish.
+struct FileStateRestore {
+  CompanionRead stateFile = CompanionRead::kMissing;
+  bool bookmarksRead = false;  // the bookmark combo was refilled: its buttons want refreshing
+  int placesRead = 0;          // places put into the empty places combo: the pointer and count
+};
+
+// Puts a file's remembered state back: its text (when asked), its path from ".pth", the
+// panes from ".txt" and the caret line box from ".src". Missing files are normal and leave
+// the controls as they are. The gutter marker, caption, recolouring, caret, scroll range
+// and showing the editing controls are the caller's to do afterwards.
+FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text);
+
+// What the editor does around the two seams that tab switching calls.
+struct FileStateHooks {
+  // Runs after every restore: the view steps that end it (gutter marker, caption,
+  // recolouring, caret, scroll range, editing controls) and any notice it calls for.
+  std::function<void(Editor&, int tab, const FileStateRestore&)> finishRestore;
+  // A state file could not be written: tell the user.
+  std::function<void(Editor&, int tab)> writeFailed;
+};
+
+// Sets the restore and write seams to the reader and writer above.
+void InstallFileStateSeams(EditorSeams& seams, FileStateHooks hooks = {});
+
+}  // namespace editor

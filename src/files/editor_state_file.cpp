@@ -1,0 +1,27 @@
+#include "files/editor_state_file.h"
+
+#include "base/replace_file.h"
+#include "base/word_delimiters.h"
+#include "state/editor.h"
+
+namespace editor {
+
+std::string EditorStateText(const Editor& editor) {
+  std::string text;
+  for (int tab = 1; tab <= kTabCount; ++tab) {
+    const std::string path = editor.tabs.Tab(tab).path.string();
+    if (Trimmed(path).empty()) continue;
+    text += path;
+    text += "\r\n";
+  }
+  text += '!';
+  text += std::to_string(editor.tabs.ActiveTab());
+  text += editor.resizeTabs ? "\r\n#1\r\n" : "\r\n#0\r\n";
+  return text;
+}
+
+void WriteEditorState(const Editor& editor) {
+  ReplaceFileWhole(editor.folders.Res() / "vorevav4.ini", EditorStateText(editor));
+}
+
+}  // namespace editor

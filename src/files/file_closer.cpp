@@ -1,0 +1,104 @@
+#include "files/file_closer.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "base/control_ids.h"
+#include "companion/file_state_file.h"
+#include "companion/viewed_line.h"
+#include "editing/file_indexer.h"
+#include "files/editor_state_file.h"
+#include "files/exit_path.h"
+#include "files/file_saver.h"
+#include "files/tab_switch.h"
+#include "state/editor.h"
+#include "view/main_window.h"
+#include "view/notices.h"
+#include "view/tab_sizing.h"
+#include "view/view_procedures.h"
+
+namespace editor {
+
+namespace {
+
+// False when the user wanted the changes saved and they could not be: the tab stays.
+bool OfferToSaveChanges(Editor& editor, int tab) {
+  const FileTab& slot = editor.tabs.Tab(tab);
+  if (!slot.IsModified() || !AskSaveChanges(editor, slot.caption)) return true;
+  if (InIncludeFolder(editor, editor.currentPath)) {
+    ShowNotice(editor, notice::kIncludeFolderRefused);
+    return false;
+  }
+  return WriteActiveFile(editor);
+}
+
+// Tabs t+1..6 move down one place; tab 6 is left empty.
+void CloseGap(TabTable& tabs, int tab) {
+  for (int t = tab; t < kTabCount; ++t) tabs.Tab(t) = std::move(tabs.Tab(t + 1));
+  tabs.Tab(kTabCount) = FileTab{};
+}
+
+// Tabs with a file keep their buttons; the others are emptied and hidden. Returns how
+// many have a file.
+int Recount(Editor& editor) {
+  ui::Window& window = *editor.main;
+  int count = 0;
+  for (int t = 1; t <= kTabCount; ++t) {
+    FileTab& slot = editor.tabs.Tab(t);
+    if (slot.path.empty()) slot = FileTab{};
+    else ++count;
+    window.SetText(TabButtonId(t), slot.caption);
+    window.ShowControl(TabButtonId(t), !slot.IsEmpty());
+  }
+  editor.tabs.SetLoadTarget(count);
+  return count;
+}
+
+// The caret goes to the line the file was last viewed at, or to the start.
+void ShowViewedLine(Editor& editor, ui::RichEdit& edit) {
+  const std::string viewed = ReadViewedLine(editor);
+  editor.main->SetText(kLineNumberBox, viewed.empty() ? "1" : viewed);
+  const int line = std::clamp(viewed.empty() ? 1 : std::atoi(viewed.c_str()), 1, std::max(1, edit.LineCount()));
+  const int start = std::max(0, edit.LineIndex(line - 1));
+  edit.SetSelection(start, start);
+}
+
+}  // namespace
+
+void CloseActiveFile(Editor& editor) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  const int tab = editor.tabs.ActiveTab();
+  if (edit == nullptr || tab == 0 || editor.tabs.Tab(tab).IsEmpty()) return;
+  ui::Window& window = *editor.main;
+  window.EnableControl(kCloseFileButton, false);
+  if (!OfferToSaveChanges(editor, tab)) {
+    window.EnableControl(kCloseFileButton, true);
+    return;
+  }
+  if (editor.commands.clearUndo) editor.commands.clearUndo(editor);
+  window.StopTimer(kPositionTimer);
+  WritePathCompanion(editor, editor.tabs.Tab(tab).path);
+  edit->SetRedraw(false);
+  edit->SetText("");
+  ClearPanes(editor);
+  // Until a tab is shown again none is on screen: the next switch has no text to keep.
+  window.SetCaption(CaptionForFile(""));
+  CloseGap(editor.tabs, tab);
+  const int remaining = Recount(editor);
+  editor.tabs.SetActiveTab(remaining == 0 ? 0 : std::min(tab, remaining));
+  WriteEditorState(editor);
+  edit->SetRedraw(true);
+
+  if (remaining == 0) {
+    RestartEditor(editor);
+    return;
+  }
+  window.EnableControl(kCloseFileButton, true);
+  ActivateTab(editor, editor.tabs.ActiveTab());
+  SizeTabs(window, true);
+  FullIndex(editor, IndexProgress::kHidden);
+  ShowViewedLine(editor, *edit);
+  FocusEditor(editor);
+}
+
+}  // namespace editor

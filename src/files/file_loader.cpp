@@ -1,0 +1,163 @@
+#include "files/file_loader.h"
+
+#include <fstream>
+
+#include "base/control_ids.h"
+#include "base/program_identity.h"
+#include "companion/file_state_file.h"
+#include "editing/file_indexer.h"
+#include "files/tab_switch.h"
+#include "model/source_file.h"
+#include "state/editor.h"
+#include "view/main_window.h"
+#include "view/notices.h"
+#include "view/tab_sizing.h"
+#include "view/view_procedures.h"
+
+namespace editor {
+
+namespace {
+
+// A notice for each way a file can be refused; 0 when it can be loaded.
+int RefusalNotice(SourceReadStatus status) {
+  switch (status) {
+    case SourceReadStatus::kHasNul: return notice::kFileHasNul;
+    case SourceReadStatus::kTooLarge: return notice::kFileTooLarge;
+    case SourceReadStatus::kUnreadable: return notice::kFileUnreadable;
+    case SourceReadStatus::kRead:
+    case SourceReadStatus::kMissing: return 0;
+  }
+  return notice::kFileUnreadable;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> SourceFileFilters() {
+  std::vector<std::pair<std::string, std::string>> filters;
+  std::string_view rest = kSourceFileFilter;
+  while (!rest.empty() && rest.front() != '|') {
+    const std::size_t bar = rest.find('|');
+    const std::size_t next = rest.find('|', bar + 1);
+    filters.emplace_back(std::string(rest.substr(0, bar)), std::string(rest.substr(bar + 1, next - bar - 1)));
+    rest.remove_prefix(next + 1);
+  }
+  return filters;
+}
+
+void AppendRecentFile(const Editor& editor, const std::filesystem::path& path) {
+  if (path.empty()) return;
+  // A recent-files list that cannot be written only misses one entry.
+  std::ofstream(editor.folders.Res() / "RecentFiles.ini", std::ios::binary | std::ios::app) << path.string() << "\r\n";
+}
+
+namespace {
+
+void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit, TabStart start) {
+  ui::Window& window = *editor.main;
+  FileTab& slot = editor.tabs.Tab(tab);
+  slot.path = path;
+  slot.caption = path.filename().string() + (start == TabStart::kNewModified ? "*" : "");
+  slot.inUse = true;
+  slot.savedText = edit.Text();
+  slot.firstVisibleLine = 1;
+  editor.tabs.SetActiveTab(tab);
+  editor.currentPath = path;
+  editor.currentName = std::string(slot.Name());
+  editor.view.lastWrittenFirstLine = 0;
+  window.SetText(TabButtonId(tab), slot.caption);
+  window.ShowControl(TabButtonId(tab), true);
+  ColourTabButtons(editor, window, tab);
+  window.SetCaption(CaptionForFile(slot.caption));
+}
+
+// A file seen before has its lists in its companion state; a new one is indexed and its
+// state written for next time.
+void IndexOrRestore(Editor& editor, int tab, const std::string& text, TabStart start) {
+  const bool known = start == TabStart::kFromFile &&
+                     std::filesystem::exists(editor.folders.Companion(editor.currentName, ".txt"));
+  if (known) {
+    RebuildRangeTables(editor, text);
+    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+  } else {
+    ClearAndReindex(editor, text);
+    if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
+  }
+}
+
+}  // namespace
+
+LoadResult LoadFile(Editor& editor, const std::filesystem::path& path) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return LoadResult::kRefused;
+  if (const auto open = editor.tabs.FindOpenFile(path)) {
+    ActivateTab(editor, *open);
+    return LoadResult::kAlreadyOpen;
+  }
+  const std::optional<int> tab = editor.tabs.FindFreeTab();
+  if (!tab) {
+    ShowNotice(editor, notice::kAllTabsTaken);
+    return LoadResult::kNoFreeTab;
+  }
+  SourceRead read = ReadSourceFile(path);
+  if (const int refused = RefusalNotice(read.status); refused != 0) {
+    ShowNotice(editor, refused);
+    return LoadResult::kRefused;
+  }
+
+  ShowInNewTab(editor, *tab, path, read.bytes, TabStart::kFromFile);
+  return LoadResult::kLoaded;
+}
+
+void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, const std::string& text,
+                  TabStart start) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  ui::Window& window = *editor.main;
+  window.StopTimer(kPositionTimer);
+  if (const auto onScreen = editor.tabs.FindOnScreen(window.Caption())) LeaveTab(editor, *onScreen);
+  ClearPanes(editor);
+  edit->SetTextLimit(TextLimitForFile(text.size()));
+  edit->SetText(text);
+  PutInTab(editor, tab, path, *edit, start);
+  WritePathCompanion(editor, path);
+  window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
+  window.SetScrollPos(kLineScrollBar, 0);
+  edit->SetSelection(0, 0);
+  IndexOrRestore(editor, tab, editor.tabs.Tab(tab).savedText, start);
+  SizeTabs(window, true);
+  ShowEditingControls(window, window.ListCount(kPlacesCombo));
+  window.SetText(kLineNumberBox, "1");
+  FocusEditor(editor);
+  window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
+}
+
+bool LoadNamedTab(Editor& editor, int tab) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr || tab < 1 || tab > kTabCount) return false;
+  FileTab& slot = editor.tabs.Tab(tab);
+  SourceRead read = ReadSourceFile(slot.path);
+  if (const int refused = RefusalNotice(read.status); refused != 0) {
+    ShowNotice(editor, refused);
+    return false;
+  }
+  edit->SetTextLimit(TextLimitForFile(read.bytes.size()));
+  edit->SetText(read.bytes);
+  // The index restores the active tab's state: this tab must be the active one first.
+  editor.tabs.SetActiveTab(tab);
+  editor.currentName = std::string(slot.Name());
+  WritePathCompanion(editor, slot.path);
+  IndexOrRestore(editor, tab, read.bytes, TabStart::kFromFile);
+  return true;
+}
+
+void OpenFileFromDialog(Editor& editor) {
+  if (!editor.main) return;
+  ui::FileDialogSpec dialog;
+  dialog.title = "Load File";
+  dialog.filters = SourceFileFilters();
+  const std::optional<std::filesystem::path> chosen = editor.system.OpenFileDialog(*editor.main, dialog);
+  if (!chosen || chosen->empty()) return;  // the file on screen stays as it was
+  if (LoadFile(editor, *chosen) == LoadResult::kLoaded) AppendRecentFile(editor, *chosen);
+}
+
+}  // namespace editor

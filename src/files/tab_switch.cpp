@@ -1,0 +1,115 @@
+#include "files/tab_switch.h"
+
+#include "base/control_ids.h"
+#include "editing/file_indexer.h"
+#include "view/main_window.h"
+#include "view/view_procedures.h"
+
+namespace editor {
+
+namespace {
+
+void EnableTabButtons(ui::Window& window, bool enabled) {
+  for (int tab = 1; tab <= kTabCount; ++tab) window.EnableControl(TabButtonId(tab), enabled);
+}
+
+}  // namespace
+
+void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab) {
+  for (int tab = 1; tab <= kTabCount; ++tab) {
+    if (tab == activeTab)
+      window.SetColours(TabButtonId(tab), editor.prefs.windowText, editor.prefs.fileBackground);
+    else
+      window.SetColours(TabButtonId(tab), editor.prefs.lineDefault, editor.prefs.windowBackground);
+  }
+}
+
+namespace {
+
+// The tab's whole text goes into its slot in one read, with the line it was viewed at.
+void StashText(Editor& editor, ui::RichEdit& edit, int tab) {
+  FileTab& slot = editor.tabs.Tab(tab);
+  slot.savedText = edit.Text();
+  slot.firstVisibleLine = edit.FirstVisibleLine() + 1;
+  if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
+}
+
+void ShowViewedLine(Editor& editor, ui::RichEdit& edit, int firstVisibleLine) {
+  edit.LineScroll(firstVisibleLine - 1 - edit.FirstVisibleLine());
+  editor.main->SetScrollPos(kLineScrollBar, firstVisibleLine - 1);
+}
+
+// Puts tab t's text on screen: its saved text in one streamed write, or, for a tab only
+// named so far, its file read by the loader.
+void BringOnScreen(Editor& editor, ui::RichEdit& edit, int tab) {
+  FileTab& slot = editor.tabs.Tab(tab);
+  if (slot.inUse) {
+    edit.SetText(slot.savedText);
+    // The colouring reads the range tables: they must describe this text, not the last tab's.
+    RebuildRangeTables(editor, slot.savedText);
+    ShowViewedLine(editor, edit, slot.firstVisibleLine);
+    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+    return;
+  }
+  edit.SetText("");
+  editor.currentPath = slot.path;
+  if (editor.seams.loadNamedTab && editor.seams.loadNamedTab(editor, tab)) {
+    slot.inUse = true;
+    slot.caption = std::string(slot.Name());
+    slot.savedText = edit.Text();
+    editor.main->SetScrollPos(kLineScrollBar, slot.firstVisibleLine - 1);
+  }
+}
+
+}  // namespace
+
+void ActivateTab(Editor& editor, int tab) {
+  if (tab < 1 || tab > kTabCount || editor.tabs.Tab(tab).IsEmpty() || !editor.main) return;
+  ui::Window& window = *editor.main;
+  ui::RichEdit* edit = window.Edit(kEditor);
+  if (edit == nullptr) return;
+
+  EnableTabButtons(window, false);
+  if (editor.currentLine == 0) editor.currentLine = 1;
+  const std::optional<int> onScreen = editor.tabs.FindOnScreen(window.Caption());
+  if (onScreen == tab) {
+    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+    ColourTabButtons(editor, window, tab);
+    EnableTabButtons(window, true);
+    return;
+  }
+
+  // The timer must never see a half-swapped tab.
+  window.StopTimer(kPositionTimer);
+  if (onScreen) StashText(editor, *edit, *onScreen);
+  FileTab& slot = editor.tabs.Tab(tab);
+  editor.currentName = std::string(slot.Name());
+  ColourTabButtons(editor, window, tab);
+  ClearPanes(editor);
+  BringOnScreen(editor, *edit, tab);
+  window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
+  editor.tabs.SetActiveTab(tab);
+  editor.currentPath = slot.path;
+  editor.view.lastWrittenFirstLine = 0;  // a new file's ".src" is due
+  window.SetCaption(CaptionForFile(slot.caption));
+  EnableTabButtons(window, true);
+  window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
+}
+
+void LeaveTab(Editor& editor, int tab) {
+  if (tab < 1 || tab > kTabCount || !editor.main || editor.tabs.ActiveTab() != tab) return;
+  ui::Window& window = *editor.main;
+  ui::RichEdit* edit = window.Edit(kEditor);
+  if (edit == nullptr || editor.tabs.FindOnScreen(window.Caption()) != tab) return;
+  StashText(editor, *edit, tab);
+  editor.currentPath = editor.tabs.Tab(tab).path;
+  edit->SetText("");
+  ClearPanes(editor);
+  // No tab is on screen now: a later switch must not take the empty control for its text.
+  window.SetCaption(CaptionForFile(""));
+  // Only this tab now holds a text of its own; marking lower tabs too would make a tab
+  // that is merely named look loaded, and its empty slot would later be saved over its file.
+  editor.tabs.Tab(tab).inUse = true;
+}
+
+}  // namespace editor

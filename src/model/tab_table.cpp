@@ -1,0 +1,55 @@
+#include "model/tab_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace editor {
+
+namespace {
+
+std::string FoldedPath(const std::filesystem::path& path) {
+  std::string text = path.generic_string();
+  std::replace(text.begin(), text.end(), '\\', '/');
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) {
+  return !a.empty() && FoldedPath(a) == FoldedPath(b);
+}
+
+std::optional<int> TabTable::FindFreeTab() const {
+  for (int t = 1; t <= kTabCount; ++t)
+    if (!Tab(t).inUse) return t;
+  return std::nullopt;
+}
+
+std::optional<int> TabTable::FindOpenFile(const std::filesystem::path& path) const {
+  for (int t = 1; t <= kTabCount; ++t)
+    if (!Tab(t).IsEmpty() && SamePath(Tab(t).path, path)) return t;
+  return std::nullopt;
+}
+
+std::optional<int> TabTable::FindOnScreen(std::string_view windowCaption) const {
+  for (int t = 1; t <= kTabCount; ++t) {
+    const std::string_view name = Tab(t).Name();
+    // The caption starts with the file's whole name: "a.iwb" must not be found in "data.iwb".
+    if (name.empty() || !windowCaption.starts_with(name)) continue;
+    const std::string_view rest = windowCaption.substr(name.size());
+    if (rest.empty() || rest.front() == '*' || rest.front() == ' ') return t;
+  }
+  return std::nullopt;
+}
+
+int TabTable::OpenFileCount() const {
+  int count = 0;
+  for (int t = 1; t <= kTabCount; ++t)
+    if (!Tab(t).IsEmpty()) ++count;
+  return count;
+}
+
+}  // namespace editor

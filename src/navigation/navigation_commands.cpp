@@ -1,0 +1,107 @@
+#include "navigation/navigation_commands.h"
+
+#include <algorithm>
+
+#include "base/control_ids.h"
+#include "companion/viewed_line.h"
+#include "files/tab_switch.h"
+#include "view/gutter.h"
+#include "view/main_window.h"
+#include "view/view_procedures.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kLastLineMargin = 10;  // "last line" leaves this many lines above the end in view
+
+ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
+
+}  // namespace
+
+
+ui::ControlId GoButtonOfBox(ui::ControlId box) {
+  if (box == kGoToLineBox2) return kGoToLineButton2;
+  if (box == kGoToLineBox3) return kGoToLineButton3;
+  return kGoToLineButton;
+}
+
+ui::ControlId BoxOfGoButton(ui::ControlId button) {
+  if (button == kGoToLineButton2) return kGoToLineBox2;
+  if (button == kGoToLineButton3) return kGoToLineBox3;
+  return kGoToLineBox;
+}
+
+void GoToFirstLine(Editor& editor) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  AddPlace(editor);
+  editor.main->SetText(kLineNumberBox, "1");
+  editor.main->SetScrollPos(kLineScrollBar, 0);
+  edit->SetScrollPosition({0, 0});
+  edit->SetSelection(0, 0);
+  editor.view.topLine = 1;
+  RecolourVisible(editor);
+  RefreshGutter(editor);
+  FocusEditor(editor);
+  MarkCurrentGutterRow(editor);
+}
+
+void GoToLastLine(Editor& editor) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  AddPlace(editor);
+  const int last = edit->LineCount();
+  editor.view.topLine = last;
+  editor.main->SetText(kLineNumberBox, std::to_string(last));
+  // A file shorter than the margin shows its start.
+  const int top = std::max(0, last - kLastLineMargin);
+  edit->SetScrollPosition({0, top * editor.metrics.lineHeight});
+  RecolourVisible(editor);
+  editor.main->SetScrollPos(kLineScrollBar, top);
+  RefreshGutter(editor);
+  FocusEditor(editor);
+  MarkCurrentGutterRow(editor);
+}
+
+void OnGoToBoxChanged(Editor& editor, ui::ControlId box) {
+  if (editor.view.busy || editor.view.loading) return;
+  ui::Window& window = *editor.main;
+  window.ShowControl(GoButtonOfBox(box), !window.GetText(box).empty());
+  GoToLineFromBox(editor, box);
+}
+
+void OnGoToButton(Editor& editor, ui::ControlId button) {
+  const ui::ControlId box = BoxOfGoButton(button);
+  if (!editor.main->GetText(box).empty()) GoToLineFromBox(editor, box);
+  AddPlace(editor);
+}
+
+void OnCurrentLineFieldChanged(Editor& editor) {
+  const int line = NumberIn(*editor.main, kCurrentLineField);
+  if (line <= 0) return;
+  MarkGutterLine(editor, line);
+  editor.view.topLine = line;
+}
+
+void OnTabButton(Editor& editor, int tab) {
+  FileTab& slot = editor.tabs.Tab(tab);
+  if (slot.IsEmpty() || (tab >= 4 && tab == editor.tabs.ActiveTab())) {
+    FocusEditor(editor);
+    return;
+  }
+  if (editor.commands.closeToolWindows) editor.commands.closeToolWindows(editor);
+  ui::Window& window = *editor.main;
+  if (const int active = editor.tabs.ActiveTab(); active != 0)
+    editor.tabs.Tab(active).scrollBarPosition = window.ScrollPos(kLineScrollBar);
+  window.ShowControl(kEditor, false);
+  ActivateTab(editor, tab);
+  window.ShowControl(kEditor, true);
+  RecolourVisible(editor);
+  const std::string viewed = ReadViewedLine(editor);
+  if (!viewed.empty()) window.SetText(kLineNumberBox, viewed);
+  if (ui::RichEdit* edit = EditorControl(editor)) CaretToLine(editor, edit->FirstVisibleLine() + 1);
+  FocusEditor(editor);
+}
+
+}  // namespace editor

@@ -1,0 +1,22 @@
+// Moving through the file: first and last line, the go-to-line boxes and their buttons,
+// the current-line field and the tab buttons.
+#pragma once
+
+#include <string>
+
+#include "state/editor.h"
+
+namespace editor {
+
+void GoToFirstLine(Editor& editor);
+void GoToLastLine(Editor& editor);
+void OnGoToBoxChanged(Editor& editor, ui::ControlId box);
+void OnGoToButton(Editor& editor, ui::ControlId button);
+void OnCurrentLineFieldChanged(Editor& editor);
+void OnTabButton(Editor& editor, int tab);
+
+// The go button beside a go-to-line box, and the box beside a button.
+ui::ControlId GoButtonOfBox(ui::ControlId box);
+ui::ControlId BoxOfGoButton(ui::ControlId button);
+
+}  // namespace editor

@@ -1,0 +1,149 @@
+#include "search/keyword_search.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/control_ids.h"
+#include "view/view_procedures.h"
+
+namespace editor {
+
+namespace {
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool Matches(std::string_view word, std::string_view wanted, bool inWord) {
+  return inWord ? word.find(wanted) != std::string_view::npos : word.starts_with(wanted);
+}
+
+void SetFindKeywordTip(Editor& editor) {
+  ui::Window& window = *editor.main;
+  const int selected = window.ListSelected(kKeywordCombo);
+  const std::string tip = selected >= 0
+                              ? "Find " + window.ListText(kKeywordCombo, selected) + " in " + editor.currentName
+                              : "Find a key word in " + editor.currentName;
+  window.SetTooltip(kFindKeywordButton, tip);
+}
+
+void KeywordFind(Editor& editor, bool enableJoin) {
+  ui::Window& window = *editor.main;
+  editor.view.busy = true;
+  const int selected = window.ListSelected(kKeywordCombo);
+  if (selected >= 0) window.SetText(kFindBox, window.ListText(kKeywordCombo, selected));
+  window.ShowControl(kAutoCompleteList, false);
+  window.SetText(kFindLabel, "Find words");
+  for (ui::ControlId id :
+       {kExactBox, kWordsBox, kFindButton, kClearFindButton, kAndBox, kOrBox, kFirstBox, kAllBox, kLastBox})
+    window.ShowControl(id, true);
+  window.SetChecked(kAndBox, true);
+  window.SetChecked(kAllBox, true);
+  for (ui::ControlId id : {kOrBox, kFirstBox, kLastBox, kExactBox}) window.SetChecked(id, false);
+  window.SetChecked(kWordsBox, true);
+  if (enableJoin) {
+    window.EnableControl(kAndBox, true);
+    window.EnableControl(kOrBox, true);
+  }
+  if (editor.commands.findWords) editor.commands.findWords(editor);
+  editor.view.busy = false;
+  window.SetText(kLineNumberBox, std::to_string(editor.view.topLine));
+  CaretToLine(editor, editor.view.topLine);
+  FocusEditor(editor);
+}
+
+}  // namespace
+
+void KeywordFilter(Editor& editor) {
+  ui::Window& window = *editor.main;
+  const std::string wanted = Upper(window.GetText(kKeywordBox));
+  const bool show = !wanted.empty();
+  for (ui::ControlId id : {kBeginsWithBox, kInWordBox, kFindKeywordButton, kClearKeywordButton, kKeywordCombo})
+    window.ShowControl(id, show);
+  window.ListClear(kKeywordCombo);
+  if (show) {
+    const bool inWord = window.IsChecked(kInWordBox);
+    if (editor.keywordTable)
+      for (std::string_view word : editor.keywordTable->Words())
+        if (Matches(word, wanted, inWord)) window.ListAdd(kKeywordCombo, word);
+    if (window.ListCount(kKeywordCombo) > 0) window.ListSelect(kKeywordCombo, 0);
+  }
+  SetFindKeywordTip(editor);
+}
+
+void OnKeywordBoxEnter(Editor& editor) {
+  ui::Window& window = *editor.main;
+  if (window.GetText(kKeywordBox).empty()) {
+    for (ui::ControlId id : {kFindKeywordButton, kClearKeywordButton, kKeywordCombo}) window.ShowControl(id, false);
+    window.Focus(kKeywordBox);
+    return;
+  }
+  KeywordFind(editor, false);
+}
+
+void OnKeywordPicked(Editor& editor) {
+  ui::Window& window = *editor.main;
+  const int selected = window.ListSelected(kKeywordCombo);
+  if (selected >= 0) window.SetText(kWordBox, window.ListText(kKeywordCombo, selected));
+  window.ShowControl(kAutoCompleteList, false);
+  SetFindKeywordTip(editor);
+}
+
+void OnFindKeywordButton(Editor& editor) {
+  if (editor.main->GetText(kKeywordBox).empty()) {
+    editor.main->Focus(kKeywordBox);
+    return;
+  }
+  KeywordFind(editor, true);
+}
+
+void ClearKeywordSearch(Editor& editor) {
+  editor.main->ListClear(kKeywordCombo);
+  editor.main->SetText(kKeywordBox, "");
+  editor.main->Focus(kKeywordBox);
+}
+
+void OnKeywordMatchBox(Editor& editor, ui::ControlId clicked) {
+  ui::Window& window = *editor.main;
+  const ui::ControlId other = clicked == kBeginsWithBox ? kInWordBox : kBeginsWithBox;
+  window.SetChecked(other, !window.IsChecked(clicked));
+  // The filter runs again on the same text; setting the text anew would move the caret.
+  KeywordFilter(editor);
+  window.Focus(kKeywordBox);
+}
+
+void OnFindMode(Editor& editor, ui::ControlId clicked) {
+  ui::Window& window = *editor.main;
+  if (clicked != kExactBox && editor.commands.resetFindResults) editor.commands.resetFindResults(editor);
+  for (ui::ControlId id : {kExactBox, kWordsBox, kMixedBox}) window.SetChecked(id, id == clicked);
+  if (clicked == kExactBox) {
+    editor.view.busy = true;
+    window.SetText(kFindLabel, "Find exact");
+    window.ShowControl(kAndBox, false);
+    window.ShowControl(kOrBox, false);
+    window.Focus(kFindBox);
+    window.ShowControl(kAutoCompleteList, false);
+    editor.view.busy = false;
+  } else if (clicked == kWordsBox) {
+    window.SetText(kFindLabel, "Find word");
+    // A phrase with an apostrophe cannot be split into words.
+    if (window.GetText(kFindBox).find('\'') != std::string::npos) {
+      window.SetChecked(kExactBox, true);
+      window.SetChecked(kWordsBox, false);
+    }
+    for (ui::ControlId id : {kFirstBox, kAllBox, kLastBox, kAndBox, kOrBox}) window.ShowControl(id, true);
+  } else {
+    window.SetText(kFindLabel, "Find mixed");
+  }
+}
+
+void OnFindExtentBox(Editor& editor, ui::ControlId clicked) {
+  ui::Window& window = *editor.main;
+  if (!window.IsChecked(clicked)) return;
+  for (ui::ControlId id : {kFirstBox, kAllBox, kLastBox})
+    if (id != clicked) window.SetChecked(id, false);
+}
+
+}  // namespace editor

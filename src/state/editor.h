@@ -1,0 +1,51 @@
+// Everything the running editor knows, owned in one place and passed by reference.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/editor_preferences.h"
+#include "model/file_index.h"
+#include "model/folder_layout.h"
+#include "model/keyword_table.h"
+#include "model/line_metrics.h"
+#include "model/tab_table.h"
+#include "platform/ui.h"
+#include "state/command_seams.h"
+#include "state/editor_seams.h"
+#include "state/view_state.h"
+
+namespace editor {
+
+struct Editor {
+  explicit Editor(ui::System& sys) : system(sys), folders(sys.StartFolder()) {}
+
+  ui::System& system;
+  FolderLayout folders;
+  EditorPreferences prefs;
+  LineMetrics metrics;
+  TabTable tabs;
+  EditorSeams seams;
+  CommandSeams commands;
+  ViewState view;
+  std::optional<KeywordTable> keywordTable;  // built at start-up, once the colours are known
+  FileIndex index;                           // of the file on screen
+
+  std::filesystem::path currentPath;  // the active tab's file
+  std::string currentName;            // its file name, also the tab's caption
+  std::filesystem::path lastSavedPath;  // a save under another path re-indexes the file
+  std::filesystem::path includeFolder;  // the IWBDev include folder; empty until found
+  int untitledCount = 0;                // new untitled files made in this run
+  int currentLine = 0;                // 1-based caret line; 0 before any file
+  int tabToActivate = 1;              // named by the editor state file; 0 for none
+  bool resizeTabs = false;            // tab buttons sized to their captions
+  bool purgeRan = false;
+  bool keepRecentFiles = false;
+
+  std::unique_ptr<ui::Window> main;
+};
+
+}  // namespace editor

@@ -1,0 +1,17 @@
+// The line-number labels beside the edit area and the "> " marker of the current line.
+#pragma once
+
+#include "state/editor.h"
+
+namespace editor {
+
+// Label i (1..N) shows first visible line + i, unmarked.
+void RefreshGutter(Editor& editor);
+// Labels 1..N show 1..N, as for an empty view.
+void NumberGutterFromOne(Editor& editor);
+// The row showing the top line gets "> " and the line-highlight colour.
+void MarkCurrentGutterRow(Editor& editor);
+// Every row loses its marker; the row showing this line number gets it.
+void MarkGutterLine(Editor& editor, int line);
+
+}  // namespace editor

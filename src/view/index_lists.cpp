@@ -1,0 +1,97 @@
+#include "view/index_lists.h"
+
+#include <charconv>
+
+#include "base/control_ids.h"
+#include "base/line_buffer.h"
+#include "base/word_delimiters.h"
+#include "model/line_index.h"
+
+namespace editor {
+
+namespace {
+
+int LineNumberIn(std::string_view cell) {
+  cell = Trimmed(cell);
+  int value = 0;
+  const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+  return error == std::errc() && end == cell.data() + cell.size() ? value : 0;
+}
+
+// The selection survives a refill when the list still has that many entries.
+class ComboSelectionKeeper {
+ public:
+  ComboSelectionKeeper(ui::Window& window, ui::ControlId combo)
+      : window_(window), combo_(combo), selected_(window.ListSelected(combo)) {}
+  ~ComboSelectionKeeper() {
+    if (selected_ >= 0 && selected_ < window_.ListCount(combo_)) window_.ListSelect(combo_, selected_);
+  }
+  ComboSelectionKeeper(const ComboSelectionKeeper&) = delete;
+  ComboSelectionKeeper& operator=(const ComboSelectionKeeper&) = delete;
+
+ private:
+  ui::Window& window_;
+  ui::ControlId combo_;
+  int selected_;
+};
+
+}  // namespace
+
+std::string WindowComboEntry(std::string_view name, std::string_view title) {
+  std::string entry(name);
+  if (!title.empty()) entry.append(" : ").append(title);
+  return entry;
+}
+
+int AddSubroutineRow(ui::Window& window, std::string_view name, int startLine, int endLine) {
+  const int row = window.ViewInsertRow(kSubroutineList, window.ViewRowCount(kSubroutineList), name);
+  window.ViewSetCell(kSubroutineList, row, 1, std::to_string(startLine));
+  window.ViewSetCell(kSubroutineList, row, 2, std::to_string(endLine));
+  return row;
+}
+
+int AddWindowRow(ui::Window& window, std::string_view name, int line) {
+  const int row = window.ViewInsertRow(kWindowList, window.ViewRowCount(kWindowList), name);
+  window.ViewSetCell(kWindowList, row, 1, std::to_string(line));
+  return row;
+}
+
+int BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
+  return LineNumberIn(window.ViewCell(list, row, 1));
+}
+
+std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line) {
+  for (int r = 0, count = window.ViewRowCount(list); r < count; ++r)
+    if (BeginLineOf(window, list, r) == line) return r;
+  return std::nullopt;
+}
+
+std::optional<int> RowNamed(const ui::Window& window, ui::ControlId list, std::string_view name) {
+  for (int r = 0, count = window.ViewRowCount(list); r < count; ++r)
+    if (Trimmed(window.ViewCell(list, r, 0)) == name) return r;
+  return std::nullopt;
+}
+
+void RefillSubroutineCombo(ui::Window& window) {
+  const ComboSelectionKeeper keep(window, kSubroutineCombo);
+  window.ListClear(kSubroutineCombo);
+  for (int r = 0, count = window.ViewRowCount(kSubroutineList); r < count; ++r)
+    window.ListAdd(kSubroutineCombo, window.ViewCell(kSubroutineList, r, 0));
+}
+
+void RefillWindowCombo(ui::Window& window, const ui::RichEdit& edit) {
+  const ComboSelectionKeeper keep(window, kWindowCombo);
+  window.ListClear(kWindowCombo);
+  for (int r = 0, count = window.ViewRowCount(kWindowList); r < count; ++r) {
+    const int line = BeginLineOf(window, kWindowList, r);
+    const std::string text = line > 0 ? edit.GetLine(line - 1, kLineBufferChars) : std::string();
+    window.ListAdd(kWindowCombo, WindowComboEntry(window.ViewCell(kWindowList, r, 0), FirstQuotedText(text)));
+  }
+}
+
+void RemoveRowAndEntry(ui::Window& window, ui::ControlId list, ui::ControlId combo, int row) {
+  window.ViewDeleteRow(list, row);
+  if (row < window.ListCount(combo)) window.ListDelete(combo, row);
+}
+
+}  // namespace editor

@@ -1,0 +1,38 @@
+#include "view/line_range_text.h"
+
+#include <algorithm>
+
+namespace editor {
+
+std::vector<std::string_view> LineRangeText::Lines() const {
+  std::vector<std::string_view> lines;
+  const std::string_view all = text;
+  for (std::size_t at = 0;;) {
+    const std::size_t cr = all.find('\r', at);
+    if (cr == std::string_view::npos) {
+      if (at < all.size() || lines.empty()) lines.push_back(all.substr(at));
+      return lines;
+    }
+    lines.push_back(all.substr(at, cr - at));
+    at = cr + 1;
+    if (at == all.size()) return lines;
+  }
+}
+
+LineRangeText ReadLineRange(ui::RichEdit& edit, int first, int last, RestoreSelection restore) {
+  LineRangeText range;
+  const int count = edit.LineCount();
+  first = std::max(0, first);
+  last = std::min(last, count - 1);
+  range.firstLine = first;
+  if (first > last) return range;
+  range.holdsLines = true;
+  const std::pair<int, int> selection = edit.GetSelection();
+  range.startPosition = edit.LineIndex(first);
+  edit.SetSelection(range.startPosition, last + 1 < count ? edit.LineIndex(last + 1) : -1);
+  range.text = edit.SelectedText();
+  if (restore == RestoreSelection::kYes) edit.SetSelection(selection.first, selection.second);
+  return range;
+}
+
+}  // namespace editor

@@ -1,0 +1,150 @@
+#include "view/main_window.h"
+
+#include <algorithm>
+
+#include "base/bitmap_ids.h"
+#include "base/control_ids.h"
+#include "base/program_identity.h"
+#include "view/main_menu.h"
+#include "view/main_window_layout.h"
+#include "view/main_window_tooltips.h"
+
+namespace editor {
+
+namespace {
+
+constexpr ui::Rect kMainWindowRect{0, 0, 1350, 725};
+constexpr int kEditorTextLimit = 1'048'576;
+constexpr int kCodeBlockTextLimit = 880;
+constexpr int kCodeBlockCount = 4;
+constexpr std::uint32_t kEditorEvents = ui::event_mask::kChange | ui::event_mask::kScroll |
+                                        ui::event_mask::kKeyEvents | ui::event_mask::kMouseEvents;
+
+bool CreateEntry(ui::Window& window, const LayoutEntry& entry) {
+  if (!window.CreateControl(entry.desc)) return false;
+  for (const ListColumn& column : entry.columns) window.ViewAddColumn(entry.desc.id, column.title, column.width);
+  return true;
+}
+
+// The document editor and the four code-block editors share place, font, events and colour.
+bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, int textLimit, bool visible) {
+  ui::ControlSpec desc;
+  desc.kind = ui::ControlKind::kRichEdit;
+  desc.id = id;
+  desc.rect = EditorRect(editor.metrics);
+  desc.font = editor.prefs.editorFont;
+  desc.visible = visible;
+  if (!window.CreateControl(desc)) return false;
+  ui::RichEdit* edit = window.Edit(id);
+  if (edit == nullptr) return false;
+  edit->SetEventMask(kEditorEvents);
+  edit->SetBackground(editor.prefs.fileBackground);
+  edit->SetDefaultTextColour(editor.prefs.text);
+  edit->SetTextLimit(textLimit);
+  return true;
+}
+
+bool CreateGutter(ui::Window& window, const Editor& editor) {
+  for (const LayoutEntry& label : GutterLabels(editor.metrics, editor.prefs.editorFont)) {
+    if (!CreateEntry(window, label)) return false;
+    window.SetColours(label.desc.id, editor.prefs.lineDefault, editor.prefs.windowBackground);
+  }
+  return true;
+}
+
+// Lists the installed font families; the editor font's row carries its size.
+bool CreateFontList(ui::Window& window, const Editor& editor) {
+  ui::ControlSpec desc;
+  desc.kind = ui::ControlKind::kListView;
+  desc.id = kFontList;
+  desc.rect = {0, 0, 455, 200};
+  desc.visible = false;
+  if (!window.CreateControl(desc)) return false;
+  window.ViewAddColumn(kFontList, "Font", 255);
+  window.ViewAddColumn(kFontList, "Size", 100);
+  window.ViewAddColumn(kFontList, "Height", 100);
+  const ui::FontSpec& font = editor.prefs.editorFont;
+  int row = 0;
+  for (const std::string& family : editor.system.InstalledFontFamilies()) {
+    window.ViewInsertRow(kFontList, row, family);
+    if (family == font.face) {
+      window.ViewSetCell(kFontList, row, 1, std::to_string(font.pointSize));
+      window.ViewSetCell(kFontList, row, 2, std::to_string(editor.metrics.lineHeight));
+    }
+    ++row;
+  }
+  return true;
+}
+
+void AttachTooltips(ui::Window& window, const EditorPreferences& prefs) {
+  for (const TooltipEntry& entry : MainWindowTooltips())
+    if (window.HasControl(entry.id)) window.SetTooltip(entry.id, TooltipText(entry, prefs));
+}
+
+// Applies a layout to the table's controls: each is shown when its rule says so.
+void ShowLayout(ui::Window& window, bool fileOpen) {
+  for (const LayoutEntry& entry : MainWindowControls()) {
+    if (entry.shown == Shown::kOnDemand) continue;
+    window.ShowControl(entry.desc.id, entry.shown == Shown::kAlways || fileOpen);
+  }
+  for (ui::ControlId id = kFirstGutterLabel; window.HasControl(id); ++id) window.ShowControl(id, fileOpen);
+  for (ui::ControlId id : {kEditor, kLineScrollBar, kFirstLineButton, kLastLineButton})
+    window.ShowControl(id, fileOpen);
+}
+
+void EnableEditingMenu(ui::Window& window, bool enabled) {
+  for (int id : EditingMenuIds()) window.EnableMenuItem(id, enabled);
+}
+
+}  // namespace
+
+std::string CaptionForFile(std::string_view fileName) {
+  std::string caption(fileName);
+  caption += kTitleText;
+  return caption;
+}
+
+std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
+  ui::WindowSpec desc;
+  desc.caption = std::string(kStartingCaption) + std::string(kTitleText);
+  desc.rect = kMainWindowRect;
+  desc.background = editor.prefs.windowBackground;
+  desc.iconId = kIconApplication;
+  auto window = editor.system.CreateTopLevel(desc);
+  if (!window) return nullptr;
+
+  window->SetMenuBar(MainMenuBar());
+  window->SetAccelerators(MainAccelerators());
+  if (!CreateRichEdit(*window, kEditor, editor, kEditorTextLimit, true)) return nullptr;
+  if (!CreateGutter(*window, editor)) return nullptr;
+  for (const LayoutEntry& entry : EditAreaFrame(editor.metrics))
+    if (!CreateEntry(*window, entry)) return nullptr;
+  for (const LayoutEntry& entry : MainWindowControls())
+    if (!CreateEntry(*window, entry)) return nullptr;
+  for (int block = 0; block < kCodeBlockCount; ++block)
+    if (!CreateRichEdit(*window, kCodeBlockEditorFirst + block, editor, kCodeBlockTextLimit, false)) return nullptr;
+  if (!CreateFontList(*window, editor)) return nullptr;
+  if (editor.prefs.showTooltips) AttachTooltips(*window, editor.prefs);
+  return window;
+}
+
+void ShowEditingControls(ui::Window& window, int placesCount) {
+  EnableEditingMenu(window, true);
+  ShowLayout(window, true);
+  window.EnableControl(kCloseFileButton, true);
+  window.ShowControl(kGoBackButton, placesCount > 0);
+  window.ShowControl(kGoBackUnavailable, placesCount == 0);
+  window.ShowControl(kGoForwardButton, placesCount > 1);
+  window.ShowControl(kGoForwardUnavailable, placesCount <= 1);
+}
+
+void HideEditingControls(ui::Window& window) {
+  EnableEditingMenu(window, false);
+  ShowLayout(window, false);
+  for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable})
+    window.ShowControl(id, false);
+  window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));
+  window.FocusWindow();
+}
+
+}  // namespace editor

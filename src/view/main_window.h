@@ -1,0 +1,27 @@
+// The main window: created once with every control it will ever show, then switched
+// between the no-file layout and the file-open layout.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "state/editor.h"
+
+namespace editor {
+
+// Creates the window with its menu bar, shortcuts, edit area, gutter, panes, hidden
+// helpers and tool tips, in the no-file layout. nullptr when the window cannot be made.
+std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor);
+
+// A file is open: editing menu items enabled and the editing controls shown.
+// placesCount picks between the places buttons and their greyed twins.
+void ShowEditingControls(ui::Window& window, int placesCount);
+
+// No file is open: editing menu items grey, editing controls and gutter hidden, and the
+// caption asks for a file.
+void HideEditingControls(ui::Window& window);
+
+// The main window's caption for a file: its name, then the title text.
+std::string CaptionForFile(std::string_view fileName);
+
+}  // namespace editor

@@ -1,0 +1,19 @@
+// The switches of the main window: the debug panel, the edit-position panel, jumping to
+// selections, remembering places, and key word auto-completion.
+#pragma once
+
+#include "state/editor.h"
+
+namespace editor {
+
+// The switches start each run from the preferences, with their boxes ticked to match.
+void StartSwitchesFromPreferences(Editor& editor);
+
+void ToggleDebugPanel(Editor& editor);
+void ToggleEditPositionPanel(Editor& editor);
+void ToggleJumpToSelections(Editor& editor);
+void ToggleRememberPlaces(Editor& editor);
+void ToggleAllowDuplicatePlaces(Editor& editor);
+void ToggleAutoComplete(Editor& editor);
+
+}  // namespace editor

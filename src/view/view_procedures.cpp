@@ -1,0 +1,159 @@
+#include "view/view_procedures.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "base/control_ids.h"
+#include "base/program_identity.h"
+#include "view/colour_passes.h"
+#include "view/gutter.h"
+
+namespace editor {
+
+namespace {
+
+ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
+
+void SetLineNumberBox(Editor& editor, int line) { editor.main->SetText(kLineNumberBox, std::to_string(line)); }
+
+// Moves the suggestion list beside the caret, where a completion would appear.
+void PlaceSuggestionList(Editor& editor, ui::RichEdit& edit, int caret) {
+  const ui::Point at = edit.PositionFromChar(caret);
+  editor.main->MoveControl(kAutoCompleteList, {at.x + 58, at.y + 98, 300, 38});
+  editor.view.editColumn = std::max(0, (at.x - 1) / 8 + 1);
+  editor.view.editOffset = edit.LineIndex(std::max(0, editor.view.topLine - 1)) + editor.view.editColumn;
+  editor.main->SetText(kEditPositionField, std::to_string(editor.view.editColumn));
+  editor.main->SetText(kEditOffsetField, std::to_string(editor.view.editOffset));
+}
+
+// A line outside the rows the gutter numbers is brought to the top of the view; left to
+// the control, the caret would land on the bottom row, which has no label.
+void ShowLineInGutter(Editor& editor, int line) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  const int first = edit->FirstVisibleLine();
+  if (line > first && line <= first + editor.metrics.gutterLines) return;
+  edit->SetScrollPosition({0, std::max(0, line - 1) * editor.metrics.lineHeight});
+}
+
+}  // namespace
+
+int NumberIn(const ui::Window& window, ui::ControlId id) {
+  const std::string text = window.GetText(id);
+  std::string_view digits = text;
+  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  int value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
+void CaretToLine(Editor& editor, int line) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  const int index = std::clamp(line - 1, 0, edit->LineCount() - 1);
+  const int start = edit->LineIndex(index);
+  edit->SetSelection(start, start);
+}
+
+void FocusEditor(Editor& editor) {
+  if (editor.main) editor.main->Focus(kEditor);
+}
+
+void RecolourVisible(Editor& editor) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  editor.view.busy = true;
+  const std::uint32_t mask = edit->EventMask();
+  edit->SetRedraw(false);
+  edit->SetEventMask(mask & ~ui::event_mask::kChange);
+  RunColourPass(editor, ColourPass::kVisiblePage);
+  edit->SetRedraw(true);
+  edit->SetEventMask(mask | ui::event_mask::kChange);
+  editor.view.busy = false;
+}
+
+void AddPlace(Editor& editor) {
+  if (editor.view.rememberPlaces && editor.commands.addPlace) editor.commands.addPlace(editor, true);
+}
+
+void GoToLine(Editor& editor, int line) {
+  if (!editor.main) return;
+  AddPlace(editor);
+  editor.main->StopTimer(kPositionTimer);
+  // One below the target, so that the next tick sees a changed line and refreshes the view.
+  editor.view.topLine = editor.view.rememberedTopLine = line - 1;
+  SetLineNumberBox(editor, line);
+  editor.main->StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
+  ShowLineInGutter(editor, line);
+  CaretToLine(editor, line);
+  FocusEditor(editor);
+  AddPlace(editor);
+}
+
+void GoToLineFromBox(Editor& editor, ui::ControlId box) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  ui::Window& window = *editor.main;
+  if (editor.view.blockView != 0 && editor.commands.codeBlocks) {
+    ui::Event showMain;
+    showMain.kind = ui::MessageKind::kControlNotify;
+    showMain.controlId = kMainProgramButton;
+    editor.commands.codeBlocks(editor, showMain);
+  }
+  const bool empty = window.GetText(box).empty();
+  // The typed line goes to the top of the view with the caret on it.
+  const int line = std::clamp(NumberIn(window, box), 1, std::max(1, edit->LineCount()));
+  const int lineHeight = editor.metrics.lineHeight;
+  edit->SetScrollPosition({0, (line - 1) * lineHeight});
+  window.SetScrollPos(kLineScrollBar, line);
+  CaretToLine(editor, line);
+  FocusEditor(editor);
+  editor.view.topLine = editor.view.rememberedTopLine = line;
+  PlaceSuggestionList(editor, *edit, edit->GetSelection().first);
+  if (empty)
+    NumberGutterFromOne(editor);
+  else
+    RefreshGutter(editor);
+  MarkGutterLine(editor, empty ? 1 : line);
+  window.Focus(box);
+}
+
+void RunWithViewRestored(Editor& editor, const std::function<void()>& operation) {
+  ui::RichEdit* edit = EditorControl(editor);
+  const int first = edit != nullptr ? edit->FirstVisibleLine() : 0;
+  const int top = editor.view.topLine;
+  operation();
+  if (!editor.main || edit == nullptr) return;
+  SetLineNumberBox(editor, first + 1);
+  CaretToLine(editor, top);
+  RefreshGutter(editor);
+  editor.view.topLine = top;
+  MarkCurrentGutterRow(editor);
+  CaretToLine(editor, top);
+  FocusEditor(editor);
+}
+
+void ClearView(Editor& editor) {
+  if (!editor.main) return;
+  if (ui::RichEdit* edit = EditorControl(editor)) edit->SetText("");
+  editor.main->SetCaption(kTitleText);
+  ClearPanes(editor);
+}
+
+void ClearPanes(Editor& editor) {
+  if (!editor.main) return;
+  ui::Window& window = *editor.main;
+  NumberGutterFromOne(editor);
+  window.SetScrollPos(kLineScrollBar, 0);
+  for (ui::ControlId list : {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList, kControlList})
+    window.ViewClear(list);
+  for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kBookmarkCombo, kControlCombo, kControlSearchCombo1,
+                              kKeywordCombo, kControlSearchCombo2, kControlSearchCombo3, kPlacesCombo, kIncludeCombo})
+    window.ListClear(combo);
+  window.ShowControl(kGoBackButton, false);
+  window.ShowControl(kGoForwardButton, false);
+  window.ShowControl(kGoBackUnavailable, true);
+  window.ShowControl(kGoForwardUnavailable, true);
+}
+
+}  // namespace editor

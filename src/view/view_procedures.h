@@ -1,0 +1,38 @@
+// The jumps and view restores that most commands end with: caret to a line, gutter
+// renumbered and marked, visible lines recoloured, focus back on the editor.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "state/editor.h"
+
+namespace editor {
+
+// Caret at the start of 1-based line n, nothing selected.
+void CaretToLine(Editor& editor, int line);
+void FocusEditor(Editor& editor);
+
+// Colours the visible lines with redraw and change notices off.
+void RecolourVisible(Editor& editor);
+
+// The jump of the subroutine and window lists: the next timer tick refreshes the view.
+void GoToLine(Editor& editor, int line);
+// The jump of the go-to-line boxes 602, 603 and 909: the typed line at the top of the view.
+void GoToLineFromBox(Editor& editor, ui::ControlId box);
+
+// Runs an operation and puts the view back where it was: caret line, gutter, marker.
+void RunWithViewRestored(Editor& editor, const std::function<void()>& operation);
+
+// Empties the editor and every pane before a file is (re)loaded.
+void ClearView(Editor& editor);
+// Empties the panes, gutter and scroll bar but leaves the editor's text alone.
+void ClearPanes(Editor& editor);
+
+// A quiet place for the places history, while "Remember places" is on.
+void AddPlace(Editor& editor);
+
+// The number in an edit box, or 0 when it holds none.
+int NumberIn(const ui::Window& window, ui::ControlId id);
+
+}  // namespace editor
