@@ -1,11 +1,10 @@
 // An editor as start-up leaves it before any file is open, keeping its files below the
-// given start folder, with the parts a user's editor has installed: opening a file
-// writes its companion state, as it does for a file never opened before.
+// given start folder: opening a file writes its companion state, as it does for a file
+// never opened before.
 #pragma once
 
 #include <filesystem>
 
-#include "app/install_parts.h"
 #include "bench_editor.h"
 #include "model/folder_layout.h"
 
@@ -15,7 +14,6 @@ class StartedEditor {
  public:
   StartedEditor(ui::System& system, const std::filesystem::path& startFolder) : bench_(system, "") {
     bench_.Get().folders = editor::FolderLayout(startFolder);
-    editor::InstallParts(bench_.Get());
   }
 
   editor::Editor& Get() { return bench_.Get(); }

@@ -19,6 +19,7 @@
 #include "bench/scratch_folder.h"
 #include "bench/started_editor.h"
 #include "bench/win32/timing.h"
+#include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
 #include "files/file_loader.h"
@@ -149,7 +150,7 @@ void TimeFirstOpenSteps(FreshEditors& editors, const std::filesystem::path& file
     edit.SetSelection(0, 0);
   });
   steps.Time("  ClearAndReindex (its own WM_GETTEXT too)", [&] { editor::ClearAndReindex(editor); });
-  steps.Time("  companion state write (lists read back)", [&] { editor.seams.writeCompanionState(editor, 1); });
+  steps.Time("  companion state write (lists read back)", [&] { editor::WriteCompanionState(editor, 1); });
   steps.Time("  tab sizes", [&] { editor::SizeTabs(window, true); });
   steps.Time("  editing controls shown (again)",
              [&] { editor::ShowEditingControls(window, window.ListCount(editor::kPlacesCombo)); });
@@ -182,15 +183,15 @@ void IndexBreakdown(FreshEditors& editors, const ScratchFolder& folder, const st
   ui::System& system = editor.system;
   const auto pump = [&system] { system.PumpMessages(); };
   const int tab = editor.tabs.ActiveTab();
-  const auto restore = editor.seams.restoreCompanionState;
   const Timing withRestore = TimeRuns(runs, [&] { editor::FullIndex(editor, editor::IndexProgress::kHidden); }, pump);
-  editor.seams.restoreCompanionState = nullptr;
+  // With no tab active the index has no state to restore.
+  editor.tabs.SetActiveTab(0);
   const Timing without = TimeRuns(runs, [&] { editor::FullIndex(editor, editor::IndexProgress::kHidden); }, pump);
-  editor.seams.restoreCompanionState = restore;
+  editor.tabs.SetActiveTab(tab);
   std::printf("  inside the index, in an editor that holds the file (lists full, so clearing them counts too):\n");
   PrintRow("  FullIndex", withRestore, baselineMs);
   PrintRow("  FullIndex without the state restore", without, baselineMs);
-  PrintRow("  the state restore alone (no state file)", TimeRuns(runs, [&] { restore(editor, tab); }, pump),
+  PrintRow("  the state restore alone (no state file)", TimeRuns(runs, [&] { editor::RestoreCompanionState(editor, tab); }, pump),
            baselineMs);
   PrintRow("  RecolourVisible alone", TimeRuns(runs, [&] { editor::RecolourVisible(editor); }, pump), baselineMs);
   ui::Window& window = *editor.main;

@@ -1,12 +1,9 @@
 #include "app/run_editor.h"
 
-#include "app/install_parts.h"
-
 namespace editor {
 
 int RunEditor(ui::System& system, const StartOptions& options) {
   Editor editor(system);
-  InstallParts(editor);
   if (!StartEditor(editor, options)) return 1;
   system.RunMessageLoop(*editor.main);
   return 0;

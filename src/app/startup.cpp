@@ -8,6 +8,7 @@
 #include "commands/main_window_handler.h"
 #include "editing/edit_key_release.h"
 #include "files/tab_switch.h"
+#include "prefs/preference_file.h"
 #include "view/main_window.h"
 #include "view/panel_switches.h"
 #include "view/tab_sizing.h"
@@ -16,43 +17,14 @@ namespace editor {
 
 namespace {
 
-template <typename Step, typename... Args>
-void RunStep(const Step& step, Args&&... args) {
-  if (step) step(std::forward<Args>(args)...);
-}
-
-// Step 3: a start folder without Res has never been set up.
-bool EnsureDataFolders(Editor& editor) {
-  const bool setUp = FindResFolder(editor.folders.StartFolder()).has_value();
-  if (!setUp && editor.seams.runFirstTimeSetup && !editor.seams.runFirstTimeSetup(editor)) return false;
-  // Res as it is now on disk, in whatever letter case it was made.
-  editor.folders = FolderLayout(editor.folders.StartFolder());
-  return true;
-}
-
-// Step 4: a reset to first-time use left a marker for this start to act on.
-void HonourPendingReset(Editor& editor) {
-  const std::optional<bool> keep = ReadResetMarker(editor.folders);
-  if (!keep) return;
-  editor.keepRecentFiles = *keep;
-  RunStep(editor.seams.purgeForFirstTimeUse, editor, *keep);
-  editor.purgeRan = true;
-}
-
-// Step 10: the tabs of the last run, or the no-file layout and the welcome text.
-void RestoreTabsOrWelcome(Editor& editor) {
-  ui::Window& window = *editor.main;
-  if (editor.seams.restoreEditorState && editor.seams.restoreEditorState(editor)) {
-    ShowEditingControls(window, 0);
-    return;
-  }
+// No tab was named by an earlier run: the no-file layout.
+void ShowNoFileLayout(Editor& editor) {
   editor.tabs = TabTable{};
   editor.tabToActivate = 0;
-  HideEditingControls(window);
-  RunStep(editor.seams.showWelcomeText, editor);
+  HideEditingControls(*editor.main);
 }
 
-// Step 11: the caret's line and column in the status fields, then the position timer.
+// The caret's line and column in the status fields, then the position timer.
 void StartPositionTimer(Editor& editor) {
   ui::Window& window = *editor.main;
   if (ui::RichEdit* edit = window.Edit(kEditor)) {
@@ -88,12 +60,11 @@ std::optional<bool> ReadResetMarker(const FolderLayout& folders) {
 }
 
 bool StartEditor(Editor& editor, const StartOptions& options) {
-  // Steps 1 and 2: the Editor was built with every default in place.
-  if (!EnsureDataFolders(editor)) return false;
-  HonourPendingReset(editor);
-  RunStep(editor.seams.readPreferences, editor);
+  // The Editor was built with every default in place; Res is taken as it is on disk now,
+  // in whatever letter case it has.
+  editor.folders = FolderLayout(editor.folders.StartFolder());
+  ReadPreferencesAtStartUp(editor);
   editor.metrics = MeasureLineSpacing(editor.system, editor.prefs.editorFont);
-  RunStep(editor.seams.establishIncludeFolder, editor);
   editor.keywordTable.emplace(KeywordColoursFrom(editor.prefs));
 
   editor.main = CreateMainWindow(editor);
@@ -103,7 +74,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });
 
-  RestoreTabsOrWelcome(editor);
+  ShowNoFileLayout(editor);
   StartPositionTimer(editor);
   ActivateTab(editor, editor.tabToActivate);
   if (editor.resizeTabs) SizeTabs(*editor.main, editor.main->IsControlVisible(kEditor));

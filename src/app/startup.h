@@ -1,6 +1,5 @@
-// The editor's start, in its fixed order: folders, a pending reset, preferences, the line
-// height, include folder, key word tables, the main window, the tabs of the last run, the
-// position timer and the remembered tab.
+// The editor's start, in its fixed order: preferences, the line height, key word tables,
+// the main window, the no-file layout, the position timer and the remembered tab.
 #pragma once
 
 #include "state/editor.h"
@@ -13,11 +12,11 @@ struct StartOptions {
 };
 
 // Runs every start-up step before the message loop. False when the program must end
-// without one (a failed first-time setup or a main window that could not be made).
+// without one (the main window could not be made).
 bool StartEditor(Editor& editor, const StartOptions& options = {});
 
 // The "keep my recent files" switch on the last line of a pending reset marker, or
-// nullopt when no reset is pending.
+// nullopt when no reset is pending. The purge that acts on it is not built yet.
 std::optional<bool> ReadResetMarker(const FolderLayout& folders);
 
 }  // namespace editor

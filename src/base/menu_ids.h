@@ -22,4 +22,15 @@ constexpr int kMenuSelectAll = 206;
 constexpr int kMenuFind = 204;
 constexpr int kMenuUserGuide = 240;
 
+// The edit control's context menu: twins of the Edit menu's items, and its find picks.
+constexpr int kContextCut = 401;
+constexpr int kContextCopy = 402;
+constexpr int kContextPaste = 403;
+constexpr int kContextSelectAll = 404;
+constexpr int kContextFindFirst = 205;
+constexpr int kContextFindAll = 230;
+constexpr int kContextFindLast = 231;
+constexpr int kContextTranspose = 232;
+constexpr int kContextFindThisControl = 233;
+
 }  // namespace editor

@@ -9,6 +9,7 @@
 
 #include "base/control_ids.h"
 #include "base/replace_file.h"
+#include "base/scoped_flag.h"
 #include "base/whole_file.h"
 #include "view/main_window.h"
 
@@ -117,18 +118,6 @@ void CaptureSection(FileState& state, const ui::Window& window, const FileStateS
 
 // Filling the boxes and combos raises their change notices; while the flag is up the
 // handler takes them for a load and does not jump to the lines they name.
-class LoadingFlag {
- public:
-  explicit LoadingFlag(Editor& editor) : flag_(editor.view.loading), was_(flag_) { flag_ = true; }
-  ~LoadingFlag() { flag_ = was_; }
-  LoadingFlag(const LoadingFlag&) = delete;
-  LoadingFlag& operator=(const LoadingFlag&) = delete;
-
- private:
-  bool& flag_;
-  bool was_;
-};
-
 void PutSavedText(Editor& editor, int tab) {
   ui::RichEdit* edit = editor.main->Edit(kEditor);
   if (edit != nullptr && IsTab(tab)) edit->SetText(editor.tabs.Tab(tab).savedText);
@@ -298,7 +287,7 @@ CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& p
 FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text) {
   FileStateRestore restored;
   if (!editor.main) return restored;
-  const LoadingFlag loading(editor);
+  const ScopedFlag loading(editor.view.loading);
   if (text == RestoreText::kPutSavedText) PutSavedText(editor, tab);
   const std::string fileName = FileNameFor(editor, tab);
   if (fileName.empty()) return restored;
@@ -306,30 +295,8 @@ FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text) {
   restored.stateFile = RestorePanes(editor, tab, fileName, restored);
   RestoreCaretLineBox(editor, fileName);
   // Steps left to the caller: gutter marker, caption, recolouring, caret, scroll range
-  // and the editing controls (FileStateHooks::finishRestore).
+  // and the editing controls (FinishStateRestore).
   return restored;
-}
-
-void InstallFileStateSeams(EditorSeams& seams, FileStateHooks hooks) {
-  // Both run inside window handlers: nothing may escape them, and a failure becomes a notice.
-  seams.restoreCompanionState = [finish = hooks.finishRestore](Editor& editor, int tab) {
-    FileStateRestore restored;
-    try {
-      // Tab switching has put the text on screen already.
-      restored = RestoreFileState(editor, tab, RestoreText::kKeepEditorText);
-    } catch (const std::exception&) {
-      restored.stateFile = CompanionRead::kUnreadable;
-    }
-    if (finish) finish(editor, tab, restored);
-  };
-  seams.writeCompanionState = [failed = hooks.writeFailed](Editor& editor, int tab) {
-    CompanionWrite written = CompanionWrite::kFailed;
-    try {
-      written = WriteFileState(editor, tab);
-    } catch (const std::exception&) {
-    }
-    if (written == CompanionWrite::kFailed && failed) failed(editor, tab);
-  };
 }
 
 }  // namespace editor

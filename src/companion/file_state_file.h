@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 
 #include "model/file_state.h"
 #include "state/editor.h"
@@ -52,16 +51,5 @@ struct FileStateRestore {
 // and showing the editing controls are the caller's to do afterwards.
 FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text);
 
-// What the editor does around the two seams that tab switching calls.
-struct FileStateHooks {
-  // Runs after every restore: the view steps that end it (gutter marker, caption,
-  // recolouring, caret, scroll range, editing controls) and any notice it calls for.
-  std::function<void(Editor&, int tab, const FileStateRestore&)> finishRestore;
-  // A state file could not be written: tell the user.
-  std::function<void(Editor&, int tab)> writeFailed;
-};
-
-// Sets the restore and write seams to the reader and writer above.
-void InstallFileStateSeams(EditorSeams& seams, FileStateHooks hooks = {});
 
 }  // namespace editor

@@ -4,14 +4,15 @@
 
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
+#include "editing/file_indexer.h"
+#include "editing/ready_made_code.h"
 #include "view/gutter.h"
+#include "view/notices.h"
 #include "view/view_procedures.h"
 
 namespace editor {
 
 namespace {
-
-constexpr int kShiftRemoved = 0;
 
 ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
 
@@ -23,13 +24,6 @@ void PutSelectionOnClipboard(Editor& editor, ui::RichEdit& edit) {
 void ShowUndoAvailable(Editor& editor) {
   editor.main->ShowControl(kClearUndoButton, true);
   editor.main->ShowControl(kNothingToUndoButton, false);
-}
-
-std::string Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return std::string(text);
 }
 
 }  // namespace
@@ -49,15 +43,9 @@ void CutCommand(Editor& editor) {
   if (edit == nullptr) return;
   const auto [start, end] = edit->GetSelection();
   if (start == end) return;
-  if (editor.commands.recordUndo) editor.commands.recordUndo(editor, UndoReason::kCut);
-  const std::string selected = edit->SelectedText();
-  const int removedLines = static_cast<int>(std::count(selected.begin(), selected.end(), '\r'));
-  const int firstLine = edit->LineFromChar(start) + 1;
   const ui::Point scroll = edit->ScrollPosition();
   PutSelectionOnClipboard(editor, *edit);
   edit->ReplaceSelection("", true);
-  if (removedLines > 0 && editor.commands.shiftLineReferences)
-    editor.commands.shiftLineReferences(editor, firstLine, removedLines, kShiftRemoved);
   edit->SetScrollPosition(scroll);
   RefreshGutter(editor);
   MarkCurrentGutterRow(editor);
@@ -74,7 +62,6 @@ void PasteCommand(Editor& editor, bool fromMenuBar) {
   ui::RichEdit* edit = EditorControl(editor);
   const std::optional<std::string> text = editor.system.ClipboardText();
   if (edit == nullptr || !text || text->empty()) return;
-  if (editor.commands.recordUndo) editor.commands.recordUndo(editor, UndoReason::kPaste);
   edit->ReplaceSelection(*text, true);
   const int caret = edit->GetSelection().second;
   RecolourVisible(editor);
@@ -92,34 +79,55 @@ void SelectAllCommand(Editor& editor) {
   editor.system.SetClipboardText(edit->Text());
 }
 
-void FocusFindBox(Editor& editor) {
-  if (!editor.view.shortcutKeyHeld) editor.main->Focus(kFindBox);
+void ClearClipboardCommand(Editor& editor) {
+  editor.system.SetClipboardText("");
+  ShowNotice(editor, notice::kClipboardEmpty);
 }
 
-void FindWithExtent(Editor& editor, ui::ControlId extentBox) {
-  for (ui::ControlId box : {kFirstBox, kAllBox, kLastBox}) editor.main->SetChecked(box, box == extentBox);
-  if (editor.commands.findWords) editor.commands.findWords(editor);
+void ReindexFileCommand(Editor& editor) {
+  RunWithViewRestored(editor, [&editor] {
+    ShowNotice(editor, notice::kPleaseWait);
+    FullIndex(editor, IndexProgress::kShown);
+    ShowNotice(editor, notice::kReindexed);
+  });
 }
 
-void TransposeCommand(Editor& editor) {
-  if (ui::RichEdit* edit = EditorControl(editor)) PutSelectionOnClipboard(editor, *edit);
-  if (editor.commands.transpose) editor.commands.transpose(editor);
+namespace {
+
+using ui::notify::kClick;
+using ui::notify::kSelectionChanged;
+
+void Cut(Editor& editor, const ui::Event&) { CutCommand(editor); }
+void Copy(Editor& editor, const ui::Event&) { CopyCommand(editor); }
+void MenuBarPaste(Editor& editor, const ui::Event&) { PasteCommand(editor, true); }
+void ContextPaste(Editor& editor, const ui::Event&) { PasteCommand(editor, false); }
+void ReadyMadeButton(Editor& editor, const ui::Event&) { InsertReadyMadeCode(editor, true); }
+void ReadyMadePicked(Editor& editor, const ui::Event&) {
+  if (editor.view.jumpToSelections && !editor.view.loading) InsertReadyMadeCode(editor, false);
 }
 
-void FindThisControlCommand(Editor& editor) {
-  ui::RichEdit* edit = EditorControl(editor);
-  if (edit == nullptr) return;
-  const std::string name = Trimmed(edit->SelectedText());
-  ui::Window& window = *editor.main;
-  window.SetText(kSearchControlsButton, "Please wait");
-  window.FocusWindow();
-  if (editor.commands.searchControls) editor.commands.searchControls(editor, name);
-  window.SetText(kSearchControlsButton, "Search controls");
-  for (ui::ControlId id :
-       {kExactBox, kWordsBox, kFindButton, kClearFindButton, kFirstBox, kAllBox, kLastBox, kAndBox, kOrBox})
-    window.ShowControl(id, false);
-  window.SetChecked(kExactBox, false);
-  window.SetChecked(kWordsBox, true);
-}
+constexpr ControlCommand kControlRows[] = {
+    {kReindexButton, kClick, Call<ReindexFileCommand>},
+    {kRecolourButton, kClick, Call<RecolourVisible>},
+    {kReadyMadeCodeCombo, kSelectionChanged, ReadyMadePicked},
+    {kAddReadyMadeCodeButton, kClick, ReadyMadeButton},
+};
+
+constexpr MenuCommand kMenuRows[] = {
+    {kMenuCut, Cut},
+    {kContextCut, Cut},
+    {kMenuCopy, Copy},
+    {kContextCopy, Copy},
+    {kMenuPaste, MenuBarPaste},
+    {kContextPaste, ContextPaste},
+    {kMenuSelectAll, Call<SelectAllCommand>},
+    {kContextSelectAll, Call<SelectAllCommand>},
+    {kMenuClearClipboard, Call<ClearClipboardCommand>},
+    {kMenuReindexFile, Call<ReindexFileCommand>},
+};
+
+}  // namespace
+
+CommandRows EditingCommands() { return {kControlRows, kMenuRows}; }
 
 }  // namespace editor

@@ -1,6 +1,11 @@
-// Cut, copy, paste, select all and the find picks of the Edit menu and the context menu.
+// Cut, copy, paste and select all of the Edit menu and the context menu, clearing the
+// clipboard, re-indexing and recolouring the file, and the ready-made code list.
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "state/command_table.h"
 #include "state/editor.h"
 
 namespace editor {
@@ -9,13 +14,13 @@ void CutCommand(Editor& editor);
 void CopyCommand(Editor& editor);
 void PasteCommand(Editor& editor, bool fromMenuBar);
 void SelectAllCommand(Editor& editor);
-void FocusFindBox(Editor& editor);
-// Find First, All or Last: that box ticked, the other two cleared, then find.
-void FindWithExtent(Editor& editor, ui::ControlId extentBox);
-void TransposeCommand(Editor& editor);
-void FindThisControlCommand(Editor& editor);
+void ClearClipboardCommand(Editor& editor);
+void ReindexFileCommand(Editor& editor);
 
 // Selected text uses CR breaks inside the control; other programs expect CR LF.
 std::string WithCrLfBreaks(std::string_view text);
+
+// The rows of the commands above and of the ready-made code list.
+CommandRows EditingCommands();
 
 }  // namespace editor

@@ -6,6 +6,7 @@
 
 #include "base/control_ids.h"
 #include "base/word_delimiters.h"
+#include "companion/companion_state.h"
 #include "model/line_index.h"
 #include "state/editor.h"
 #include "view/index_lists.h"
@@ -145,8 +146,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   FillIndexControls(editor, index, subSelected, windowSelected);
   redrawOff.reset();
 
-  if (const int tab = editor.tabs.ActiveTab(); tab != 0 && editor.seams.restoreCompanionState)
-    editor.seams.restoreCompanionState(editor, tab);
+  if (const int tab = editor.tabs.ActiveTab(); tab != 0) RestoreCompanionState(editor, tab);
   RecolourVisible(editor);
   edit->LineScroll(firstVisible - edit->FirstVisibleLine());
   FocusEditor(editor);

@@ -6,7 +6,7 @@
 
 namespace editor {
 
-std::string EditorStateText(const Editor& editor) {
+std::string EditorStateText(const Editor& editor, ResizeTabsLine resizeLine) {
   std::string text;
   for (int tab = 1; tab <= kTabCount; ++tab) {
     const std::string path = editor.tabs.Tab(tab).path.string();
@@ -16,12 +16,13 @@ std::string EditorStateText(const Editor& editor) {
   }
   text += '!';
   text += std::to_string(editor.tabs.ActiveTab());
-  text += editor.resizeTabs ? "\r\n#1\r\n" : "\r\n#0\r\n";
+  text += "\r\n";
+  if (resizeLine == ResizeTabsLine::kWritten) text += editor.resizeTabs ? "#1\r\n" : "#0\r\n";
   return text;
 }
 
-void WriteEditorState(const Editor& editor) {
-  ReplaceFileWhole(editor.folders.Res() / "vorevav4.ini", EditorStateText(editor));
+void WriteEditorState(const Editor& editor, ResizeTabsLine resizeLine) {
+  ReplaceFileWhole(editor.folders.Res() / "vorevav4.ini", EditorStateText(editor, resizeLine));
 }
 
 }  // namespace editor

@@ -2,17 +2,16 @@
 
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "companion/companion_state.h"
 #include "companion/viewed_line.h"
+#include "files/editor_state_file.h"
+#include "files/file_saver.h"
 #include "view/main_window.h"
 #include "view/notices.h"
 
 namespace editor {
 
 namespace {
-
-void Run(const Operation& operation, Editor& editor) {
-  if (operation) operation(editor);
-}
 
 // Each modified tab in turn is put in the caption and offered for saving.
 void OfferToSaveModifiedTabs(Editor& editor) {
@@ -21,9 +20,8 @@ void OfferToSaveModifiedTabs(Editor& editor) {
     FileTab& slot = editor.tabs.Tab(tab);
     if (slot.IsEmpty()) continue;
     window.SetCaption(CaptionForFile(slot.caption));
-    if (slot.IsModified() && editor.prefs.saveFilesWhenClosingEditor && AskSaveChanges(editor, slot.Name()) &&
-        editor.commands.saveTab)
-      editor.commands.saveTab(editor, tab);
+    if (slot.IsModified() && editor.prefs.saveFilesWhenClosingEditor && AskSaveChanges(editor, slot.Name()))
+      SaveTab(editor, tab);
     window.ShowControl(TabButtonId(tab), false);
   }
 }
@@ -35,7 +33,6 @@ void ExitPath(Editor& editor) {
   ui::Window& window = *editor.main;
   window.ShowControl(kAutoCompleteList, false);
   editor.view.exiting = true;
-  Run(editor.commands.closeToolWindows, editor);
   editor.view.busy = true;
   window.StopTimer(kPositionTimer);
 
@@ -45,11 +42,11 @@ void ExitPath(Editor& editor) {
     WriteFirstVisibleLine(editor, edit->FirstVisibleLine());
     // Only the tab on screen has its lists in the panes; the others were written when
     // they were left, and writing them again now would give them the wrong lists.
-    if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, active);
+    WriteCompanionState(editor, active);
   }
   window.ShowControl(kEditor, false);
   OfferToSaveModifiedTabs(editor);
-  Run(editor.commands.saveEditorState, editor);
+  WriteEditorState(editor, ResizeTabsLine::kOmitted);
   window.Close();
 }
 

@@ -75,7 +75,6 @@ void CloseActiveFile(Editor& editor) {
     window.EnableControl(kCloseFileButton, true);
     return;
   }
-  if (editor.commands.clearUndo) editor.commands.clearUndo(editor);
   window.StopTimer(kPositionTimer);
   WritePathCompanion(editor, editor.tabs.Tab(tab).path);
   edit->SetRedraw(false);

@@ -4,6 +4,7 @@
 
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
 #include "files/tab_switch.h"
@@ -77,10 +78,10 @@ void IndexOrRestore(Editor& editor, int tab, const std::string& text, TabStart s
                      std::filesystem::exists(editor.folders.Companion(editor.currentName, ".txt"));
   if (known) {
     RebuildRangeTables(editor, text);
-    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+    RestoreCompanionState(editor, tab);
   } else {
     ClearAndReindex(editor, text);
-    if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
+    WriteCompanionState(editor, tab);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/control_ids.h"
+#include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
 #include "files/editor_state_file.h"
@@ -99,7 +100,6 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   SizeTabs(window, true);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);
-  if (editor.commands.clearUndo) editor.commands.clearUndo(editor);
   window.ShowControl(kClearUndoButton, false);
   window.ShowControl(kNothingToUndoButton, true);
 }
@@ -132,7 +132,7 @@ bool WriteActiveFile(Editor& editor) {
   if (!SamePath(editor.currentPath, editor.lastSavedPath)) {
     editor.lastSavedPath = editor.currentPath;
     FullIndex(editor, IndexProgress::kShown);
-    if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
+    WriteCompanionState(editor, tab);
   }
   if (!editor.view.exiting) ShowNotice(editor, notice::kFileSaved);
   return true;

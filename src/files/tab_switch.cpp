@@ -1,7 +1,9 @@
 #include "files/tab_switch.h"
 
 #include "base/control_ids.h"
+#include "companion/companion_state.h"
 #include "editing/file_indexer.h"
+#include "files/file_loader.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
 
@@ -31,7 +33,7 @@ void StashText(Editor& editor, ui::RichEdit& edit, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   slot.savedText = edit.Text();
   slot.firstVisibleLine = edit.FirstVisibleLine() + 1;
-  if (editor.seams.writeCompanionState) editor.seams.writeCompanionState(editor, tab);
+  WriteCompanionState(editor, tab);
 }
 
 void ShowViewedLine(Editor& editor, ui::RichEdit& edit, int firstVisibleLine) {
@@ -48,12 +50,12 @@ void BringOnScreen(Editor& editor, ui::RichEdit& edit, int tab) {
     // The colouring reads the range tables: they must describe this text, not the last tab's.
     RebuildRangeTables(editor, slot.savedText);
     ShowViewedLine(editor, edit, slot.firstVisibleLine);
-    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+    RestoreCompanionState(editor, tab);
     return;
   }
   edit.SetText("");
   editor.currentPath = slot.path;
-  if (editor.seams.loadNamedTab && editor.seams.loadNamedTab(editor, tab)) {
+  if (LoadNamedTab(editor, tab)) {
     slot.inUse = true;
     slot.caption = std::string(slot.Name());
     slot.savedText = edit.Text();
@@ -73,7 +75,7 @@ void ActivateTab(Editor& editor, int tab) {
   if (editor.currentLine == 0) editor.currentLine = 1;
   const std::optional<int> onScreen = editor.tabs.FindOnScreen(window.Caption());
   if (onScreen == tab) {
-    if (editor.seams.restoreCompanionState) editor.seams.restoreCompanionState(editor, tab);
+    RestoreCompanionState(editor, tab);
     ColourTabButtons(editor, window, tab);
     EnableTabButtons(window, true);
     return;

@@ -19,7 +19,6 @@ ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->
 
 }  // namespace
 
-
 ui::ControlId GoButtonOfBox(ui::ControlId box) {
   if (box == kGoToLineBox2) return kGoToLineButton2;
   if (box == kGoToLineBox3) return kGoToLineButton3;
@@ -35,7 +34,6 @@ ui::ControlId BoxOfGoButton(ui::ControlId button) {
 void GoToFirstLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
-  AddPlace(editor);
   editor.main->SetText(kLineNumberBox, "1");
   editor.main->SetScrollPos(kLineScrollBar, 0);
   edit->SetScrollPosition({0, 0});
@@ -50,7 +48,6 @@ void GoToFirstLine(Editor& editor) {
 void GoToLastLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
-  AddPlace(editor);
   const int last = edit->LineCount();
   editor.view.topLine = last;
   editor.main->SetText(kLineNumberBox, std::to_string(last));
@@ -74,7 +71,6 @@ void OnGoToBoxChanged(Editor& editor, ui::ControlId box) {
 void OnGoToButton(Editor& editor, ui::ControlId button) {
   const ui::ControlId box = BoxOfGoButton(button);
   if (!editor.main->GetText(box).empty()) GoToLineFromBox(editor, box);
-  AddPlace(editor);
 }
 
 void OnCurrentLineFieldChanged(Editor& editor) {
@@ -90,7 +86,6 @@ void OnTabButton(Editor& editor, int tab) {
     FocusEditor(editor);
     return;
   }
-  if (editor.commands.closeToolWindows) editor.commands.closeToolWindows(editor);
   ui::Window& window = *editor.main;
   if (const int active = editor.tabs.ActiveTab(); active != 0)
     editor.tabs.Tab(active).scrollBarPosition = window.ScrollPos(kLineScrollBar);
@@ -103,5 +98,36 @@ void OnTabButton(Editor& editor, int tab) {
   if (ui::RichEdit* edit = EditorControl(editor)) CaretToLine(editor, edit->FirstVisibleLine() + 1);
   FocusEditor(editor);
 }
+
+namespace {
+
+using ui::notify::kClick;
+using ui::notify::kTextChanged;
+
+void OnTab(Editor& editor, const ui::Event& event) { OnTabButton(editor, event.controlId - kFirstTabButton + 1); }
+void OnGoBox(Editor& editor, const ui::Event& event) { OnGoToBoxChanged(editor, event.controlId); }
+void OnGoButton(Editor& editor, const ui::Event& event) { OnGoToButton(editor, event.controlId); }
+
+constexpr ControlCommand kControlRows[] = {
+    {kFirstLineButton, kClick, Call<GoToFirstLine>},
+    {kLastLineButton, kClick, Call<GoToLastLine>},
+    {kCurrentLineField, kTextChanged, Call<OnCurrentLineFieldChanged>},
+    {kGoToLineButton, kClick, OnGoButton},
+    {kGoToLineButton2, kClick, OnGoButton},
+    {kGoToLineButton3, kClick, OnGoButton},
+    {kGoToLineBox, kTextChanged, OnGoBox},
+    {kGoToLineBox2, kTextChanged, OnGoBox},
+    {kGoToLineBox3, kTextChanged, OnGoBox},
+    {TabButtonId(1), kClick, OnTab},
+    {TabButtonId(2), kClick, OnTab},
+    {TabButtonId(3), kClick, OnTab},
+    {TabButtonId(4), kClick, OnTab},
+    {TabButtonId(5), kClick, OnTab},
+    {TabButtonId(6), kClick, OnTab},
+};
+
+}  // namespace
+
+CommandRows NavigationCommands() { return {kControlRows, {}}; }
 
 }  // namespace editor

@@ -4,9 +4,14 @@
 
 #include <string>
 
+#include "state/command_table.h"
 #include "state/editor.h"
 
 namespace editor {
+
+// The rows of the first and last line buttons, the go-to-line boxes and buttons, the
+// current-line field and the tab buttons.
+CommandRows NavigationCommands();
 
 void GoToFirstLine(Editor& editor);
 void GoToLastLine(Editor& editor);

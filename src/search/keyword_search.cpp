@@ -4,7 +4,8 @@
 #include <cctype>
 
 #include "base/control_ids.h"
-#include "view/view_procedures.h"
+#include "base/menu_ids.h"
+#include "base/scoped_flag.h"
 
 namespace editor {
 
@@ -29,31 +30,6 @@ void SetFindKeywordTip(Editor& editor) {
   window.SetTooltip(kFindKeywordButton, tip);
 }
 
-void KeywordFind(Editor& editor, bool enableJoin) {
-  ui::Window& window = *editor.main;
-  editor.view.busy = true;
-  const int selected = window.ListSelected(kKeywordCombo);
-  if (selected >= 0) window.SetText(kFindBox, window.ListText(kKeywordCombo, selected));
-  window.ShowControl(kAutoCompleteList, false);
-  window.SetText(kFindLabel, "Find words");
-  for (ui::ControlId id :
-       {kExactBox, kWordsBox, kFindButton, kClearFindButton, kAndBox, kOrBox, kFirstBox, kAllBox, kLastBox})
-    window.ShowControl(id, true);
-  window.SetChecked(kAndBox, true);
-  window.SetChecked(kAllBox, true);
-  for (ui::ControlId id : {kOrBox, kFirstBox, kLastBox, kExactBox}) window.SetChecked(id, false);
-  window.SetChecked(kWordsBox, true);
-  if (enableJoin) {
-    window.EnableControl(kAndBox, true);
-    window.EnableControl(kOrBox, true);
-  }
-  if (editor.commands.findWords) editor.commands.findWords(editor);
-  editor.view.busy = false;
-  window.SetText(kLineNumberBox, std::to_string(editor.view.topLine));
-  CaretToLine(editor, editor.view.topLine);
-  FocusEditor(editor);
-}
-
 }  // namespace
 
 void KeywordFilter(Editor& editor) {
@@ -73,30 +49,12 @@ void KeywordFilter(Editor& editor) {
   SetFindKeywordTip(editor);
 }
 
-void OnKeywordBoxEnter(Editor& editor) {
-  ui::Window& window = *editor.main;
-  if (window.GetText(kKeywordBox).empty()) {
-    for (ui::ControlId id : {kFindKeywordButton, kClearKeywordButton, kKeywordCombo}) window.ShowControl(id, false);
-    window.Focus(kKeywordBox);
-    return;
-  }
-  KeywordFind(editor, false);
-}
-
 void OnKeywordPicked(Editor& editor) {
   ui::Window& window = *editor.main;
   const int selected = window.ListSelected(kKeywordCombo);
   if (selected >= 0) window.SetText(kWordBox, window.ListText(kKeywordCombo, selected));
   window.ShowControl(kAutoCompleteList, false);
   SetFindKeywordTip(editor);
-}
-
-void OnFindKeywordButton(Editor& editor) {
-  if (editor.main->GetText(kKeywordBox).empty()) {
-    editor.main->Focus(kKeywordBox);
-    return;
-  }
-  KeywordFind(editor, true);
 }
 
 void ClearKeywordSearch(Editor& editor) {
@@ -116,16 +74,14 @@ void OnKeywordMatchBox(Editor& editor, ui::ControlId clicked) {
 
 void OnFindMode(Editor& editor, ui::ControlId clicked) {
   ui::Window& window = *editor.main;
-  if (clicked != kExactBox && editor.commands.resetFindResults) editor.commands.resetFindResults(editor);
   for (ui::ControlId id : {kExactBox, kWordsBox, kMixedBox}) window.SetChecked(id, id == clicked);
   if (clicked == kExactBox) {
-    editor.view.busy = true;
+    const ScopedFlag busy(editor.view.busy);
     window.SetText(kFindLabel, "Find exact");
     window.ShowControl(kAndBox, false);
     window.ShowControl(kOrBox, false);
     window.Focus(kFindBox);
     window.ShowControl(kAutoCompleteList, false);
-    editor.view.busy = false;
   } else if (clicked == kWordsBox) {
     window.SetText(kFindLabel, "Find word");
     // A phrase with an apostrophe cannot be split into words.
@@ -145,5 +101,41 @@ void OnFindExtentBox(Editor& editor, ui::ControlId clicked) {
   for (ui::ControlId id : {kFirstBox, kAllBox, kLastBox})
     if (id != clicked) window.SetChecked(id, false);
 }
+
+void FocusFindBox(Editor& editor) {
+  if (!editor.view.shortcutKeyHeld) editor.main->Focus(kFindBox);
+}
+
+namespace {
+
+using ui::notify::kClick;
+using ui::notify::kSelectionChanged;
+using ui::notify::kTextChanged;
+
+void OnMatchBox(Editor& editor, const ui::Event& event) { OnKeywordMatchBox(editor, event.controlId); }
+void OnExtentBox(Editor& editor, const ui::Event& event) { OnFindExtentBox(editor, event.controlId); }
+void OnMode(Editor& editor, const ui::Event& event) { OnFindMode(editor, event.controlId); }
+
+constexpr ControlCommand kControlRows[] = {
+    {kKeywordBox, kTextChanged, Call<KeywordFilter>},
+    {kKeywordCombo, kSelectionChanged, Call<OnKeywordPicked>},
+    {kClearKeywordButton, kClick, Call<ClearKeywordSearch>},
+    {kBeginsWithBox, kClick, OnMatchBox},
+    {kInWordBox, kClick, OnMatchBox},
+    {kFirstBox, kClick, OnExtentBox},
+    {kAllBox, kClick, OnExtentBox},
+    {kLastBox, kClick, OnExtentBox},
+    {kExactBox, kClick, OnMode},
+    {kWordsBox, kClick, OnMode},
+    {kMixedBox, kClick, OnMode},
+};
+
+constexpr MenuCommand kMenuRows[] = {
+    {kMenuFind, Call<FocusFindBox>},
+};
+
+}  // namespace
+
+CommandRows SearchBarCommands() { return {kControlRows, kMenuRows}; }
 
 }  // namespace editor

@@ -1,4 +1,6 @@
 // Commands as tables: which control or menu id runs which operation, on which notice.
+// Each feature exports the rows of the controls and menu items it owns; the main window's
+// handler looks an event up in all of them.
 #pragma once
 
 #include <span>
@@ -22,8 +24,20 @@ struct MenuCommand {
   CommandFn run;
 };
 
+// A feature's rows.
+struct CommandRows {
+  std::span<const ControlCommand> controls;
+  std::span<const MenuCommand> menus;
+};
+
 // Runs the first entry for the event's control and notify code; false when none matches.
 bool RunControlCommand(std::span<const ControlCommand> table, Editor& editor, const ui::Event& event);
 bool RunMenuCommand(std::span<const MenuCommand> table, Editor& editor, const ui::Event& event);
+
+// A row's operation that needs only the editor.
+template <void (*F)(Editor&)>
+void Call(Editor& editor, const ui::Event&) {
+  F(editor);
+}
 
 }  // namespace editor

@@ -14,8 +14,6 @@
 #include "model/line_metrics.h"
 #include "model/tab_table.h"
 #include "platform/ui.h"
-#include "state/command_seams.h"
-#include "state/editor_seams.h"
 #include "state/view_state.h"
 
 namespace editor {
@@ -28,8 +26,6 @@ struct Editor {
   EditorPreferences prefs;
   LineMetrics metrics;
   TabTable tabs;
-  EditorSeams seams;
-  CommandSeams commands;
   ViewState view;
   std::optional<KeywordTable> keywordTable;  // built at start-up, once the colours are known
   FileIndex index;                           // of the file on screen
@@ -42,8 +38,6 @@ struct Editor {
   int currentLine = 0;                // 1-based caret line; 0 before any file
   int tabToActivate = 1;              // named by the editor state file; 0 for none
   bool resizeTabs = false;            // tab buttons sized to their captions
-  bool purgeRan = false;
-  bool keepRecentFiles = false;
 
   std::unique_ptr<ui::Window> main;
 };

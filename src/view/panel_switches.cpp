@@ -92,4 +92,21 @@ void ToggleAutoComplete(Editor& editor) {
   editor.main->SetImage(kAutoCompleteButton, on ? kBitmapAutoCompleteOn : kBitmapAutoCompleteOff);
 }
 
+namespace {
+
+using ui::notify::kClick;
+
+constexpr ControlCommand kControlRows[] = {
+    {kLineDebugButton, kClick, Call<ToggleDebugPanel>},
+    {kShowEditPositionBox, kClick, Call<ToggleEditPositionPanel>},
+    {kJumpToSelectionsBox, kClick, Call<ToggleJumpToSelections>},
+    {kRememberPlacesBox, kClick, Call<ToggleRememberPlaces>},
+    {kAllowDuplicatePlacesBox, kClick, Call<ToggleAllowDuplicatePlaces>},
+    {kAutoCompleteButton, kClick, Call<ToggleAutoComplete>},
+};
+
+}  // namespace
+
+CommandRows PanelSwitchCommands() { return {kControlRows, {}}; }
+
 }  // namespace editor

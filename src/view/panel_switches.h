@@ -2,9 +2,13 @@
 // selections, remembering places, and key word auto-completion.
 #pragma once
 
+#include "state/command_table.h"
 #include "state/editor.h"
 
 namespace editor {
+
+// The rows of the switches' buttons and boxes.
+CommandRows PanelSwitchCommands();
 
 // The switches start each run from the preferences, with their boxes ticked to match.
 void StartSwitchesFromPreferences(Editor& editor);

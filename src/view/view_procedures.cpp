@@ -5,6 +5,7 @@
 
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "base/scoped_flag.h"
 #include "view/colour_passes.h"
 #include "view/gutter.h"
 
@@ -62,23 +63,17 @@ void FocusEditor(Editor& editor) {
 void RecolourVisible(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
-  editor.view.busy = true;
+  const ScopedFlag busy(editor.view.busy);
   const std::uint32_t mask = edit->EventMask();
   edit->SetRedraw(false);
   edit->SetEventMask(mask & ~ui::event_mask::kChange);
   RunColourPass(editor, ColourPass::kVisiblePage);
   edit->SetRedraw(true);
   edit->SetEventMask(mask | ui::event_mask::kChange);
-  editor.view.busy = false;
-}
-
-void AddPlace(Editor& editor) {
-  if (editor.view.rememberPlaces && editor.commands.addPlace) editor.commands.addPlace(editor, true);
 }
 
 void GoToLine(Editor& editor, int line) {
   if (!editor.main) return;
-  AddPlace(editor);
   editor.main->StopTimer(kPositionTimer);
   // One below the target, so that the next tick sees a changed line and refreshes the view.
   editor.view.topLine = editor.view.rememberedTopLine = line - 1;
@@ -87,19 +82,12 @@ void GoToLine(Editor& editor, int line) {
   ShowLineInGutter(editor, line);
   CaretToLine(editor, line);
   FocusEditor(editor);
-  AddPlace(editor);
 }
 
 void GoToLineFromBox(Editor& editor, ui::ControlId box) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   ui::Window& window = *editor.main;
-  if (editor.view.blockView != 0 && editor.commands.codeBlocks) {
-    ui::Event showMain;
-    showMain.kind = ui::MessageKind::kControlNotify;
-    showMain.controlId = kMainProgramButton;
-    editor.commands.codeBlocks(editor, showMain);
-  }
   const bool empty = window.GetText(box).empty();
   // The typed line goes to the top of the view with the caret on it.
   const int line = std::clamp(NumberIn(window, box), 1, std::max(1, edit->LineCount()));

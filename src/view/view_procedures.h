@@ -29,9 +29,6 @@ void ClearView(Editor& editor);
 // Empties the panes, gutter and scroll bar but leaves the editor's text alone.
 void ClearPanes(Editor& editor);
 
-// A quiet place for the places history, while "Remember places" is on.
-void AddPlace(Editor& editor);
-
 // The number in an edit box, or 0 when it holds none.
 int NumberIn(const ui::Window& window, ui::ControlId id);
 

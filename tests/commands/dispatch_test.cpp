@@ -8,6 +8,7 @@
 #include "files/tab_switch.h"
 #include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
+#include "view/notices.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -191,20 +192,15 @@ TEST_F(Dispatch, TheDebugPanelNarrowsTheEditAreaAndGivesItBack) {
 
 TEST_F(Dispatch, ClosingOffersToSaveEachModifiedTabAndWritesTheEditorState) {
   OpenFile(3);
-  PutFileInTab(2, "other.iwb*", "x\r\n");
+  PutFileInTab(2, "other.iwb", "x\r\n");
   editor_.tabs.Tab(2).caption = "other.iwb*";
-  std::vector<int> saved;
-  bool stateWritten = false;
-  editor_.commands.saveTab = [&](Editor&, int tab) {
-    saved.push_back(tab);
-    return true;
-  };
-  editor_.commands.saveEditorState = [&](Editor&) { stateWritten = true; };
-  driver_.WhenWindowOpens("Please confirm", [this](ui::Window& question) { driver_.Click(question, 4); });
+  driver_.WhenWindowOpens("Please confirm", [this](ui::Window& question) { driver_.Click(question, kYesButton); });
 
   driver_.ClickCloseBox(Main());
-  EXPECT_EQ(saved, std::vector<int>{2});
-  EXPECT_TRUE(stateWritten);
+  EXPECT_FALSE(std::filesystem::exists(start_ / "prog.iwb")) << "an unchanged tab is not saved";
+  EXPECT_EQ(ReadCompanion("../other.iwb"), "x\r\n") << "the starred tab is saved from its own text";
+  EXPECT_EQ(ReadCompanion("vorevav4.ini"), (start_ / "prog.iwb").string() + "\r\n" +
+                                               (start_ / "other.iwb").string() + "\r\n!1\r\n");
   EXPECT_FALSE(Main().IsOpen());
 }
 

@@ -24,14 +24,13 @@ TEST_F(TabSwitch, ActivatingTheTabOnScreenCopiesNoText) {
   PutFileInTab(1, "a.iwb", "PRINT 1\r\n");
   ActivateTab(editor_, 1);
   ASSERT_EQ(Edit().Text(), "PRINT 1\r\n");
-  int restored = 0;
-  editor_.seams.restoreCompanionState = [&](Editor&, int tab) { restored = tab; };
+  WriteFile(start_ / "Res" / "a.txt", ":lv2-1\r\nSetup|1!1\r\n");
   Edit().ResetCounts();
 
   ActivateTab(editor_, 1);
   EXPECT_EQ(Reads(), 0);
   EXPECT_EQ(Writes(), 0);
-  EXPECT_EQ(restored, 1) << "only the side lists come back";
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 0), "Setup") << "only the side lists come back";
 }
 
 TEST_F(TabSwitch, AStarredTabIsRecognisedOnScreen) {
@@ -47,23 +46,21 @@ TEST_F(TabSwitch, AStarredTabIsRecognisedOnScreen) {
 
 TEST_F(TabSwitch, SwitchingTakesOneWholeReadAndOneWriteAndKeepsBothTexts) {
   PutFileInTab(1, "a.iwb", "first\r\n");
-  PutFileInTab(2, "b.iwb", "second\r\nfile\r\n");
+  PutFileInTab(2, "b.iwb", "second\r\nmore\r\n");
   ActivateTab(editor_, 1);
   Edit().SetSelection(0, 0);
   Edit().ReplaceSelection("edited ", false);
-  std::vector<int> written;
-  editor_.seams.writeCompanionState = [&](Editor&, int tab) { written.push_back(tab); };
   Edit().ResetCounts();
 
   ActivateTab(editor_, 2);
   EXPECT_EQ(Reads(), 1);
   EXPECT_EQ(Writes(), 1);
-  EXPECT_EQ(Edit().Counts().LineRequests(), 0) << "no line-by-line copy";
-  EXPECT_EQ(Edit().Text(), "second\r\nfile\r\n");
+  EXPECT_EQ(Edit().Counts().Count(Request::kGetLine), 0) << "no line-by-line copy";
+  EXPECT_EQ(Edit().Text(), "second\r\nmore\r\n");
   EXPECT_EQ(editor_.tabs.ActiveTab(), 2);
   EXPECT_EQ(editor_.currentName, "b.iwb");
   EXPECT_EQ(Main().Caption(), CaptionForFile("b.iwb"));
-  EXPECT_EQ(written, std::vector<int>{1});
+  EXPECT_TRUE(std::filesystem::exists(start_ / "Res" / "a.txt")) << "the left tab's lists are kept";
 
   ActivateTab(editor_, 1);
   EXPECT_EQ(Edit().Text(), "edited first\r\n");
@@ -99,23 +96,19 @@ TEST_F(TabSwitch, ATabOnlyNamedIsLoadedOnItsFirstShowing) {
   FileTab& named = editor_.tabs.Tab(3);
   named.caption = "c.iwb";
   named.path = start_ / "c.iwb";
-  int loaded = 0;
-  editor_.seams.loadNamedTab = [&](Editor& e, int tab) {
-    loaded = tab;
-    e.main->Edit(kEditor)->SetText("from disk\r\n");
-    return true;
-  };
+  WriteFile(named.path, "from disk\r\n");
 
   ActivateTab(editor_, 3);
-  EXPECT_EQ(loaded, 3);
+  EXPECT_EQ(Edit().Text(), "from disk\r\n");
   EXPECT_EQ(editor_.currentPath, start_ / "c.iwb");
   EXPECT_TRUE(named.inUse);
   EXPECT_EQ(named.savedText, "from disk\r\n");
 }
 
 TEST_F(TabSwitch, ATabThatFailsToLoadStaysUnloaded) {
-  editor_.tabs.Tab(2).caption = "gone.iwb";
-  editor_.seams.loadNamedTab = [](Editor&, int) { return false; };
+  editor_.tabs.Tab(2).caption = "binary.iwb";
+  editor_.tabs.Tab(2).path = start_ / "binary.iwb";
+  WriteFile(start_ / "binary.iwb", std::string("a\0b", 3));  // refused: it would not survive a save
   ActivateTab(editor_, 2);
   EXPECT_FALSE(editor_.tabs.Tab(2).inUse);
   EXPECT_EQ(Edit().Text(), "");

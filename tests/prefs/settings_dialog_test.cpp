@@ -22,8 +22,6 @@ namespace s = settings;
 
 class SettingsDialog : public EditorTest {
  protected:
-  void SetUp() override { editor_.seams.readPreferences = ReadPreferencesAtStartUp; }
-
   std::filesystem::path File() const { return editor_.folders.InRes(kPreferenceFileName); }
   std::filesystem::path Backup() const { return editor_.folders.InRes(kPreferenceBackupName); }
   static std::string Read(const std::filesystem::path& path) {

@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "app/install_parts.h"
 #include "base/menu_ids.h"
 #include "scenarios/editor_fixture.h"
 
@@ -15,7 +14,6 @@ namespace editor {
 
 class FileCommandsTest : public EditorTest {
  protected:
-  FileCommandsTest() { InstallParts(editor_); }
   void SetUp() override { Start(); }
 
   std::filesystem::path Source(const std::string& name, const std::string& bytes) {

@@ -1,7 +1,6 @@
 // The editor with its built parts connected, as the program runs it.
 #include <gtest/gtest.h>
 
-#include "app/install_parts.h"
 #include "files/tab_switch.h"
 #include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
@@ -9,10 +8,7 @@
 namespace editor {
 namespace {
 
-class InstalledParts : public EditorTest {
- protected:
-  InstalledParts() { InstallParts(editor_); }
-};
+using InstalledParts = EditorTest;
 
 TEST_F(InstalledParts, ThePreferenceFileIsReadBeforeTheWindowIsMade) {
   std::string lines;

@@ -9,7 +9,6 @@
 #include <iterator>
 #include <random>
 
-#include "app/install_parts.h"
 #include "app/startup.h"
 #include "base/control_ids.h"
 #include "files/file_loader.h"
@@ -41,7 +40,6 @@ TEST(SourceFileOnWindows, AReadOnlyFileIsNotReplaced) {
 TEST(SourceFileOnWindows, TheRealControlGivesBackEveryLineItWasGiven) {
   win32::System system;
   editor::Editor editor{system};
-  editor::InstallParts(editor);
   ASSERT_TRUE(editor::StartEditor(editor));
   std::string bytes;
   for (int b = 1; b <= 255; ++b)
