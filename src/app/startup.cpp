@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
-#include <charconv>
 #include <fstream>
 #include <string>
 
 #include "base/control_ids.h"
+#include "base/number_text.h"
 #include "commands/main_window_handler.h"
 #include "editing/edit_key_release.h"
 #include "files/tab_switch.h"
@@ -36,13 +36,6 @@ void StartPositionTimer(Editor& editor) {
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
 }
 
-int ParseLeadingInt(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  int value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
 }  // namespace
 
 std::optional<bool> ReadResetMarker(const FolderLayout& folders) {
@@ -56,7 +49,7 @@ std::optional<bool> ReadResetMarker(const FolderLayout& folders) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     last = line;
   }
-  return ParseLeadingInt(last) != 0;
+  return LeadingInt(last) != 0;
 }
 
 bool StartEditor(Editor& editor, const StartOptions& options) {

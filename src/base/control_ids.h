@@ -11,6 +11,7 @@ using ui::ControlId;
 constexpr ControlId kEditor = 904;
 constexpr ControlId kLineScrollBar = 902;
 constexpr ControlId kFirstGutterLabel = 1001;  // gutter row i is 1000 + i
+constexpr ControlId kGutterRowShownInDebugPanel = kFirstGutterLabel + 28;  // row 29, copied to the first debug field
 constexpr ControlId kCodeBlockEditorFirst = 500;  // the four code-block editors 500..503
 constexpr ControlId kFontList = 783;
 constexpr ControlId kFirstLineButton = 706;

@@ -1,9 +1,12 @@
 #include "base/number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+
+#include "base/word_delimiters.h"
 
 namespace editor {
 
@@ -40,6 +43,21 @@ std::size_t NumberLength(std::string_view text) {
 }
 
 }  // namespace
+
+int LeadingInt(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  int value = 0;
+  // A number too large for an int reads as none.
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0;
+  return value;
+}
+
+int WholeInt(std::string_view text) {
+  text = Trimmed(text);
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() ? value : 0;
+}
 
 NumberText ReadNumberText(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");

@@ -1,10 +1,19 @@
-// Numbers as the preference file and the settings windows' number boxes hold them: the
-// decimal number the text begins with, whatever follows ignored, no number reading as 0.
+// Numbers read from text: whole numbers in boxes, list cells, gutter labels and companion
+// files, and the decimal numbers of the preference file and the settings windows' boxes.
 #pragma once
 
 #include <string_view>
 
 namespace editor {
+
+// The whole number the text begins with, after spaces and TABs; whatever follows is
+// ignored, and a text that begins with no number reads as 0.
+int LeadingInt(std::string_view text);
+
+// The text, blanks around it aside, as a whole number; 0 when it holds anything else.
+int WholeInt(std::string_view text);
+
+// The decimal number the text begins with, whatever follows ignored, no number reading as 0.
 
 struct NumberText {
   double value = 0;

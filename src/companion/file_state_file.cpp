@@ -1,13 +1,14 @@
 #include "companion/file_state_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 #include <fstream>
 #include <set>
 #include <system_error>
 
 #include "base/control_ids.h"
+#include "base/file_names.h"
+#include "base/letter_case.h"
 #include "base/replace_file.h"
 #include "base/scoped_flag.h"
 #include "base/whole_file.h"
@@ -29,17 +30,6 @@ bool IsTab(int tab) { return tab >= 1 && tab <= kTabCount; }
 // The file name the companion files are named after.
 std::string FileNameFor(const Editor& editor, int tab) {
   return IsTab(tab) ? std::string(editor.tabs.Tab(tab).Name()) : editor.currentName;
-}
-
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
-std::string_view FileNameOf(std::string_view path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
 std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
@@ -130,7 +120,7 @@ void RestorePath(Editor& editor, int tab, const std::string& fileName) {
   if (file.status != CompanionRead::kRead) return;
   const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
   if (line.empty() || line.find('\0') != std::string_view::npos) return;
-  if (UpperCase(FileNameOf(line)) != UpperCase(fileName)) return;
+  if (!EqualIgnoringCase(FileNameOf(line), fileName)) return;
   editor.currentPath = std::filesystem::path(std::string(line));
   editor.currentName = std::string(FileNameOf(line));
   const bool modified = IsTab(tab) && editor.tabs.Tab(tab).IsModified();

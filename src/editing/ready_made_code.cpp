@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/control_ids.h"
+#include "base/file_names.h"
 #include "editing/edit_commands.h"
 #include "view/notices.h"
 
@@ -15,11 +16,6 @@ bool AnyGutterRowMarked(Editor& editor) {
   for (int i = 0; i < editor.metrics.gutterLines; ++i)
     if (editor.main->GetText(kFirstGutterLabel + i).starts_with(">")) return true;
   return false;
-}
-
-// A snippet's name is a plain file name in Res, never a path out of it.
-bool IsPlainFileName(std::string_view name) {
-  return !name.empty() && name.find_first_of("\\/:") == std::string_view::npos && name != "." && name != "..";
 }
 
 }  // namespace
@@ -37,7 +33,7 @@ void InsertReadyMadeCode(Editor& editor, bool needMarkedLine) {
     return;
   }
   const std::string name = window.ListText(kReadyMadeCodeCombo, selected);
-  if (!IsPlainFileName(name)) return;
+  if (!IsPlainFileName(name)) return;  // a snippet is a file in Res, never a path out of it
   std::ifstream in(editor.folders.InRes(name), std::ios::binary);
   if (!in) return;  // a missing snippet is skipped, as any optional file is
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

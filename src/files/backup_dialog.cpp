@@ -3,6 +3,7 @@
 #include "base/bitmap_ids.h"
 #include "state/editor.h"
 #include "view/dialog_controls.h"
+#include "view/modal_dialog.h"
 
 namespace editor {
 
@@ -17,20 +18,11 @@ class BackupNameWindow {
   BackupNameWindow(Editor& editor, const std::string& proposal) : editor_(editor), proposal_(proposal) {}
 
   std::optional<std::string> Run() {
-    ui::WindowSpec desc;
-    desc.caption = std::string(kBackupDialogCaption);
-    desc.rect = kWindowRect;
-    desc.background = editor_.prefs.windowBackground;
-    desc.iconId = kIconApplication;
-    desc.visible = false;
-    window_ = editor_.system.CreateTopLevel(desc);
+    window_ = CreateDialogWindow(editor_.system, {std::string(kBackupDialogCaption), kWindowRect,
+                                                  editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return std::nullopt;
-    window_->SetHandler([this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
-    window_->Centre();
-    window_->Show(true);
-    window_->Focus(kNameBox);
-    window_->SelectAllText(kNameBox);
-    window_->RunModal();
+    RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); },
+                   {.control = kNameBox, .selectAll = true});
     return chosen_;
   }
 

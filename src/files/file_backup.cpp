@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/control_ids.h"
+#include "base/file_names.h"
 #include "base/replace_file.h"
 #include "files/backup_dialog.h"
 #include "state/editor.h"
@@ -29,14 +30,6 @@ std::string BackupName(std::string_view fileName, const ui::DateTime& when) {
   return std::string(base) + "-" + TwoDigits(when.day) + "-" + TwoDigits(when.month) + "-" +
          std::to_string(when.year) + "-at-" + TwoDigits(when.hour) + "-" + TwoDigits(when.minute) +
          std::string(extension);
-}
-
-bool IsPlainFileName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (const char c : name)
-    if (static_cast<unsigned char>(c) < ' ' || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-      return false;
-  return true;
 }
 
 void BackupActiveFile(Editor& editor) {

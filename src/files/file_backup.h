@@ -13,10 +13,6 @@ struct Editor;
 // prog.iwb at 14:05 on 31 December 2020 gives prog-31-12-2020-at-14-05.iwb.
 std::string BackupName(std::string_view fileName, const ui::DateTime& when);
 
-// A name the user typed that stays inside the Backup folder: no folder part, no
-// characters that Windows file names cannot hold, not "." or "..".
-bool IsPlainFileName(std::string_view name);
-
 // The Backup command: asks for the name, then writes the text whole into Backup.
 void BackupActiveFile(Editor& editor);
 

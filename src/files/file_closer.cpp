@@ -1,9 +1,9 @@
 #include "files/file_closer.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "base/control_ids.h"
+#include "base/number_text.h"
 #include "companion/file_state_file.h"
 #include "companion/viewed_line.h"
 #include "editing/file_indexer.h"
@@ -58,7 +58,7 @@ int Recount(Editor& editor) {
 void ShowViewedLine(Editor& editor, ui::RichEdit& edit) {
   const std::string viewed = ReadViewedLine(editor);
   editor.main->SetText(kLineNumberBox, viewed.empty() ? "1" : viewed);
-  const int line = std::clamp(viewed.empty() ? 1 : std::atoi(viewed.c_str()), 1, std::max(1, edit.LineCount()));
+  const int line = std::clamp(viewed.empty() ? 1 : LeadingInt(viewed), 1, std::max(1, edit.LineCount()));
   const int start = std::max(0, edit.LineIndex(line - 1));
   edit.SetSelection(start, start);
 }

@@ -1,25 +1,21 @@
 #include "model/folder_layout.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <system_error>
+
+#include "base/file_names.h"
+#include "base/letter_case.h"
 
 namespace editor {
 
 namespace {
 
-bool SameNameAnyCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-  });
-}
-
 std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& folder, std::string_view name,
                                                bool wantFolder) {
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (it->is_directory(error) == wantFolder && SameNameAnyCase(it->path().filename().string(), name))
+    if (it->is_directory(error) == wantFolder && EqualIgnoringCase(it->path().filename().string(), name))
       return it->path();
   }
   return std::nullopt;
@@ -45,8 +41,7 @@ std::filesystem::path FolderLayout::Companion(std::string_view fileName, std::st
 }
 
 std::string_view BaseName(std::string_view fileNameOrPath) {
-  const std::size_t slash = fileNameOrPath.find_last_of("\\/");
-  std::string_view name = slash == std::string_view::npos ? fileNameOrPath : fileNameOrPath.substr(slash + 1);
+  const std::string_view name = FileNameOf(fileNameOrPath);
   return name.substr(0, name.find('.'));
 }
 

@@ -4,14 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/letter_case.h"
 #include "model/editor_preferences.h"
 
 namespace editor {
-
-// ASCII letter case only: the dialect's words are ASCII, and other bytes of the ANSI code
-// page must keep their value.
-constexpr char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // The text in upper case, in lower case, or as typed. Only the ASCII letters change, so
 // the result always has the text's length and can replace it in place in the control.

@@ -26,12 +26,6 @@ bool IsIndexDelimiter(char c, bool keepDot) {
   return kIndexDelimiterTable[static_cast<unsigned char>(c)];
 }
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), AsciiUpper);
-  return upper;
-}
-
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 // Whether the text at `at` reads as the upper-case word, letter case ignored.
@@ -107,7 +101,7 @@ FirstWords ReadFirstWords(std::string_view text) {
       current.push_back(c);
     if (completed == 1 && !firstChecked) {
       firstChecked = true;
-      const std::string upper = Upper(words.first);
+      const std::string upper = UpperCase(words.first);
       if (DeclarationOf(upper) == IndexedLine::Declares::kNothing && upper != "CONTROL") return words;
     }
   }
@@ -134,7 +128,7 @@ IndexedLine IndexLine(std::string_view text) {
   if (lead != 'S' && lead != 'O' && lead != '$' && lead != 'C') return line;
   const FirstWords words = ReadFirstWords(trimmed);
   if (!words.secondComplete) return line;
-  line.declares = DeclarationOf(Upper(words.first));
+  line.declares = DeclarationOf(UpperCase(words.first));
   switch (line.declares) {
     case IndexedLine::Declares::kSubroutine: line.name = words.second; break;
     case IndexedLine::Declares::kWindow:

@@ -1,18 +1,17 @@
 #include "model/tab_table.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
+
+#include "base/letter_case.h"
 
 namespace editor {
 
 namespace {
 
 std::string FoldedPath(const std::filesystem::path& path) {
-  std::string text = path.generic_string();
+  std::string text = LowerCase(path.generic_string());
   std::replace(text.begin(), text.end(), '\\', '/');
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/control_ids.h"
 #include "model/file_tab.h"
 #include "platform/types.h"
 
@@ -13,8 +14,8 @@ namespace editor {
 
 constexpr int kTabCount = 6;
 
-// Tab t (1..6) is shown by button 605 + t.
-constexpr ui::ControlId TabButtonId(int tab) { return 605 + tab; }
+// Tab t (1..6) is shown by the t-th tab button.
+constexpr ui::ControlId TabButtonId(int tab) { return kFirstTabButton + tab - 1; }
 
 class TabTable {
  public:

@@ -28,7 +28,7 @@ void RefreshForNewLine(Editor& editor) {
   MarkGutterLine(editor, editor.view.topLine);
   window.ShowControl(kAutoCompleteList, false);
   window.SetText(kMessageLine, "");
-  window.SetText(kFirstDebugField, window.GetText(kFirstGutterLabel + 28));
+  window.SetText(kFirstDebugField, window.GetText(kGutterRowShownInDebugPanel));
   window.SetText(kFirstDebugField + 1, std::to_string(std::max(1, editor.view.editColumn)));
   window.SetText(kFirstDebugField + 2, std::to_string(editor.view.topLine));
   window.SetText(kFirstDebugField + 3, std::to_string(std::max(1, editor.view.editOffset)));

@@ -9,6 +9,7 @@
 #include "model/colour_palette.h"
 #include "model/colour_text.h"
 #include "view/dialog_controls.h"
+#include "view/modal_dialog.h"
 
 namespace editor {
 
@@ -83,19 +84,11 @@ class ColourWindow {
   ColourWindow(Editor& editor, const ColourRequest& request) : editor_(editor), request_(request) {}
 
   std::optional<ui::Colour> Run() {
-    ui::WindowSpec desc;
-    desc.caption = std::string(kCaption);
-    desc.rect = kWindowRect;
-    desc.background = editor_.prefs.windowBackground;
-    desc.iconId = kIconSettings;
-    desc.visible = false;
-    window_ = editor_.system.CreateTopLevel(desc);
+    window_ = CreateDialogWindow(editor_.system,
+                                 {std::string(kCaption), kWindowRect, editor_.prefs.windowBackground, kIconSettings});
     if (!window_ || !CreateControls()) return std::nullopt;
     ShowIncomingColour();
-    window_->SetHandler([this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
-    window_->Centre();
-    window_->Show(true);
-    window_->RunModal();
+    RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
     return result_;
   }
 

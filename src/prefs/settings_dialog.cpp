@@ -14,6 +14,7 @@
 #include "prefs/preference_file.h"
 #include "prefs/preferences_in_force.h"
 #include "prefs/settings_dialog_layout.h"
+#include "view/modal_dialog.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
 
@@ -62,21 +63,13 @@ class SettingsDialog {
   explicit SettingsDialog(Editor& editor) : editor_(editor), prefs_(editor.prefs) {}
 
   void Run() {
-    ui::WindowSpec desc;
-    desc.caption = std::string(kSettingsCaption);
-    desc.rect = kSettingsRect;
-    desc.background = kSettingsBackground;
-    desc.iconId = kIconSettings;
-    desc.visible = false;
-    window_ = editor_.system.CreateTopLevel(desc);
+    window_ = CreateDialogWindow(editor_.system,
+                                 {std::string(kSettingsCaption), kSettingsRect, kSettingsBackground, kIconSettings});
     if (!window_) return;
     for (const ui::ControlSpec& control : SettingsDialogControls())
       if (!window_->CreateControl(control)) return;
     ShowValues();
-    window_->SetHandler([this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
-    window_->Centre();
-    window_->Show(true);
-    window_->RunModal();
+    RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
   }
 
  private:

@@ -1,21 +1,15 @@
 #include "search/keyword_search.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "base/control_ids.h"
+#include "base/letter_case.h"
 #include "base/menu_ids.h"
 #include "base/scoped_flag.h"
 
 namespace editor {
 
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool Matches(std::string_view word, std::string_view wanted, bool inWord) {
   return inWord ? word.find(wanted) != std::string_view::npos : word.starts_with(wanted);
@@ -34,7 +28,7 @@ void SetFindKeywordTip(Editor& editor) {
 
 void KeywordFilter(Editor& editor) {
   ui::Window& window = *editor.main;
-  const std::string wanted = Upper(window.GetText(kKeywordBox));
+  const std::string wanted = UpperCase(window.GetText(kKeywordBox));
   const bool show = !wanted.empty();
   for (ui::ControlId id : {kBeginsWithBox, kInWordBox, kFindKeywordButton, kClearKeywordButton, kKeywordCombo})
     window.ShowControl(id, show);

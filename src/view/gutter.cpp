@@ -1,9 +1,9 @@
 #include "view/gutter.h"
 
-#include <charconv>
 #include <string>
 
 #include "base/control_ids.h"
+#include "base/number_text.h"
 
 namespace editor {
 
@@ -32,7 +32,7 @@ RowState ReadRow(const ui::Window& window, int i) {
   RowState row;
   row.marked = digits.starts_with(kMarker);
   if (row.marked) digits.remove_prefix(kMarker.size());
-  std::from_chars(digits.data(), digits.data() + digits.size(), row.line);
+  row.line = LeadingInt(digits);
   return row;
 }
 

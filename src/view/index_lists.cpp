@@ -1,22 +1,14 @@
 #include "view/index_lists.h"
 
-#include <charconv>
-
 #include "base/control_ids.h"
 #include "base/line_buffer.h"
+#include "base/number_text.h"
 #include "base/word_delimiters.h"
 #include "model/line_index.h"
 
 namespace editor {
 
 namespace {
-
-int LineNumberIn(std::string_view cell) {
-  cell = Trimmed(cell);
-  int value = 0;
-  const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-  return error == std::errc() && end == cell.data() + cell.size() ? value : 0;
-}
 
 // The selection survives a refill when the list still has that many entries.
 class ComboSelectionKeeper {
@@ -57,7 +49,7 @@ int AddWindowRow(ui::Window& window, std::string_view name, int line) {
 }
 
 int BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
-  return LineNumberIn(window.ViewCell(list, row, 1));
+  return WholeInt(window.ViewCell(list, row, 1));
 }
 
 std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line) {

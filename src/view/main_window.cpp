@@ -15,7 +15,6 @@ namespace {
 
 constexpr ui::Rect kMainWindowRect{0, 0, 1350, 725};
 constexpr int kEditorTextLimit = 1'048'576;
-constexpr int kCodeBlockTextLimit = 880;
 constexpr int kCodeBlockCount = 4;
 constexpr std::uint32_t kEditorEvents = ui::event_mask::kChange | ui::event_mask::kScroll |
                                         ui::event_mask::kKeyEvents | ui::event_mask::kMouseEvents;

@@ -9,6 +9,9 @@
 
 namespace editor {
 
+// How many characters a code block's editor holds.
+constexpr int kCodeBlockTextLimit = 880;
+
 // Creates the window with its menu bar, shortcuts, edit area, gutter, panes, hidden
 // helpers and tool tips, in the no-file layout. nullptr when the window cannot be made.
 std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor);

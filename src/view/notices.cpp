@@ -2,6 +2,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
+#include "view/modal_dialog.h"
 
 namespace editor {
 
@@ -39,13 +40,7 @@ ui::ControlSpec Button(ui::ControlId id, int x, std::string_view text) {
 
 std::unique_ptr<ui::Window> OpenMessageWindow(Editor& editor, std::string_view caption, ui::Colour background,
                                               int iconId) {
-  ui::WindowSpec desc;
-  desc.caption = std::string(caption);
-  desc.rect = kMessageWindowRect;
-  desc.background = background;
-  desc.iconId = iconId;
-  desc.visible = false;  // shown once its controls are in place
-  return editor.system.CreateTopLevel(desc);
+  return CreateDialogWindow(editor.system, {std::string(caption), kMessageWindowRect, background, iconId});
 }
 
 void SetMainProgramCaption(Editor& editor) {
@@ -152,11 +147,8 @@ bool AskConfirm(Editor& editor, int code, const ConfirmContext& context) {
     for (ui::ControlId button : {kYesButton, kNoButton}) window->SetColours(button, editor.prefs.windowText, kWhite);
 
   bool answer = false;
-  window->SetHandler([&answer](ui::Window& w, const ui::Event& event) { return OnQuestionEvent(w, event, answer); });
-  window->Centre();
-  window->Show(true);
-  window->Focus(saveMode ? kYesButton : kNoButton);
-  window->RunModal();
+  RunModalDialog(*window, [&answer](ui::Window& w, const ui::Event& event) { return OnQuestionEvent(w, event, answer); },
+                 {.control = saveMode ? kYesButton : kNoButton});
   return answer;
 }
 

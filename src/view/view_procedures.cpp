@@ -1,9 +1,9 @@
 #include "view/view_procedures.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "base/control_ids.h"
+#include "base/number_text.h"
 #include "base/program_identity.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
@@ -40,12 +40,7 @@ void ShowLineInGutter(Editor& editor, int line) {
 }  // namespace
 
 int NumberIn(const ui::Window& window, ui::ControlId id) {
-  const std::string text = window.GetText(id);
-  std::string_view digits = text;
-  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  int value = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  return value;
+  return LeadingInt(window.GetText(id));
 }
 
 void CaretToLine(Editor& editor, int line) {

@@ -1,6 +1,7 @@
 // The backup file's proposed name and the names a user may give it.
 #include <gtest/gtest.h>
 
+#include "base/file_names.h"
 #include "files/file_backup.h"
 
 namespace editor {

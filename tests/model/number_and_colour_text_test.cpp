@@ -10,6 +10,18 @@
 namespace editor {
 namespace {
 
+// Line numbers in boxes, list cells and companion files: a cell holding more than a number
+// must not pass for a line, and a number past an int must not wrap into one.
+TEST(WholeNumbers, LeadingAndWholeReadingsDifferOnWhatFollows) {
+  EXPECT_EQ(LeadingInt(" \t12 pt"), 12);
+  EXPECT_EQ(WholeInt(" 12 \r\n"), 12);
+  EXPECT_EQ(WholeInt("12 pt"), 0);
+  for (std::string_view text : {"", "pt", "99999999999", "\x01"}) {
+    EXPECT_EQ(LeadingInt(text), 0) << text;
+    EXPECT_EQ(WholeInt(text), 0) << text;
+  }
+}
+
 TEST(PreferenceNumbers, ALeadingNumberIsReadAndTheRestIgnored) {
   EXPECT_DOUBLE_EQ(ReadNumberText("12.6 pt").value, 12.6);
   EXPECT_DOUBLE_EQ(ReadNumberText("  -3").value, -3);

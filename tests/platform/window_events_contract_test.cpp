@@ -26,6 +26,7 @@ constexpr int kNewFile = 209;
 constexpr int kOpenFile = 210;
 constexpr int kSelectAll = 206;
 constexpr int kFindNext = 205;
+constexpr ui::ControlId kDialogButton = 7;
 
 std::vector<ui::MenuItem> FileMenu() {
   ui::MenuItem file{0, "&File", 0, false, {}};
@@ -140,9 +141,9 @@ TEST_F(WindowEvents, ModalWindowButtonsWorkInsideTheLoop) {
     }
     return 0;
   });
-  env_->WhenModalRuns([&] { env_->Click(*dialog, 7); });
+  env_->WhenModalRuns([&] { env_->Click(*dialog, kDialogButton); });
   dialog->RunModal();
-  EXPECT_EQ(answer, 7);
+  EXPECT_EQ(answer, kDialogButton);
 }
 
 TEST_F(WindowEvents, ClipboardHoldsPlainText) {

@@ -9,9 +9,17 @@ using DriverActions = HeadlessTest;
 constexpr int kCut = 201;
 constexpr int kSelectAll = 206;
 constexpr int kFindFirst = 205;
+constexpr int kFindSubMenu = 204;
+constexpr int kAbsentId = 999;
+constexpr ui::ControlId kButton = 2312;
+constexpr ui::ControlId kRadio = 583;
+constexpr ui::ControlId kCombo = 2000;
+constexpr ui::ControlId kListView = 2303;
+constexpr ui::ControlId kTickList = 541;
+constexpr ui::ControlId kEditBox = 602;
 
 std::vector<ui::MenuItem> EditMenu() {
-  ui::MenuItem find{204, "Find something", 0, false, {{kFindFirst, "Find First", 0, false, {}}}};
+  ui::MenuItem find{kFindSubMenu, "Find something", 0, false, {{kFindFirst, "Find First", 0, false, {}}}};
   ui::MenuItem edit{0, "&Edit", 0, false, {{kCut, "Cut", 0, true, {}}, {kSelectAll, "Select All", 0, false, {}}, find}};
   return {edit};
 }
@@ -26,8 +34,8 @@ std::vector<int> PickedIds(const std::vector<ui::Event>& events) {
 TEST_F(DriverActions, OnlyEnabledLeafItemsOfTheMenuBarCanBePicked) {
   window_->SetMenuBar(EditMenu());
   EXPECT_FALSE(driver_.PickMenuItem(*window_, kCut));   // greyed
-  EXPECT_FALSE(driver_.PickMenuItem(*window_, 204));    // a sub-menu, not an item
-  EXPECT_FALSE(driver_.PickMenuItem(*window_, 999));    // absent
+  EXPECT_FALSE(driver_.PickMenuItem(*window_, kFindSubMenu));  // a sub-menu, not an item
+  EXPECT_FALSE(driver_.PickMenuItem(*window_, kAbsentId));    // absent
   EXPECT_TRUE(driver_.PickMenuItem(*window_, kFindFirst));
   EXPECT_EQ(PickedIds(events_), std::vector<int>{kFindFirst});
 }
@@ -63,14 +71,14 @@ TEST_F(DriverActions, AContextMenuPickArrivesOnceAndClosesTheMenu) {
 }
 
 TEST_F(DriverActions, HiddenOrDisabledControlsCannotBeUsed) {
-  MakeControl(ui::ControlKind::kPushButton, 2312);
-  window_->EnableControl(2312, false);
-  EXPECT_FALSE(driver_.Click(*window_, 2312));
-  window_->EnableControl(2312, true);
-  window_->ShowControl(2312, false);
-  EXPECT_FALSE(driver_.Click(*window_, 2312));
-  EXPECT_FALSE(driver_.Click(*window_, 4242));
-  EXPECT_TRUE(NotifyCodesOf(2312).empty());
+  MakeControl(ui::ControlKind::kPushButton, kButton);
+  window_->EnableControl(kButton, false);
+  EXPECT_FALSE(driver_.Click(*window_, kButton));
+  window_->EnableControl(kButton, true);
+  window_->ShowControl(kButton, false);
+  EXPECT_FALSE(driver_.Click(*window_, kButton));
+  EXPECT_FALSE(driver_.Click(*window_, kAbsentId));
+  EXPECT_TRUE(NotifyCodesOf(kButton).empty());
 }
 
 TEST_F(DriverActions, HidingTheFocusedControlTakesTheFocusAway) {
@@ -84,57 +92,57 @@ TEST_F(DriverActions, HidingTheFocusedControlTakesTheFocusAway) {
 
 TEST_F(DriverActions, ARadioClickUnticksTheOtherRadios) {
   MakeControl(ui::ControlKind::kRadioButton, 885, "Exact");
-  MakeControl(ui::ControlKind::kRadioButton, 583, "Words");
+  MakeControl(ui::ControlKind::kRadioButton, kRadio, "Words");
   window_->SetChecked(885, true);
-  driver_.Click(*window_, 583);
-  EXPECT_TRUE(window_->IsChecked(583));
+  driver_.Click(*window_, kRadio);
+  EXPECT_TRUE(window_->IsChecked(kRadio));
   EXPECT_FALSE(window_->IsChecked(885));
-  EXPECT_EQ(NotifyCodesOf(583), std::vector<int>{ui::notify::kClick});
+  EXPECT_EQ(NotifyCodesOf(kRadio), std::vector<int>{ui::notify::kClick});
 }
 
 TEST_F(DriverActions, PickingAComboEntryClosesTheDropDownAndShowsTheEntry) {
-  MakeControl(ui::ControlKind::kComboBox, 2000);
-  window_->ListAdd(2000, "Main");
-  window_->ListAdd(2000, "Draw");
-  window_->DropDown(2000, true);
-  EXPECT_FALSE(driver_.PickListEntry(*window_, 2000, 2));
-  EXPECT_TRUE(driver_.PickListEntry(*window_, 2000, 1));
-  EXPECT_FALSE(Headless().Find(2000)->droppedDown);
-  EXPECT_EQ(window_->GetText(2000), "Draw");
+  MakeControl(ui::ControlKind::kComboBox, kCombo);
+  window_->ListAdd(kCombo, "Main");
+  window_->ListAdd(kCombo, "Draw");
+  window_->DropDown(kCombo, true);
+  EXPECT_FALSE(driver_.PickListEntry(*window_, kCombo, 2));
+  EXPECT_TRUE(driver_.PickListEntry(*window_, kCombo, 1));
+  EXPECT_FALSE(Headless().Find(kCombo)->droppedDown);
+  EXPECT_EQ(window_->GetText(kCombo), "Draw");
 }
 
 TEST_F(DriverActions, ListViewClicksAndDoubleClicksReportTheRow) {
-  MakeControl(ui::ControlKind::kListView, 2303);
-  window_->ViewInsertRow(2303, 0, "Main");
-  window_->ViewInsertRow(2303, 1, "Draw");
-  driver_.ListViewDoubleClick(*window_, 2303, 1);
-  driver_.ListViewClick(*window_, 2303, 7);  // below the rows
+  MakeControl(ui::ControlKind::kListView, kListView);
+  window_->ViewInsertRow(kListView, 0, "Main");
+  window_->ViewInsertRow(kListView, 1, "Draw");
+  driver_.ListViewDoubleClick(*window_, kListView, 1);
+  driver_.ListViewClick(*window_, kListView, 7);  // below the rows
   std::vector<std::pair<int, int>> notes;
   for (const ui::Event& e : EventsOfKind(ui::MessageKind::kControlNotify)) notes.emplace_back(e.notifyCode, e.scrollPosition);
   const std::vector<std::pair<int, int>> expected{
       {ui::notify::kListViewClick, 1}, {ui::notify::kListViewDoubleClick, 1}, {ui::notify::kListViewClick, -1}};
   EXPECT_EQ(notes, expected);
-  EXPECT_TRUE(window_->ViewSelectedRows(2303).empty());
+  EXPECT_TRUE(window_->ViewSelectedRows(kListView).empty());
 }
 
 TEST_F(DriverActions, ATickBoxClickTogglesTheTick) {
-  MakeControl(ui::ControlKind::kListView, 541);
-  window_->ViewInsertRow(541, 0, "Button");
-  EXPECT_TRUE(driver_.ClickTickBox(*window_, 541, 0));
-  EXPECT_TRUE(window_->ViewIsTicked(541, 0));
-  driver_.ClickTickBox(*window_, 541, 0);
-  EXPECT_FALSE(window_->ViewIsTicked(541, 0));
+  MakeControl(ui::ControlKind::kListView, kTickList);
+  window_->ViewInsertRow(kTickList, 0, "Button");
+  EXPECT_TRUE(driver_.ClickTickBox(*window_, kTickList, 0));
+  EXPECT_TRUE(window_->ViewIsTicked(kTickList, 0));
+  driver_.ClickTickBox(*window_, kTickList, 0);
+  EXPECT_FALSE(window_->ViewIsTicked(kTickList, 0));
 }
 
 TEST_F(DriverActions, TypingIntoAnEditBoxGoesInAtTheCaretWhichASetTextPutsAtTheStart) {
-  MakeControl(ui::ControlKind::kEdit, 602);
-  window_->SetText(602, "40");
-  driver_.TypeText(*window_, 602, "1");
-  EXPECT_EQ(window_->GetText(602), "140");
-  driver_.PressKey(*window_, 602, ui::key::kEnd);
-  driver_.PressKey(*window_, 602, ui::key::kBackspace);
-  EXPECT_EQ(window_->GetText(602), "14");
-  EXPECT_EQ(NotifyCodesOf(602), (std::vector<int>{ui::notify::kTextChanged, ui::notify::kTextChanged,
+  MakeControl(ui::ControlKind::kEdit, kEditBox);
+  window_->SetText(kEditBox, "40");
+  driver_.TypeText(*window_, kEditBox, "1");
+  EXPECT_EQ(window_->GetText(kEditBox), "140");
+  driver_.PressKey(*window_, kEditBox, ui::key::kEnd);
+  driver_.PressKey(*window_, kEditBox, ui::key::kBackspace);
+  EXPECT_EQ(window_->GetText(kEditBox), "14");
+  EXPECT_EQ(NotifyCodesOf(kEditBox), (std::vector<int>{ui::notify::kTextChanged, ui::notify::kTextChanged,
                                                   ui::notify::kTextChanged}));
 }
 
@@ -159,11 +167,11 @@ TEST_F(DriverActions, TheCloseBoxClosesAWindowWithoutAHandler) {
 }
 
 TEST_F(DriverActions, AClosedWindowSendsNothingAndHoldsNoControls) {
-  MakeControl(ui::ControlKind::kPushButton, 1);
+  MakeControl(ui::ControlKind::kPushButton, kButton);
   window_->Close();
   events_.clear();
-  EXPECT_FALSE(driver_.Click(*window_, 1));
-  EXPECT_FALSE(window_->HasControl(1));
+  EXPECT_FALSE(driver_.Click(*window_, kButton));
+  EXPECT_FALSE(window_->HasControl(kButton));
   window_->SetHandler([&](ui::Window&, const ui::Event& e) {
     events_.push_back(e);
     return 0;

@@ -7,6 +7,10 @@ namespace {
 using ModalScripts = HeadlessTest;
 
 constexpr ui::ControlId kYes = 1;
+constexpr ui::ControlId kOpenButton = 2301;
+constexpr int kNoticeTimer = 7;
+constexpr int kMainTimer = 880;
+constexpr int kResetItem = 77;
 
 // A question window that answers with the id of the button clicked; it ignores the
 // close box when stubborn.
@@ -57,11 +61,11 @@ TEST_F(ModalScripts, ANoticeThatClosesOnItsOwnTimerTakesOnlyItsVirtualTime) {
   desc.caption = "Saved";
   auto notice = system_.CreateTopLevel(desc);
   notice->SetHandler([](ui::Window& w, const ui::Event& e) {
-    if (e.kind == ui::MessageKind::kCreated) w.StartTimer(7, 1500);
+    if (e.kind == ui::MessageKind::kCreated) w.StartTimer(kNoticeTimer, 1500);
     if (e.kind == ui::MessageKind::kTimer) w.Close();
     return 0;  // ignores the close box: only its timer closes it
   });
-  window_->StartTimer(880, 100);
+  window_->StartTimer(kMainTimer, 100);
   notice->RunModal();
   EXPECT_FALSE(notice->IsOpen());
   EXPECT_EQ(system_.NowMs(), 1500);
@@ -79,9 +83,9 @@ TEST_F(ModalScripts, NestedModalLoopsRunTheirOwnScripts) {
     if (e.kind == ui::MessageKind::kCloseRequested) w.Close();
     return 0;
   });
-  settings->SetMenuBar({{0, "&File", 0, false, {{77, "Reset", 0, false, {}}}}});
+  settings->SetMenuBar({{0, "&File", 0, false, {{kResetItem, "Reset", 0, false, {}}}}});
   driver_.WhenWindowOpens("Settings", [&](ui::Window& w) {
-    driver_.PickMenuItem(w, 77);
+    driver_.PickMenuItem(w, kResetItem);
     driver_.ClickCloseBox(w);
   });
   driver_.WhenWindowOpens("Please confirm", [&](ui::Window& w) { driver_.Click(w, kYes); });
@@ -91,11 +95,11 @@ TEST_F(ModalScripts, NestedModalLoopsRunTheirOwnScripts) {
 }
 
 TEST_F(ModalScripts, TheMainLoopRunsItsScriptThenAsksTheWindowToClose) {
-  MakeControl(ui::ControlKind::kPushButton, 2301);
+  MakeControl(ui::ControlKind::kPushButton, kOpenButton);
   driver_.WhenModalRuns([](ui::Window&) { FAIL() << "a modal-only script ran for the main loop"; });
-  driver_.WhenWindowOpens("Main", [&](ui::Window& w) { driver_.Click(w, 2301); });
+  driver_.WhenWindowOpens("Main", [&](ui::Window& w) { driver_.Click(w, kOpenButton); });
   system_.RunMessageLoop(*window_);
-  EXPECT_EQ(NotifyCodesOf(2301), std::vector<int>{ui::notify::kClick});
+  EXPECT_EQ(NotifyCodesOf(kOpenButton), std::vector<int>{ui::notify::kClick});
   EXPECT_FALSE(EventsOfKind(ui::MessageKind::kCloseRequested).empty());
   EXPECT_FALSE(window_->IsOpen());
 }

@@ -4,6 +4,8 @@
 namespace headless {
 namespace {
 
+constexpr int kTimer = 880;
+
 using VirtualClock = HeadlessTest;
 
 std::vector<int> TimerIds(const std::vector<ui::Event>& events) {
@@ -14,7 +16,7 @@ std::vector<int> TimerIds(const std::vector<ui::Event>& events) {
 }
 
 TEST_F(VirtualClock, SleepPassesTimeWithoutTicking) {
-  window_->StartTimer(880, 10);
+  window_->StartTimer(kTimer, 10);
   const auto before = system_.NowMs();
   system_.Sleep(1500);
   EXPECT_EQ(system_.NowMs() - before, 1500);
@@ -54,13 +56,13 @@ TEST_F(VirtualClock, AHandlerStoppingItsTimerEndsTheTicksAtOnce) {
 }
 
 TEST_F(VirtualClock, ARestartedTimerCountsFromTheRestart) {
-  window_->StartTimer(880, 100);
+  window_->StartTimer(kTimer, 100);
   driver_.AdvanceClock(90);
-  window_->StartTimer(880, 100);
+  window_->StartTimer(kTimer, 100);
   driver_.AdvanceClock(90);
   EXPECT_TRUE(TimerIds(events_).empty());
   driver_.AdvanceClock(10);
-  EXPECT_EQ(TimerIds(events_), std::vector<int>{880});
+  EXPECT_EQ(TimerIds(events_), std::vector<int>{kTimer});
 }
 
 TEST_F(VirtualClock, ZeroIntervalTimersTickAtTheMinimumInterval) {
@@ -70,22 +72,22 @@ TEST_F(VirtualClock, ZeroIntervalTimersTickAtTheMinimumInterval) {
 }
 
 TEST_F(VirtualClock, TickTimerNeedsAStartedTimer) {
-  EXPECT_FALSE(driver_.TickTimer(*window_, 880));
-  window_->StartTimer(880, 10);
-  EXPECT_TRUE(driver_.TickTimer(*window_, 880));
-  EXPECT_EQ(TimerIds(events_), std::vector<int>{880});
+  EXPECT_FALSE(driver_.TickTimer(*window_, kTimer));
+  window_->StartTimer(kTimer, 10);
+  EXPECT_TRUE(driver_.TickTimer(*window_, kTimer));
+  EXPECT_EQ(TimerIds(events_), std::vector<int>{kTimer});
   EXPECT_EQ(system_.NowMs(), 0);
 }
 
 TEST_F(VirtualClock, PumpingAfterASleepDeliversOneMergedTick) {
-  window_->StartTimer(880, 10);
+  window_->StartTimer(kTimer, 10);
   system_.Sleep(50);
   system_.PumpMessages();
-  EXPECT_EQ(TimerIds(events_), std::vector<int>{880});
+  EXPECT_EQ(TimerIds(events_), std::vector<int>{kTimer});
 }
 
 TEST_F(VirtualClock, AClosedWindowGetsNoMoreTicks) {
-  window_->StartTimer(880, 10);
+  window_->StartTimer(kTimer, 10);
   window_->Close();
   driver_.AdvanceClock(100);
   EXPECT_TRUE(TimerIds(events_).empty());

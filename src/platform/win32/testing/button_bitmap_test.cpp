@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/bitmap_ids.h"
 #include "platform/win32/button_bitmap.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(ButtonBitmap, AMissingResourceGivesNoBitmap) {
 // The editor's own "new file" image, compiled into this executable as resource 501.
 TEST(ButtonBitmap, AResourceImageLoadsWithItsBackgroundShowingTheSurface) {
   const COLORREF face = RGB(200, 210, 220);
-  win32::UniqueBitmap image = win32::LoadKeyedBitmap(::GetModuleHandleA(nullptr), 501, face);
+  win32::UniqueBitmap image = win32::LoadKeyedBitmap(::GetModuleHandleA(nullptr), editor::kBitmapNewFile, face);
   ASSERT_TRUE(image);
   DIBSECTION section{};
   ASSERT_NE(::GetObjectA(image.Get(), sizeof(section), &section), 0);

@@ -59,7 +59,7 @@ TEST_F(RealMainWindow, EveryControlSitsWhereTheLayoutPutsIt) {
 TEST_F(RealMainWindow, EditorAcceptsAMebibyteAndTheMenuFollowsTheLayout) {
   ui::Window& window = *editor_.main;
   EXPECT_EQ(window.Edit(editor::kEditor)->TextLimit(), 1'048'576);
-  EXPECT_EQ(window.Edit(editor::kCodeBlockEditorFirst)->TextLimit(), 880);
+  EXPECT_EQ(window.Edit(editor::kCodeBlockEditorFirst)->TextLimit(), editor::kCodeBlockTextLimit);
   EXPECT_TRUE(window.IsMenuItemEnabled(editor::kMenuSaveFile));
   editor::HideEditingControls(window);
   EXPECT_FALSE(window.IsMenuItemEnabled(editor::kMenuSaveFile));

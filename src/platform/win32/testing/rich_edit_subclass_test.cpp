@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr ui::ControlId kEditorId = 904;
+
 class RichEditSubclass : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -35,7 +37,7 @@ TEST_F(RichEditSubclass, KeepsTheControlsOwnProcedureUnderEditHandler) {
   ASSERT_TRUE(control);
   const LONG_PTR own = ::GetWindowLongPtrA(control.Get(), GWLP_WNDPROC);
   {
-    win32::RichEdit edit(control.Get(), 904);
+    win32::RichEdit edit(control.Get(), kEditorId);
     EXPECT_NE(::GetWindowLongPtrA(control.Get(), GWLP_WNDPROC), own);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(::GetPropA(control.Get(), "edit_handler")), own);
   }
@@ -45,7 +47,7 @@ TEST_F(RichEditSubclass, KeepsTheControlsOwnProcedureUnderEditHandler) {
 
 TEST_F(RichEditSubclass, SurvivesItsControlBeingDestroyedFirst) {
   win32::UniqueWindow control(MakeBareControl());
-  win32::RichEdit edit(control.Get(), 904);
+  win32::RichEdit edit(control.Get(), kEditorId);
   edit.SetText("abc");
   control.Reset();
   // Requests on a control that has gone answer with nothing rather than crash.
@@ -56,16 +58,16 @@ TEST_F(RichEditSubclass, SurvivesItsControlBeingDestroyedFirst) {
 TEST_F(RichEditSubclass, FilterSeesMouseButtonsWithTheirPosition) {
   ui::ControlSpec desc;
   desc.kind = ui::ControlKind::kRichEdit;
-  desc.id = 904;
+  desc.id = kEditorId;
   desc.rect = {0, 0, 300, 200};
   ASSERT_TRUE(window_->CreateControl(desc));
-  ui::RichEdit* edit = window_->Edit(904);
+  ui::RichEdit* edit = window_->Edit(kEditorId);
   std::vector<std::pair<int, std::intptr_t>> seen;
   edit->SetMessageFilter([&](ui::RichEdit&, ui::InputMessage& m) {
     seen.emplace_back(m.message, m.lparam);
     return m.message == ui::message::kRightButtonDown;  // the editor shows its own menu
   });
-  HWND control = dynamic_cast<win32::Window&>(*window_).ControlHandle(904);
+  HWND control = dynamic_cast<win32::Window&>(*window_).ControlHandle(kEditorId);
   ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 7));
   ::SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 7));
   ::SendMessageA(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(9, 3));

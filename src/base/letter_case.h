@@ -1,0 +1,19 @@
+// Letter case, ASCII only: the dialect's words and the file names the editor compares are
+// ASCII, and every other byte of the ANSI code page must keep its value.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace editor {
+
+constexpr char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+
+// "Prog.IWB" and "prog.iwb" are one name on Windows.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace editor
