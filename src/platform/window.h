@@ -116,6 +116,13 @@ class Window {
 
   // Child controls.
   virtual bool CreateControl(const ControlSpec& desc) = 0;
+  // The control answers to another id from now on, its text, looks and state untouched:
+  // one rich edit per open file, the one on screen under the edit control's id and the
+  // others hidden under ids of their own. False when `from` is missing or `to` is taken.
+  virtual bool RenameControl(ControlId from, ControlId to) = 0;
+  // The control and everything it holds go; its id is free again. Destroying a control
+  // costs little whatever it holds, where emptying a large rich edit does not.
+  virtual void DestroyControl(ControlId id) = 0;
   virtual bool HasControl(ControlId id) const = 0;
   virtual void ShowControl(ControlId id, bool visible) = 0;
   virtual bool IsControlVisible(ControlId id) const = 0;

@@ -37,6 +37,7 @@ class RichEdit final : public ui::RichEdit {
   RichEdit(ui::ControlId id, ui::Rect rect, RichEditHost& host, std::string_view initialText = {});
 
   ui::ControlId Id() const override { return id_; }
+  void Renumber(ui::ControlId id) { id_ = id; }
 
   int LineCount() const override;
   int LineIndex(int line) const override;

@@ -70,6 +70,8 @@ class Window final : public ui::Window, private RichEditHost {
   void StopTimer(int timerId) override { timers_.erase(timerId); }
 
   bool CreateControl(const ui::ControlSpec& desc) override;
+  bool RenameControl(ui::ControlId from, ui::ControlId to) override;
+  void DestroyControl(ui::ControlId id) override;
   bool HasControl(ui::ControlId id) const override { return Find(id) != nullptr; }
   void ShowControl(ui::ControlId id, bool visible) override;
   bool IsControlVisible(ui::ControlId id) const override;

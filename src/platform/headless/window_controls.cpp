@@ -46,6 +46,23 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
   return true;
 }
 
+bool Window::RenameControl(ui::ControlId from, ui::ControlId to) {
+  auto it = controls_.find(from);
+  if (it == controls_.end() || (from != to && controls_.contains(to))) return false;
+  if (from == to) return true;
+  auto node = controls_.extract(it);
+  node.key() = to;
+  node.mapped().desc.id = to;
+  if (node.mapped().edit) node.mapped().edit->Renumber(to);
+  controls_.insert(std::move(node));
+  if (focused_ == from) focused_ = to;
+  return true;
+}
+
+void Window::DestroyControl(ui::ControlId id) {
+  if (controls_.erase(id) > 0 && focused_ == id) focused_ = 0;
+}
+
 // A control that is hidden or disabled loses the focus, as a real one does.
 void Window::SetControlRedraw(ui::ControlId id, bool on) {
   if (ControlState* control = Find(id)) control->redraw = on;

@@ -26,6 +26,7 @@ class RichEdit final : public ui::RichEdit {
   HWND Handle() const { return hwnd_; }
 
   ui::ControlId Id() const override { return id_; }
+  void Renumber(ui::ControlId id) { id_ = id; }
 
   int LineCount() const override;
   int LineIndex(int line) const override;

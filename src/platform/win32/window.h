@@ -65,6 +65,8 @@ class Window final : public ui::Window {
   void StopTimer(int timerId) override;
 
   bool CreateControl(const ui::ControlSpec& desc) override;
+  bool RenameControl(ui::ControlId from, ui::ControlId to) override;
+  void DestroyControl(ui::ControlId id) override;
   bool HasControl(ui::ControlId id) const override;
   void ShowControl(ui::ControlId id, bool visible) override;
   bool IsControlVisible(ui::ControlId id) const override;

@@ -109,6 +109,27 @@ void Window::ApplyImage(Control& control, int bitmapId) {
 
 bool Window::HasControl(ui::ControlId id) const { return Hwnd(id) != nullptr; }
 
+bool Window::RenameControl(ui::ControlId from, ui::ControlId to) {
+  auto it = controls_.find(from);
+  if (it == controls_.end() || (from != to && controls_.contains(to))) return false;
+  if (from == to) return true;
+  // Notifications name the control by the id its window holds.
+  ::SetWindowLongPtrA(it->second.hwnd, GWLP_ID, static_cast<LONG_PTR>(to));
+  auto node = controls_.extract(it);
+  node.key() = to;
+  if (node.mapped().edit) node.mapped().edit->Renumber(to);
+  controls_.insert(std::move(node));
+  return true;
+}
+
+void Window::DestroyControl(ui::ControlId id) {
+  auto it = controls_.find(id);
+  if (it == controls_.end()) return;
+  // The window goes first, while a rich edit's subclass still has its object to call.
+  if (it->second.hwnd != nullptr) ::DestroyWindow(it->second.hwnd);
+  controls_.erase(it);
+}
+
 void Window::SetControlRedraw(ui::ControlId id, bool on) {
   Control* control = Find(id);
   if (control == nullptr) return;
