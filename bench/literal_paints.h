@@ -33,7 +33,7 @@ class PaintWalk {
   PaintWalk(std::string_view text, const editor::LineColourContext& context)
       : text_(text), n_(static_cast<int>(text.size())), context_(context), scheme_(context.scheme) {}
 
-  std::vector<Paint> Run(int lineIndex) {
+  std::vector<Paint> Run(editor::LineIndex lineIndex) {
     Add(0, n_, scheme_.text);
     if (context_.blockComments.Contains(lineIndex)) return Whole(scheme_.comment);
     std::string upper(text_);
@@ -153,12 +153,14 @@ class PaintWalk {
 }  // namespace literal
 
 // The line's text as the control's get-line gives it, with its CR when it has one.
-inline std::vector<Paint> LiteralPaints(std::string_view text, int lineIndex, const editor::LineColourContext& context) {
+inline std::vector<Paint> LiteralPaints(std::string_view text, editor::LineIndex lineIndex,
+                                       const editor::LineColourContext& context) {
   return literal::PaintWalk(text, context).Run(lineIndex);
 }
 
 // True when the paints, applied in order, leave every character as ColourLine colours it.
-inline bool PaintsMatchColourLine(std::string_view text, int lineIndex, const editor::LineColourContext& context) {
+inline bool PaintsMatchColourLine(std::string_view text, editor::LineIndex lineIndex,
+                                  const editor::LineColourContext& context) {
   std::vector<ui::Colour> painted(text.size(), 0);
   for (const Paint& p : LiteralPaints(text, lineIndex, context))
     std::fill(painted.begin() + p.start, painted.begin() + p.end, p.colour);

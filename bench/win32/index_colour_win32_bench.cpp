@@ -70,9 +70,9 @@ std::vector<LinePaints> PagePaints(ui::RichEdit& edit, const editor::PassLines& 
                                    const editor::LineColourContext& context) {
   const editor::LineRangeText range = editor::ReadLineRange(edit, lines.first, lines.last, editor::RestoreSelection::kYes);
   std::vector<LinePaints> page;
-  int index = range.firstLine;
-  int start = range.startPosition;
-  for (std::size_t at = 0; at < range.text.size(); ++index) {
+  editor::LineIndex index = range.firstLine;
+  int start = range.startPosition.Value();
+  for (std::size_t at = 0; at < range.text.size(); index += 1) {
     const std::size_t cr = range.text.find('\r', at);
     const std::size_t end = cr == std::string::npos ? range.text.size() : cr + 1;
     const std::string_view text = std::string_view(range.text).substr(at, end - at);
@@ -97,12 +97,12 @@ void SendPaints(ui::RichEdit& edit, const std::vector<LinePaints>& page) {
 // The whole item-by-item way: each line read with its own requests, then its paints.
 void ColourItemByItem(ui::RichEdit& edit, const editor::PassLines& lines, const editor::LineColourContext& context) {
   const std::pair<int, int> selection = edit.GetSelection();
-  const int last = std::min(lines.last, edit.LineCount() - 1);
-  for (int line = std::max(0, lines.first); line <= last; ++line) {
+  const int last = std::min(lines.last.Value(), edit.LineCount() - 1);
+  for (int line = std::max(0, lines.first.Value()); line <= last; ++line) {
     const int start = edit.LineIndex(line);
     const std::string text = edit.GetLine(line, kLineBuffer);
     if (!LongEnough(text, lines.threshold)) continue;
-    for (const Paint& p : LiteralPaints(text, line, context)) {
+    for (const Paint& p : LiteralPaints(text, editor::LineIndex(line), context)) {
       edit.SetSelection(start + p.start, start + p.end);
       edit.SetSelectionColour(p.colour);
     }
@@ -120,8 +120,8 @@ struct PageCheck {
 PageCheck CheckPage(ui::RichEdit& edit, const editor::PassLines& lines, const editor::LineColourContext& context) {
   PageCheck check;
   const editor::LineRangeText range = editor::ReadLineRange(edit, lines.first, lines.last, editor::RestoreSelection::kYes);
-  int index = range.firstLine;
-  for (std::size_t at = 0; at < range.text.size(); ++index) {
+  editor::LineIndex index = range.firstLine;
+  for (std::size_t at = 0; at < range.text.size(); index += 1) {
     const std::size_t cr = range.text.find('\r', at);
     const std::size_t end = cr == std::string::npos ? range.text.size() : cr + 1;
     const std::string_view text = std::string_view(range.text).substr(at, end - at);
@@ -216,8 +216,9 @@ void PageCase(BenchEditor& bench, const char* where, int firstVisible, int runs)
   ui::System& system = bench.Get().system;
   CountingRichEdit edit(bench.Edit());
   bench.ShowFromLine(firstVisible);
-  const int shown = edit.FirstVisibleLine();
-  const editor::PassLines lines = editor::LinesOfPass(editor::ColourPass::kVisiblePage, shown, bench.PageLines(), 0);
+  const editor::LineIndex shown(edit.FirstVisibleLine());
+  const editor::PassLines lines =
+      editor::LinesOfPass(editor::ColourPass::kVisiblePage, shown, bench.PageLines(), editor::LineIndex(0));
   const ColourSetup setup(bench);
   const editor::LineColourContext context = setup.Context();
   editor::ColourLines(edit, lines.first, lines.last, lines.threshold, context);  // recases the page once
@@ -226,8 +227,8 @@ void PageCase(BenchEditor& bench, const char* where, int firstVisible, int runs)
   std::size_t paintCount = 0;
   for (const LinePaints& line : paints) paintCount += line.paints.size();
 
-  std::printf("(b) colouring the visible page %s: lines %d..%d, %zu paints item by item\n", where, lines.first,
-              lines.last, paintCount);
+  std::printf("(b) colouring the visible page %s: lines %d..%d, %zu paints item by item\n", where, lines.first.Value(),
+              lines.last.Value(), paintCount);
   if (check.mismatches != 0 || check.recased != 0)
     std::printf("  WARNING: %d lines paint differently from ColourLine, %d lines still recased\n", check.mismatches,
                 check.recased);
@@ -266,7 +267,7 @@ void RequestCostCase(BenchEditor& bench, int runs) {
   for (const int line : {kStartPageLine, edit.LineCount() / 2, edit.LineCount() - 2}) {
     const int at = edit.LineIndex(line);
     const std::string text = edit.GetLine(line, kLineBuffer);
-    const ui::Colour colour = editor::ColourLine(text, line, setup.Context()).colours.front();
+    const ui::Colour colour = editor::ColourLine(text, editor::LineIndex(line), setup.Context()).colours.front();
     const auto repeated = [&](const std::function<void(int)>& request) {
       return TimeRuns(runs, [&] {
                for (int i = 0; i < kProbeRequests; ++i) request(i);

@@ -12,6 +12,7 @@
 #include "base/replace_file.h"
 #include "base/scoped_flag.h"
 #include "base/whole_file.h"
+#include "view/edit_lines.h"
 #include "view/main_window.h"
 
 namespace editor {
@@ -80,8 +81,8 @@ std::optional<int> CaptureSelection(const ui::Window& window, ui::ControlId comb
 // The line to come back to: a tab's remembered first visible line, or for the file on
 // screen the first line of the view now.
 int CaretLineToRestore(Editor& editor, int tab, const ui::RichEdit* edit) {
-  if (IsTab(tab)) return std::max(1, editor.tabs.Tab(tab).firstVisibleLine);
-  return edit != nullptr ? edit->FirstVisibleLine() + 1 : 1;
+  if (IsTab(tab)) return std::max(1, editor.tabs.Tab(tab).firstVisibleLine.Value());
+  return edit != nullptr ? ToNumber(FirstVisibleLineOf(*edit)).Value() : 1;
 }
 
 void CaptureSection(FileState& state, const ui::Window& window, const FileStateSection& section) {
@@ -191,11 +192,12 @@ void ApplySelection(ui::Window& window, const FileStateSection& section, std::op
 void ApplyCaretLine(Editor& editor, int tab, std::optional<int> caretLine) {
   if (!caretLine) {
     editor.main->SetText(kLineNumberBox, "1");
-    editor.currentLine = 1;
+    editor.currentLine = LineNumber(1);
     return;
   }
-  editor.currentLine = *caretLine;
-  if (IsTab(tab) && editor.tabs.Tab(tab).firstVisibleLine == 0) editor.tabs.Tab(tab).firstVisibleLine = *caretLine;
+  editor.currentLine = LineNumber(*caretLine);
+  if (IsTab(tab) && editor.tabs.Tab(tab).firstVisibleLine == kNoLine)
+    editor.tabs.Tab(tab).firstVisibleLine = editor.currentLine;
 }
 
 void ApplySection(Editor& editor, int tab, const FileStateSection& section, const FileState& state,

@@ -1,6 +1,7 @@
 #include "companion/state_restore_view.h"
 
 #include "base/control_ids.h"
+#include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/notices.h"
@@ -14,12 +15,12 @@ void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restore
   ui::RichEdit* edit = window.Edit(kEditor);
   if (edit == nullptr) return;
   RefreshGutter(editor);
-  editor.view.topLine = edit->FirstVisibleLine() + 1;
+  editor.view.topLine = ToNumber(FirstVisibleLineOf(*edit));
   MarkCurrentGutterRow(editor);
   const int shown = tab != 0 ? tab : editor.tabs.ActiveTab();
   if (shown != 0) window.SetCaption(CaptionForFile(editor.tabs.Tab(shown).caption));
   RecolourVisible(editor);
-  CaretToLine(editor, edit->FirstVisibleLine() + 1);
+  CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));
   FocusEditor(editor);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   ShowEditingControls(window, window.ListCount(kPlacesCombo));

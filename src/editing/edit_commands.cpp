@@ -68,7 +68,7 @@ void PasteCommand(Editor& editor, bool fromMenuBar) {
   edit->SetSelection(caret, caret);
   editor.main->SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   RefreshGutter(editor);
-  MarkGutterLine(editor, edit->LineFromChar(caret) + 1);
+  MarkGutterLine(editor, ToNumber(LineIndex(edit->LineFromChar(caret))));
   ShowUndoAvailable(editor);
 }
 

@@ -8,6 +8,7 @@
 #include "editing/index_updates.h"
 #include "state/editor.h"
 #include "view/colour_passes.h"
+#include "view/edit_lines.h"
 
 namespace editor {
 
@@ -16,12 +17,12 @@ void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   ui::RichEdit& edit = *editor.main->Edit(kEditor);
   // The caret's line is found and read once: each request costs in proportion to the
   // line number in the real control, and this runs on every key.
-  const int caretLine = edit.LineFromChar(edit.GetSelection().first);
-  const std::string text = edit.GetLine(caretLine, kLineBufferChars);
+  const LineIndex caretLine = CaretLineOf(edit);
+  const std::string text = edit.GetLine(caretLine.Value(), kLineBufferChars);
   ShowBracketCountsOf(editor, text);
   UpdateFromLine(editor, caretLine, text);
   // Enter has just given the line above its break, which ends the word it ended with.
-  const int first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
+  const LineIndex first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
   ColourEditorLines(editor, {first, caretLine, -1});
 }
 

@@ -38,11 +38,12 @@ bool IsLoneMarker(std::string_view line) {
   return t == "/*" || t == "*/";
 }
 
-void AddLine(TextIndex& index, const IndexedLine& line, int number) {
-  if (line.opensComment) index.blockComments.Open(number - 1);
-  if (line.closesComment) index.blockComments.CloseNewest(number - 1);
-  if (line.opensAssembly) index.assemblyBlocks.Open(number - 1);
-  if (line.closesAssembly) index.assemblyBlocks.CloseNewest(number - 1);
+void AddLine(TextIndex& index, const IndexedLine& line, LineNumber number) {
+  const LineIndex at = ToIndex(number);
+  if (line.opensComment) index.blockComments.Open(at);
+  if (line.closesComment) index.blockComments.CloseNewest(at);
+  if (line.opensAssembly) index.assemblyBlocks.Open(at);
+  if (line.closesAssembly) index.assemblyBlocks.CloseNewest(at);
   switch (line.declares) {
     case IndexedLine::Declares::kSubroutine: index.subroutines.push_back({line.name, number, {}}); break;
     case IndexedLine::Declares::kWindow: index.windows.push_back({line.name, number, line.title}); break;
@@ -78,7 +79,7 @@ void FillIndexControls(Editor& editor, const TextIndex& index, int subSelected, 
   ui::Window& window = *editor.main;
   for (const IndexedName& sub : index.subroutines) {
     AddSubroutineRow(window, sub.name, sub.line, sub.line);
-    editor.index.subroutineStarts.insert(sub.line - 1);
+    editor.index.subroutineStarts.insert(ToIndex(sub.line));
   }
   for (const IndexedName& win : index.windows) AddWindowRow(window, win.name, win.line);
   for (const std::string& include : index.includes) window.ListAdd(kIncludeCombo, include);
@@ -99,7 +100,8 @@ TextIndex IndexText(std::string_view text, const LineProgress& progress) {
     ++number;
     // A lone "/*" or "*/" is how block comments are often written: its markers count
     // even though a line this short declares nothing.
-    if (WithoutLeadingBlanks(line).size() > 2 || IsLoneMarker(line)) AddLine(index, IndexLine(line), number);
+    if (WithoutLeadingBlanks(line).size() > 2 || IsLoneMarker(line))
+      AddLine(index, IndexLine(line), LineNumber(number));
     if (progress) progress(number);
   });
   index.lineCount = number;
@@ -132,7 +134,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   std::optional<IndexControlsRedrawOff> redrawOff(window);
   ClearIndexControls(window);
   editor.index.subroutineStarts.clear();
-  editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = FileIndex::kNoLine;
+  editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = kNoLine;
 
   TextIndex index;
   if (progress == IndexProgress::kShown) {

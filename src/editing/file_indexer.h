@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/positions.h"
 #include "model/line_ranges.h"
 #include "platform/types.h"
 
@@ -17,7 +18,7 @@ struct Editor;
 
 struct IndexedName {
   std::string name;
-  int line = 0;  // 1-based
+  LineNumber line = kNoLine;
   std::string title;
   friend bool operator==(const IndexedName&, const IndexedName&) = default;
 };

@@ -6,6 +6,7 @@
 #include "base/line_buffer.h"
 #include "model/line_words.h"
 #include "state/editor.h"
+#include "view/edit_lines.h"
 #include "view/index_lists.h"
 #include "view/line_range_text.h"
 #include "view/view_procedures.h"
@@ -20,7 +21,7 @@ struct DeclarationKind {
   std::string_view closer;
   ui::ControlId list;
   ui::ControlId combo;
-  int FileIndex::*awaitingEnd;
+  LineNumber FileIndex::*awaitingEnd;
 };
 
 constexpr DeclarationKind kSubroutines{"SUB", "ENDSUB", kSubroutineList, kSubroutineCombo,
@@ -32,10 +33,11 @@ void RebuildSubroutineStarts(Editor& editor) {
   ui::Window& window = *editor.main;
   editor.index.subroutineStarts.clear();
   for (int r = 0, count = window.ViewRowCount(kSubroutineList); r < count; ++r)
-    if (const int line = BeginLineOf(window, kSubroutineList, r); line > 0) editor.index.subroutineStarts.insert(line - 1);
+    if (const LineNumber line = BeginLineOf(window, kSubroutineList, r); line > kNoLine)
+      editor.index.subroutineStarts.insert(ToIndex(line));
 }
 
-int AddRow(Editor& editor, const DeclarationKind& kind, std::string_view name, int line) {
+int AddRow(Editor& editor, const DeclarationKind& kind, std::string_view name, LineNumber line) {
   ui::Window& window = *editor.main;
   const bool subroutine = kind.list == kSubroutineList;
   const int row = subroutine ? AddSubroutineRow(window, name, line, line) : AddWindowRow(window, name, line);
@@ -57,16 +59,16 @@ void Rename(ui::Window& window, const DeclarationKind& kind, int row, std::strin
   if (selected) window.ListSelect(kind.combo, row);
 }
 
-void CloseAwaited(Editor& editor, const DeclarationKind& kind, int line) {
-  int& awaited = editor.index.*kind.awaitingEnd;
-  if (awaited == FileIndex::kNoLine) return;
+void CloseAwaited(Editor& editor, const DeclarationKind& kind, LineNumber line) {
+  LineNumber& awaited = editor.index.*kind.awaitingEnd;
+  if (awaited == kNoLine) return;
   if (const auto row = RowStartingOn(*editor.main, kind.list, awaited))
-    editor.main->ViewSetCell(kind.list, *row, 2, std::to_string(line));
-  awaited = FileIndex::kNoLine;
+    editor.main->ViewSetCell(kind.list, *row, 2, std::to_string(line.Value()));
+  awaited = kNoLine;
 }
 
 // A declaration line under the caret: rename the row that starts on it, or add one.
-void FollowDeclaration(Editor& editor, const DeclarationKind& kind, const LineWords& words, int line) {
+void FollowDeclaration(Editor& editor, const DeclarationKind& kind, const LineWords& words, LineNumber line) {
   ui::Window& window = *editor.main;
   const std::string_view name = words.Word(2);
   if (const auto row = RowStartingOn(window, kind.list, line)) {
@@ -77,7 +79,7 @@ void FollowDeclaration(Editor& editor, const DeclarationKind& kind, const LineWo
   }
 }
 
-void DropEmptiedSubroutine(Editor& editor, int line) {
+void DropEmptiedSubroutine(Editor& editor, LineNumber line) {
   if (const auto row = RowStartingOn(*editor.main, kSubroutineList, line)) {
     RemoveRowAndEntry(*editor.main, kSubroutineList, kSubroutineCombo, *row);
     RebuildSubroutineStarts(editor);
@@ -86,7 +88,7 @@ void DropEmptiedSubroutine(Editor& editor, int line) {
 
 // A pasted line: a new declaration is added, a known one found; its closer sets the end
 // of the row found or added last.
-void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWords& words, int line,
+void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWords& words, LineNumber line,
                       std::optional<int>& lastRow) {
   ui::Window& window = *editor.main;
   if (words.WordIs(1, kind.opener) && words.Count() >= 2) {
@@ -94,7 +96,7 @@ void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWor
     lastRow = RowNamed(window, kind.list, name);
     if (!lastRow) lastRow = AddRow(editor, kind, name, line);
   } else if (words.WordIs(1, kind.closer) && lastRow) {
-    window.ViewSetCell(kind.list, *lastRow, 2, std::to_string(line));
+    window.ViewSetCell(kind.list, *lastRow, 2, std::to_string(line.Value()));
   }
 }
 
@@ -103,13 +105,13 @@ void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWor
 void UpdateFromCaretLine(Editor& editor) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
-  const int index = edit->LineFromChar(edit->GetSelection().first);
-  UpdateFromLine(editor, index, edit->GetLine(index, kLineBufferChars));
+  const LineIndex index = CaretLineOf(*edit);
+  UpdateFromLine(editor, index, edit->GetLine(index.Value(), kLineBufferChars));
 }
 
-void UpdateFromLine(Editor& editor, int lineIndex, std::string_view text) {
+void UpdateFromLine(Editor& editor, LineIndex lineIndex, std::string_view text) {
   if (!editor.main) return;
-  const int line = lineIndex + 1;
+  const LineNumber line = ToNumber(lineIndex);
   const LineWords words = SplitWords(text);
   for (const DeclarationKind* kind : {&kSubroutines, &kWindows}) {
     if (words.WordIs(1, kind->opener) && words.Count() == 2) FollowDeclaration(editor, *kind, words, line);
@@ -118,18 +120,18 @@ void UpdateFromLine(Editor& editor, int lineIndex, std::string_view text) {
   if (words.Count() == 0) DropEmptiedSubroutine(editor, line);
 }
 
-void UpdateAfterPaste(Editor& editor, int firstLine, int lastLine) {
+void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   std::optional<int> lastSubroutine;
   std::optional<int> lastWindow;
   const LineRangeText range = ReadLineRange(*edit, firstLine, lastLine, RestoreSelection::kYes);
-  int line = range.firstLine + 1;
+  LineNumber line = ToNumber(range.firstLine);
   for (std::string_view text : range.Lines()) {
     const LineWords words = SplitWords(text);
     FollowPastedLine(editor, kSubroutines, words, line, lastSubroutine);
     FollowPastedLine(editor, kWindows, words, line, lastWindow);
-    ++line;
+    line += 1;
   }
   RecolourVisible(editor);
 }

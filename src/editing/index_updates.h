@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "base/positions.h"
+
 namespace editor {
 
 struct Editor;
@@ -11,10 +13,10 @@ struct Editor;
 // name as it is typed, its ENDSUB or WAITUNTIL line closes it, and a SUB line emptied of
 // its words is dropped.
 void UpdateFromCaretLine(Editor& editor);
-// The same for the caret's line (0-based) and its text, read by the caller.
-void UpdateFromLine(Editor& editor, int lineIndex, std::string_view text);
+// The same for the caret's line and its text, read by the caller.
+void UpdateFromLine(Editor& editor, LineIndex lineIndex, std::string_view text);
 
-// The lines of a paste, 0-based and inclusive; the visible page is recoloured afterwards.
-void UpdateAfterPaste(Editor& editor, int firstLine, int lastLine);
+// The lines of a paste, inclusive; the visible page is recoloured afterwards.
+void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine);
 
 }  // namespace editor

@@ -60,7 +60,7 @@ void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::Ri
   slot.caption = path.filename().string() + (start == TabStart::kNewModified ? "*" : "");
   slot.inUse = true;
   slot.savedText = edit.Text();
-  slot.firstVisibleLine = 1;
+  slot.firstVisibleLine = LineNumber(1);
   editor.tabs.SetActiveTab(tab);
   editor.currentPath = path;
   editor.currentName = std::string(slot.Name());

@@ -12,6 +12,7 @@
 #include "model/keyword_case.h"
 #include "model/source_file.h"
 #include "state/editor.h"
+#include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/notices.h"
@@ -96,7 +97,7 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   window.SetCaption(CaptionForFile(editor.currentName));
   window.SetText(TabButtonId(tab), slot.caption);
   RefreshGutter(editor);
-  MarkGutterLine(editor, edit.LineFromChar(edit.GetSelection().first) + 1);
+  MarkGutterLine(editor, ToNumber(CaretLineOf(edit)));
   SizeTabs(window, true);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);

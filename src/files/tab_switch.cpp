@@ -4,6 +4,7 @@
 #include "companion/companion_state.h"
 #include "editing/file_indexer.h"
 #include "files/file_loader.h"
+#include "view/edit_lines.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
 
@@ -32,13 +33,14 @@ namespace {
 void StashText(Editor& editor, ui::RichEdit& edit, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   slot.savedText = edit.Text();
-  slot.firstVisibleLine = edit.FirstVisibleLine() + 1;
+  slot.firstVisibleLine = ToNumber(FirstVisibleLineOf(edit));
   WriteCompanionState(editor, tab);
 }
 
-void ShowViewedLine(Editor& editor, ui::RichEdit& edit, int firstVisibleLine) {
-  edit.LineScroll(firstVisibleLine - 1 - edit.FirstVisibleLine());
-  editor.main->SetScrollPos(kLineScrollBar, firstVisibleLine - 1);
+void ShowViewedLine(Editor& editor, ui::RichEdit& edit, LineNumber firstVisibleLine) {
+  const LineIndex first = ToIndex(firstVisibleLine);
+  edit.LineScroll(first - FirstVisibleLineOf(edit));
+  editor.main->SetScrollPos(kLineScrollBar, first.Value());
 }
 
 // Puts tab t's text on screen: its saved text in one streamed write, or, for a tab only
@@ -59,7 +61,7 @@ void BringOnScreen(Editor& editor, ui::RichEdit& edit, int tab) {
     slot.inUse = true;
     slot.caption = std::string(slot.Name());
     slot.savedText = edit.Text();
-    editor.main->SetScrollPos(kLineScrollBar, slot.firstVisibleLine - 1);
+    editor.main->SetScrollPos(kLineScrollBar, ToIndex(slot.firstVisibleLine).Value());
   }
 }
 
@@ -72,7 +74,7 @@ void ActivateTab(Editor& editor, int tab) {
   if (edit == nullptr) return;
 
   EnableTabButtons(window, false);
-  if (editor.currentLine == 0) editor.currentLine = 1;
+  if (editor.currentLine == kNoLine) editor.currentLine = LineNumber(1);
   const std::optional<int> onScreen = editor.tabs.FindOnScreen(window.Caption());
   if (onScreen == tab) {
     RestoreCompanionState(editor, tab);

@@ -5,19 +5,18 @@
 
 #include <set>
 
+#include "base/positions.h"
 #include "model/line_ranges.h"
 
 namespace editor {
 
 struct FileIndex {
-  static constexpr int kNoLine = 0;
-
   LineRanges blockComments;
   LineRanges assemblyBlocks;
-  std::set<int> subroutineStarts;  // 0-based line indexes of SUB lines
-  // The start line (1-based) of a row added by typing or pasting whose end is still to come.
-  int subroutineAwaitingEnd = kNoLine;
-  int windowAwaitingEnd = kNoLine;
+  std::set<LineIndex> subroutineStarts;  // of SUB lines
+  // The start line of a row added by typing or pasting whose end is still to come.
+  LineNumber subroutineAwaitingEnd = kNoLine;
+  LineNumber windowAwaitingEnd = kNoLine;
 
   void ClearRanges() {
     blockComments.Clear();

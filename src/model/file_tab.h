@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/positions.h"
+
 namespace editor {
 
 struct FileTab {
@@ -12,7 +14,7 @@ struct FileTab {
   std::filesystem::path path;
   bool inUse = false;     // its text has been loaded at least once
   std::string savedText;  // the whole text (CR LF) while another tab is on screen
-  int firstVisibleLine = 1;  // 1-based
+  LineNumber firstVisibleLine{1};
   int scrollBarPosition = 0;  // the line scroll bar's place while the tab was last on screen
 
   bool IsEmpty() const { return caption.empty(); }

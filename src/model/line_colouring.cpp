@@ -40,7 +40,7 @@ class LinePass {
     result_.colours.assign(text.size(), scheme_.text);
   }
 
-  LineColours Run(int lineIndex) {
+  LineColours Run(LineIndex lineIndex) {
     if (context_.blockComments.Contains(lineIndex)) {
       Paint(0, n_, scheme_.comment);
       return std::move(result_);
@@ -173,7 +173,7 @@ class LinePass {
 
 }  // namespace
 
-LineColours ColourLine(std::string_view text, int lineIndex, const LineColourContext& context) {
+LineColours ColourLine(std::string_view text, LineIndex lineIndex, const LineColourContext& context) {
   return LinePass(text, context).Run(lineIndex);
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/positions.h"
 #include "model/editor_preferences.h"
 #include "model/keyword_table.h"
 #include "model/line_ranges.h"
@@ -76,7 +77,7 @@ struct ColourRun {
 };
 
 // The line's text is as the control's get-line gives it: with its CR when it has one.
-LineColours ColourLine(std::string_view text, int lineIndex, const LineColourContext& context);
+LineColours ColourLine(std::string_view text, LineIndex lineIndex, const LineColourContext& context);
 
 // Consecutive characters of one colour, in order.
 std::vector<ColourRun> RunsOf(const std::vector<ui::Colour>& colours);

@@ -4,30 +4,32 @@
 
 #include <vector>
 
+#include "base/positions.h"
+
 namespace editor {
 
 class LineRanges {
  public:
   static constexpr int kCapacity = 9999;
-  static constexpr int kOpen = -1;  // the last line of an entry not closed yet
+  static constexpr LineIndex kOpen{-1};  // the last line of an entry not closed yet
 
   struct Range {
-    int first = kOpen;
-    int last = kOpen;
+    LineIndex first = kOpen;
+    LineIndex last = kOpen;
     friend bool operator==(const Range&, const Range&) = default;
   };
 
-  // A new entry beginning on this 0-based line; ignored once the table is full.
-  void Open(int line) {
+  // A new entry beginning on this line; ignored once the table is full.
+  void Open(LineIndex line) {
     if (static_cast<int>(ranges_.size()) < kCapacity) ranges_.push_back({line, kOpen});
   }
   // Closes the newest entry on this line; without any entry nothing happens.
-  void CloseNewest(int line) {
+  void CloseNewest(LineIndex line) {
     if (!ranges_.empty()) ranges_.back().last = line;
   }
   void Clear() { ranges_.clear(); }
 
-  bool Contains(int line) const {
+  bool Contains(LineIndex line) const {
     for (const Range& r : ranges_)
       if (r.first <= line && line <= r.last) return true;
     return false;

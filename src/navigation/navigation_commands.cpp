@@ -5,6 +5,7 @@
 #include "base/control_ids.h"
 #include "companion/viewed_line.h"
 #include "files/tab_switch.h"
+#include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
@@ -38,7 +39,7 @@ void GoToFirstLine(Editor& editor) {
   editor.main->SetScrollPos(kLineScrollBar, 0);
   edit->SetScrollPosition({0, 0});
   edit->SetSelection(0, 0);
-  editor.view.topLine = 1;
+  editor.view.topLine = LineNumber(1);
   RecolourVisible(editor);
   RefreshGutter(editor);
   FocusEditor(editor);
@@ -49,7 +50,7 @@ void GoToLastLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   const int last = edit->LineCount();
-  editor.view.topLine = last;
+  editor.view.topLine = LineNumber(last);
   editor.main->SetText(kLineNumberBox, std::to_string(last));
   // A file shorter than the margin shows its start.
   const int top = std::max(0, last - kLastLineMargin);
@@ -76,8 +77,8 @@ void OnGoToButton(Editor& editor, ui::ControlId button) {
 void OnCurrentLineFieldChanged(Editor& editor) {
   const int line = NumberIn(*editor.main, kCurrentLineField);
   if (line <= 0) return;
-  MarkGutterLine(editor, line);
-  editor.view.topLine = line;
+  MarkGutterLine(editor, LineNumber(line));
+  editor.view.topLine = LineNumber(line);
 }
 
 void OnTabButton(Editor& editor, int tab) {
@@ -95,7 +96,7 @@ void OnTabButton(Editor& editor, int tab) {
   RecolourVisible(editor);
   const std::string viewed = ReadViewedLine(editor);
   if (!viewed.empty()) window.SetText(kLineNumberBox, viewed);
-  if (ui::RichEdit* edit = EditorControl(editor)) CaretToLine(editor, edit->FirstVisibleLine() + 1);
+  if (ui::RichEdit* edit = EditorControl(editor)) CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));
   FocusEditor(editor);
 }
 

@@ -5,6 +5,7 @@
 #include "base/control_ids.h"
 #include "companion/viewed_line.h"
 #include "editing/bracket_counter.h"
+#include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 
@@ -24,13 +25,13 @@ void RefreshForNewLine(Editor& editor) {
   ui::Window& window = *editor.main;
   if (!editor.view.busy) ShowBracketCounts(editor);
   editor.view.rememberedTopLine = editor.view.topLine;
-  window.SetText(kCurrentLineField, std::to_string(editor.view.topLine));
+  window.SetText(kCurrentLineField, std::to_string(editor.view.topLine.Value()));
   MarkGutterLine(editor, editor.view.topLine);
   window.ShowControl(kAutoCompleteList, false);
   window.SetText(kMessageLine, "");
   window.SetText(kFirstDebugField, window.GetText(kGutterRowShownInDebugPanel));
   window.SetText(kFirstDebugField + 1, std::to_string(std::max(1, editor.view.editColumn)));
-  window.SetText(kFirstDebugField + 2, std::to_string(editor.view.topLine));
+  window.SetText(kFirstDebugField + 2, std::to_string(editor.view.topLine.Value()));
   window.SetText(kFirstDebugField + 3, std::to_string(std::max(1, editor.view.editOffset)));
 }
 
@@ -43,7 +44,7 @@ void OnPositionTimer(Editor& editor) {
   if (edit == nullptr) return;
   RebuildBlankCaption(editor);
   if (window.FocusedControl() == kEditor) {
-    editor.view.topLine = edit->LineFromChar(edit->GetSelection().first) + 1;
+    editor.view.topLine = ToNumber(CaretLineOf(*edit));
     if (const int tab = editor.tabs.ActiveTab(); tab != 0)
       editor.tabs.Tab(tab).scrollBarPosition = window.ScrollPos(kLineScrollBar);
     // Rewritten only when it changes: ticks come every few milliseconds.

@@ -4,6 +4,7 @@
 
 #include "base/control_ids.h"
 #include "view/colour_passes.h"
+#include "view/edit_lines.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -35,10 +36,10 @@ void ScrollDown(Editor& editor, ui::RichEdit& edit, int rows) {
   edit.LineScroll(rows);
   const int m = first + (rows == 1 ? 2 : n);
   SetLineBox(editor, m);
-  const int caretLine = std::min(m + n - 1, edit.LineCount());
+  const LineNumber caretLine(std::min(m + n - 1, edit.LineCount()));
   CaretToLine(editor, caretLine);
   editor.view.topLine = editor.view.rememberedTopLine = caretLine;
-  editor.main->SetText(kCurrentLineField, std::to_string(caretLine));
+  editor.main->SetText(kCurrentLineField, std::to_string(caretLine.Value()));
   editor.main->SetText(kEditOffsetField, "1");
   FocusEditor(editor);
 }
@@ -53,13 +54,13 @@ void ScrollUp(Editor& editor, ui::RichEdit& edit, int rows) {
   RunColourPass(editor, rows == 1 ? ColourPass::kLineAbove : ColourPass::kLinesAbove);
   edit.LineScroll(-moved);
   SetLineBox(editor, rows == 1 ? first : std::max(1, first - n + 2));
-  CaretToLine(editor, edit.FirstVisibleLine() + 1);
+  CaretToLine(editor, ToNumber(FirstVisibleLineOf(edit)));
   FocusEditor(editor);
 }
 
-// The view follows the thumb: its position is the 1-based line at the top.
-void ShowTopLine(Editor& editor, ui::RichEdit& edit, int line) {
-  edit.SetScrollPosition({0, std::max(0, line - 1) * editor.metrics.lineHeight});
+// The view follows the thumb: its position is the number of the line at the top.
+void ShowTopLine(Editor& editor, ui::RichEdit& edit, LineNumber line) {
+  edit.SetScrollPosition({0, std::max(0, ToIndex(line).Value()) * editor.metrics.lineHeight});
 }
 
 }  // namespace
@@ -75,14 +76,14 @@ void OnVerticalScroll(Editor& editor, int scrollCode, int position) {
     case ui::scroll::kPageUp: ScrollUp(editor, *edit, n); break;
     case ui::scroll::kThumbTrack:
       editor.view.thumbDrag = true;
-      editor.view.topLine = editor.view.rememberedTopLine = position;
+      editor.view.topLine = editor.view.rememberedTopLine = LineNumber(position);
       SetLineBox(editor, position);
-      ShowTopLine(editor, *edit, position);
+      ShowTopLine(editor, *edit, editor.view.topLine);
       break;
     case ui::scroll::kEndScroll:
       editor.view.thumbDrag = false;
       if (editor.main->ScrollPos(kLineScrollBar) != 0) {
-        editor.main->SetScrollPos(kLineScrollBar, editor.view.topLine);
+        editor.main->SetScrollPos(kLineScrollBar, editor.view.topLine.Value());
         ShowTopLine(editor, *edit, editor.view.topLine);
         CaretToLine(editor, editor.view.topLine);
       } else {

@@ -4,6 +4,7 @@
 #include "base/menu_ids.h"
 #include "files/tab_switch.h"
 #include "prefs/settings_dialog.h"
+#include "view/edit_lines.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
 
@@ -12,14 +13,14 @@ namespace editor {
 void EditorSettingsCommand(Editor& editor) {
   ui::Window& window = *editor.main;
   ui::RichEdit* edit = window.Edit(kEditor);
-  const int first = edit != nullptr ? edit->FirstVisibleLine() : 0;
+  const LineIndex first = edit != nullptr ? FirstVisibleLineOf(*edit) : LineIndex(0);
   window.Minimise();
   RunEditorSettings(editor);
   editor.view.jumpToSelections = editor.prefs.autoJumpToSelections;
   window.SetChecked(kJumpToSelectionsBox, editor.view.jumpToSelections);
   RecolourVisible(editor);
   window.Restore();
-  CaretToLine(editor, first + 1);
+  CaretToLine(editor, ToNumber(first));
   FocusEditor(editor);
   const int active = editor.tabs.ActiveTab();
   if (active != 0 && !editor.tabs.Tab(active).IsEmpty()) {

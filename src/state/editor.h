@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/positions.h"
 #include "model/editor_preferences.h"
 #include "model/file_index.h"
 #include "model/folder_layout.h"
@@ -35,7 +36,7 @@ struct Editor {
   std::filesystem::path lastSavedPath;  // a save under another path re-indexes the file
   std::filesystem::path includeFolder;  // the IWBDev include folder; empty until found
   int untitledCount = 0;                // new untitled files made in this run
-  int currentLine = 0;                // 1-based caret line; 0 before any file
+  LineNumber currentLine = kNoLine;   // the caret's line; none before any file
   int tabToActivate = 1;              // named by the editor state file; 0 for none
   bool resizeTabs = false;            // tab buttons sized to their captions
 

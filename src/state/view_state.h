@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "base/positions.h"
+
 namespace editor {
 
 struct ViewState {
-  int topLine = 0;            // 1-based line the view is positioned on
-  int rememberedTopLine = 0;  // the top line at the last timer tick
-  int blockView = 0;          // 0: the main code; 1..4: a code block is shown
-  bool busy = false;          // text is being rebuilt or recoloured: change notices are ignored
-  bool thumbDrag = false;     // the scroll-bar thumb is being dragged
-  bool loading = false;       // a file is being loaded: list notices are ignored
+  LineNumber topLine = kNoLine;            // the line the view is positioned on
+  LineNumber rememberedTopLine = kNoLine;  // the top line at the last timer tick
+  int blockView = 0;                       // 0: the main code; 1..4: a code block is shown
+  bool busy = false;                       // text is being rebuilt or recoloured: change notices are ignored
+  bool thumbDrag = false;                  // the scroll-bar thumb is being dragged
+  bool loading = false;                    // a file is being loaded: list notices are ignored
   bool exiting = false;
   bool shortcutKeyHeld = false;  // set by the edit control's key handling
 

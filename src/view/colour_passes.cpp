@@ -6,6 +6,7 @@
 #include "base/line_buffer.h"
 #include "base/word_delimiters.h"
 #include "state/editor.h"
+#include "view/edit_lines.h"
 #include "view/line_range_text.h"
 
 namespace editor {
@@ -16,15 +17,15 @@ constexpr int kLinesAboveCount = 34;
 
 // One line of the range as the line pass sees it, and where it sits in the control.
 struct RangeLine {
-  int index = 0;
-  int start = 0;
+  LineIndex index{0};
+  CharPosition start{0};
   std::string_view text;  // with its CR when it has one, cut to the line buffer
   int length = 0;         // in the control, its CR included
 };
 
-std::vector<RangeLine> SplitRange(std::string_view text, int firstIndex, int firstStart) {
+std::vector<RangeLine> SplitRange(std::string_view text, LineIndex firstIndex, CharPosition firstStart) {
   std::vector<RangeLine> lines;
-  int start = firstStart;
+  CharPosition start = firstStart;
   for (std::size_t at = 0; at <= text.size();) {
     const std::size_t cr = text.find('\r', at);
     const bool hasBreak = cr != std::string_view::npos;
@@ -57,13 +58,15 @@ class StretchPainter {
  public:
   StretchPainter(ui::RichEdit& edit, ui::Colour text) : edit_(edit), text_(text) {}
 
+  // Recasings and runs are kept at their places in the control, not in the line.
   void Add(const RangeLine& line, const LineColours& colours) {
-    if (start_ < 0) start_ = line.start;
-    end_ = line.start + line.length;
-    for (const Recasing& r : colours.recasings) recasings_.push_back({line.start + r.start, r.text});
+    const int lineStart = line.start.Value();
+    if (start_ < 0) start_ = lineStart;
+    end_ = lineStart + line.length;
+    for (const Recasing& r : colours.recasings) recasings_.push_back({lineStart + r.start, r.text});
     for (const ColourRun& run : RunsOf(colours.colours)) {
       if (run.colour == text_) continue;
-      const int at = line.start + run.start;
+      const int at = lineStart + run.start;
       if (!runs_.empty() && runs_.back().colour == run.colour && runs_.back().start + runs_.back().length == at)
         runs_.back().length += run.length;
       else
@@ -99,7 +102,7 @@ class StretchPainter {
 
 }  // namespace
 
-PassLines LinesOfPass(ColourPass pass, int f, int n, int caretLine) {
+PassLines LinesOfPass(ColourPass pass, LineIndex f, int n, LineIndex caretLine) {
   switch (pass) {
     case ColourPass::kVisiblePage: return {f - 2, f + n, 2};
     case ColourPass::kCurrentLine: return {caretLine, caretLine, -1};
@@ -121,7 +124,8 @@ bool WindowLocalNames::IsControl(std::string_view word) const {
   return window_.ViewFindExact(kControlList, word) >= 0;
 }
 
-void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const LineColourContext& context) {
+void ColourLines(ui::RichEdit& edit, LineIndex first, LineIndex last, int threshold,
+                 const LineColourContext& context) {
   const std::pair<int, int> selection = edit.GetSelection();
   const int firstVisible = edit.FirstVisibleLine();
   const LineRangeText range = ReadLineRange(edit, first, last, RestoreSelection::kNo);
@@ -144,8 +148,8 @@ void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const L
 void RunColourPass(Editor& editor, ColourPass pass) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
-  const int caretLine = pass == ColourPass::kCurrentLine ? edit->LineFromChar(edit->GetSelection().first) : 0;
-  ColourEditorLines(editor, LinesOfPass(pass, edit->FirstVisibleLine(), editor.metrics.gutterLines, caretLine));
+  const LineIndex caretLine = pass == ColourPass::kCurrentLine ? CaretLineOf(*edit) : LineIndex(0);
+  ColourEditorLines(editor, LinesOfPass(pass, FirstVisibleLineOf(*edit), editor.metrics.gutterLines, caretLine));
 }
 
 void ColourEditorLines(Editor& editor, const PassLines& lines) {

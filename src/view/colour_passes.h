@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "base/positions.h"
 #include "model/line_colouring.h"
 #include "platform/rich_edit.h"
 #include "platform/window.h"
@@ -24,16 +25,16 @@ enum class ColourPass {
   kPageBelow,     // Down arrow on the last visible line
 };
 
-// A pass's lines, 0-based and inclusive, and the length a line's text must exceed,
-// leading blanks aside, to be coloured; -1 colours every line.
+// A pass's lines, inclusive, and the length a line's text must exceed, leading blanks
+// aside, to be coloured; -1 colours every line.
 struct PassLines {
-  int first = 0;
-  int last = -1;
+  LineIndex first{0};
+  LineIndex last{-1};
   int threshold = -1;
   friend bool operator==(const PassLines&, const PassLines&) = default;
 };
 
-PassLines LinesOfPass(ColourPass pass, int firstVisible, int visibleLines, int caretLine);
+PassLines LinesOfPass(ColourPass pass, LineIndex firstVisible, int visibleLines, LineIndex caretLine);
 
 // The names of the file's subroutines, windows and controls, as its lists hold them.
 class WindowLocalNames final : public LocalNames {
@@ -49,7 +50,8 @@ class WindowLocalNames final : public LocalNames {
 
 // Colours lines [first, last] of the control; their text is read in one request. The
 // caret and the first visible line come back as they were.
-void ColourLines(ui::RichEdit& edit, int first, int last, int threshold, const LineColourContext& context);
+void ColourLines(ui::RichEdit& edit, LineIndex first, LineIndex last, int threshold,
+                 const LineColourContext& context);
 
 // One pass over the active file, with the main window's timer stopped and redrawing
 // off for its duration.

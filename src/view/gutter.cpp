@@ -4,6 +4,7 @@
 
 #include "base/control_ids.h"
 #include "base/number_text.h"
+#include "view/edit_lines.h"
 
 namespace editor {
 
@@ -13,16 +14,16 @@ constexpr std::string_view kMarker = "> ";
 
 ui::ControlId Row(int i) { return kFirstGutterLabel + i - 1; }
 
-void SetRow(Editor& editor, int i, int line, bool marked) {
+void SetRow(Editor& editor, int i, LineNumber line, bool marked) {
   ui::Window& window = *editor.main;
-  const std::string number = std::to_string(line);
+  const std::string number = std::to_string(line.Value());
   window.SetText(Row(i), marked ? std::string(kMarker) + number : number);
   window.SetColours(Row(i), marked ? editor.prefs.lineHighlight : editor.prefs.lineDefault,
                     editor.prefs.windowBackground);
 }
 
 struct RowState {
-  int line = 0;  // 0 for a row showing no number
+  LineNumber line = kNoLine;  // for a row showing no number
   bool marked = false;
 };
 
@@ -32,36 +33,36 @@ RowState ReadRow(const ui::Window& window, int i) {
   RowState row;
   row.marked = digits.starts_with(kMarker);
   if (row.marked) digits.remove_prefix(kMarker.size());
-  row.line = LeadingInt(digits);
+  row.line = LineNumber(LeadingInt(digits));
   return row;
 }
 
-int FirstVisibleLine(Editor& editor) {
+LineIndex FirstVisibleLine(Editor& editor) {
   ui::RichEdit* edit = editor.main->Edit(kEditor);
-  return edit != nullptr ? edit->FirstVisibleLine() : 0;
+  return edit != nullptr ? FirstVisibleLineOf(*edit) : LineIndex(0);
 }
 
 }  // namespace
 
 void RefreshGutter(Editor& editor) {
   if (!editor.main) return;
-  const int first = FirstVisibleLine(editor);
-  for (int i = 1; i <= editor.metrics.gutterLines; ++i) SetRow(editor, i, first + i, false);
+  const LineNumber first = ToNumber(FirstVisibleLine(editor));
+  for (int i = 1; i <= editor.metrics.gutterLines; ++i) SetRow(editor, i, first + (i - 1), false);
 }
 
 void NumberGutterFromOne(Editor& editor) {
   if (!editor.main) return;
-  for (int i = 1; i <= editor.metrics.gutterLines; ++i) SetRow(editor, i, i, false);
+  for (int i = 1; i <= editor.metrics.gutterLines; ++i) SetRow(editor, i, LineNumber(i), false);
 }
 
 void MarkCurrentGutterRow(Editor& editor) { MarkGutterLine(editor, editor.view.topLine); }
 
-void MarkGutterLine(Editor& editor, int line) {
+void MarkGutterLine(Editor& editor, LineNumber line) {
   if (!editor.main) return;
   // Only rows whose marker changes are repainted: this runs on timer ticks.
   for (int i = 1; i <= editor.metrics.gutterLines; ++i) {
     const RowState row = ReadRow(*editor.main, i);
-    if (row.line > 0 && row.marked != (row.line == line)) SetRow(editor, i, row.line, row.line == line);
+    if (row.line > kNoLine && row.marked != (row.line == line)) SetRow(editor, i, row.line, row.line == line);
   }
 }
 

@@ -1,6 +1,7 @@
 // The line-number labels beside the edit area and the "> " marker of the current line.
 #pragma once
 
+#include "base/positions.h"
 #include "state/editor.h"
 
 namespace editor {
@@ -12,6 +13,6 @@ void NumberGutterFromOne(Editor& editor);
 // The row showing the top line gets "> " and the line-highlight colour.
 void MarkCurrentGutterRow(Editor& editor);
 // Every row loses its marker; the row showing this line number gets it.
-void MarkGutterLine(Editor& editor, int line);
+void MarkGutterLine(Editor& editor, LineNumber line);
 
 }  // namespace editor

@@ -35,24 +35,24 @@ std::string WindowComboEntry(std::string_view name, std::string_view title) {
   return entry;
 }
 
-int AddSubroutineRow(ui::Window& window, std::string_view name, int startLine, int endLine) {
+int AddSubroutineRow(ui::Window& window, std::string_view name, LineNumber startLine, LineNumber endLine) {
   const int row = window.ViewInsertRow(kSubroutineList, window.ViewRowCount(kSubroutineList), name);
-  window.ViewSetCell(kSubroutineList, row, 1, std::to_string(startLine));
-  window.ViewSetCell(kSubroutineList, row, 2, std::to_string(endLine));
+  window.ViewSetCell(kSubroutineList, row, 1, std::to_string(startLine.Value()));
+  window.ViewSetCell(kSubroutineList, row, 2, std::to_string(endLine.Value()));
   return row;
 }
 
-int AddWindowRow(ui::Window& window, std::string_view name, int line) {
+int AddWindowRow(ui::Window& window, std::string_view name, LineNumber line) {
   const int row = window.ViewInsertRow(kWindowList, window.ViewRowCount(kWindowList), name);
-  window.ViewSetCell(kWindowList, row, 1, std::to_string(line));
+  window.ViewSetCell(kWindowList, row, 1, std::to_string(line.Value()));
   return row;
 }
 
-int BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
-  return WholeInt(window.ViewCell(list, row, 1));
+LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
+  return LineNumber(WholeInt(window.ViewCell(list, row, 1)));
 }
 
-std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line) {
+std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, LineNumber line) {
   for (int r = 0, count = window.ViewRowCount(list); r < count; ++r)
     if (BeginLineOf(window, list, r) == line) return r;
   return std::nullopt;
@@ -75,8 +75,8 @@ void RefillWindowCombo(ui::Window& window, const ui::RichEdit& edit) {
   const ComboSelectionKeeper keep(window, kWindowCombo);
   window.ListClear(kWindowCombo);
   for (int r = 0, count = window.ViewRowCount(kWindowList); r < count; ++r) {
-    const int line = BeginLineOf(window, kWindowList, r);
-    const std::string text = line > 0 ? edit.GetLine(line - 1, kLineBufferChars) : std::string();
+    const LineNumber line = BeginLineOf(window, kWindowList, r);
+    const std::string text = line > kNoLine ? edit.GetLine(ToIndex(line).Value(), kLineBufferChars) : std::string();
     window.ListAdd(kWindowCombo, WindowComboEntry(window.ViewCell(kWindowList, r, 0), FirstQuotedText(text)));
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/positions.h"
 #include "platform/window.h"
 
 namespace editor {
@@ -13,13 +14,13 @@ namespace editor {
 // A window's drop-down entry: its variable, with " : " and its title when it has one.
 std::string WindowComboEntry(std::string_view name, std::string_view title);
 
-int AddSubroutineRow(ui::Window& window, std::string_view name, int startLine, int endLine);
-int AddWindowRow(ui::Window& window, std::string_view name, int line);
+int AddSubroutineRow(ui::Window& window, std::string_view name, LineNumber startLine, LineNumber endLine);
+int AddWindowRow(ui::Window& window, std::string_view name, LineNumber line);
 
-// The 1-based line in a row's begin column; 0 when it holds no number.
-int BeginLineOf(const ui::Window& window, ui::ControlId list, int row);
-// The row whose begin column holds this 1-based line, or nullopt.
-std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, int line);
+// The line in a row's begin column; kNoLine when it holds no number.
+LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row);
+// The row whose begin column holds this line, or nullopt.
+std::optional<int> RowStartingOn(const ui::Window& window, ui::ControlId list, LineNumber line);
 // The first row whose name column, trimmed, equals the name exactly, or nullopt.
 std::optional<int> RowNamed(const ui::Window& window, ui::ControlId list, std::string_view name);
 

@@ -19,17 +19,18 @@ std::vector<std::string_view> LineRangeText::Lines() const {
   }
 }
 
-LineRangeText ReadLineRange(ui::RichEdit& edit, int first, int last, RestoreSelection restore) {
+LineRangeText ReadLineRange(ui::RichEdit& edit, LineIndex first, LineIndex last, RestoreSelection restore) {
   LineRangeText range;
   const int count = edit.LineCount();
-  first = std::max(0, first);
-  last = std::min(last, count - 1);
+  first = std::max(LineIndex(0), first);
+  last = std::min(last, LineIndex(count - 1));
   range.firstLine = first;
   if (first > last) return range;
   range.holdsLines = true;
   const std::pair<int, int> selection = edit.GetSelection();
-  range.startPosition = edit.LineIndex(first);
-  edit.SetSelection(range.startPosition, last + 1 < count ? edit.LineIndex(last + 1) : -1);
+  range.startPosition = CharPosition(edit.LineIndex(first.Value()));
+  const LineIndex after = last + 1;
+  edit.SetSelection(range.startPosition.Value(), after.Value() < count ? edit.LineIndex(after.Value()) : -1);
   range.text = edit.SelectedText();
   if (restore == RestoreSelection::kYes) edit.SetSelection(selection.first, selection.second);
   return range;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/positions.h"
 #include "platform/rich_edit.h"
 
 namespace editor {
@@ -13,17 +14,17 @@ namespace editor {
 enum class RestoreSelection { kNo, kYes };
 
 struct LineRangeText {
-  int firstLine = 0;      // 0-based, after clamping to the control's lines
-  int startPosition = 0;  // character position of its first character
-  std::string text;       // breaks as CR
+  LineIndex firstLine{0};         // after clamping to the control's lines
+  CharPosition startPosition{0};  // of its first character
+  std::string text;               // breaks as CR
   bool holdsLines = false;  // false when the range lies outside the control's lines
 
   // The lines without their breaks.
   std::vector<std::string_view> Lines() const;
 };
 
-// Lines first..last, 0-based and inclusive, clamped to the control's lines. Reading
-// selects the range; kYes puts the selection back afterwards.
-LineRangeText ReadLineRange(ui::RichEdit& edit, int first, int last, RestoreSelection restore);
+// Lines first..last, inclusive, clamped to the control's lines. Reading selects the
+// range; kYes puts the selection back afterwards.
+LineRangeText ReadLineRange(ui::RichEdit& edit, LineIndex first, LineIndex last, RestoreSelection restore);
 
 }  // namespace editor

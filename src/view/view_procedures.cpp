@@ -7,6 +7,7 @@
 #include "base/program_identity.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
+#include "view/edit_lines.h"
 #include "view/gutter.h"
 
 namespace editor {
@@ -15,26 +16,29 @@ namespace {
 
 ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
 
-void SetLineNumberBox(Editor& editor, int line) { editor.main->SetText(kLineNumberBox, std::to_string(line)); }
+void SetLineNumberBox(Editor& editor, LineNumber line) {
+  editor.main->SetText(kLineNumberBox, std::to_string(line.Value()));
+}
 
 // Moves the suggestion list beside the caret, where a completion would appear.
 void PlaceSuggestionList(Editor& editor, ui::RichEdit& edit, int caret) {
   const ui::Point at = edit.PositionFromChar(caret);
   editor.main->MoveControl(kAutoCompleteList, {at.x + 58, at.y + 98, 300, 38});
   editor.view.editColumn = std::max(0, (at.x - 1) / 8 + 1);
-  editor.view.editOffset = edit.LineIndex(std::max(0, editor.view.topLine - 1)) + editor.view.editColumn;
+  editor.view.editOffset = edit.LineIndex(std::max(0, ToIndex(editor.view.topLine).Value())) + editor.view.editColumn;
   editor.main->SetText(kEditPositionField, std::to_string(editor.view.editColumn));
   editor.main->SetText(kEditOffsetField, std::to_string(editor.view.editOffset));
 }
 
 // A line outside the rows the gutter numbers is brought to the top of the view; left to
 // the control, the caret would land on the bottom row, which has no label.
-void ShowLineInGutter(Editor& editor, int line) {
+void ShowLineInGutter(Editor& editor, LineNumber line) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
-  const int first = edit->FirstVisibleLine();
-  if (line > first && line <= first + editor.metrics.gutterLines) return;
-  edit->SetScrollPosition({0, std::max(0, line - 1) * editor.metrics.lineHeight});
+  const LineIndex index = ToIndex(line);
+  const LineIndex first = FirstVisibleLineOf(*edit);
+  if (index >= first && index < first + editor.metrics.gutterLines) return;
+  edit->SetScrollPosition({0, std::max(0, index.Value()) * editor.metrics.lineHeight});
 }
 
 }  // namespace
@@ -43,10 +47,10 @@ int NumberIn(const ui::Window& window, ui::ControlId id) {
   return LeadingInt(window.GetText(id));
 }
 
-void CaretToLine(Editor& editor, int line) {
+void CaretToLine(Editor& editor, LineNumber line) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
-  const int index = std::clamp(line - 1, 0, edit->LineCount() - 1);
+  const int index = std::clamp(ToIndex(line).Value(), 0, edit->LineCount() - 1);
   const int start = edit->LineIndex(index);
   edit->SetSelection(start, start);
 }
@@ -67,7 +71,7 @@ void RecolourVisible(Editor& editor) {
   edit->SetEventMask(mask | ui::event_mask::kChange);
 }
 
-void GoToLine(Editor& editor, int line) {
+void GoToLine(Editor& editor, LineNumber line) {
   if (!editor.main) return;
   editor.main->StopTimer(kPositionTimer);
   // One below the target, so that the next tick sees a changed line and refreshes the view.
@@ -85,10 +89,10 @@ void GoToLineFromBox(Editor& editor, ui::ControlId box) {
   ui::Window& window = *editor.main;
   const bool empty = window.GetText(box).empty();
   // The typed line goes to the top of the view with the caret on it.
-  const int line = std::clamp(NumberIn(window, box), 1, std::max(1, edit->LineCount()));
+  const LineNumber line(std::clamp(NumberIn(window, box), 1, std::max(1, edit->LineCount())));
   const int lineHeight = editor.metrics.lineHeight;
-  edit->SetScrollPosition({0, (line - 1) * lineHeight});
-  window.SetScrollPos(kLineScrollBar, line);
+  edit->SetScrollPosition({0, ToIndex(line).Value() * lineHeight});
+  window.SetScrollPos(kLineScrollBar, line.Value());
   CaretToLine(editor, line);
   FocusEditor(editor);
   editor.view.topLine = editor.view.rememberedTopLine = line;
@@ -97,17 +101,17 @@ void GoToLineFromBox(Editor& editor, ui::ControlId box) {
     NumberGutterFromOne(editor);
   else
     RefreshGutter(editor);
-  MarkGutterLine(editor, empty ? 1 : line);
+  MarkGutterLine(editor, empty ? LineNumber(1) : line);
   window.Focus(box);
 }
 
 void RunWithViewRestored(Editor& editor, const std::function<void()>& operation) {
   ui::RichEdit* edit = EditorControl(editor);
-  const int first = edit != nullptr ? edit->FirstVisibleLine() : 0;
-  const int top = editor.view.topLine;
+  const LineIndex first = edit != nullptr ? FirstVisibleLineOf(*edit) : LineIndex(0);
+  const LineNumber top = editor.view.topLine;
   operation();
   if (!editor.main || edit == nullptr) return;
-  SetLineNumberBox(editor, first + 1);
+  SetLineNumberBox(editor, ToNumber(first));
   CaretToLine(editor, top);
   RefreshGutter(editor);
   editor.view.topLine = top;

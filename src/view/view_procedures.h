@@ -5,19 +5,20 @@
 #include <functional>
 #include <string>
 
+#include "base/positions.h"
 #include "state/editor.h"
 
 namespace editor {
 
-// Caret at the start of 1-based line n, nothing selected.
-void CaretToLine(Editor& editor, int line);
+// Caret at the start of the line, nothing selected.
+void CaretToLine(Editor& editor, LineNumber line);
 void FocusEditor(Editor& editor);
 
 // Colours the visible lines with redraw and change notices off.
 void RecolourVisible(Editor& editor);
 
 // The jump of the subroutine and window lists: the next timer tick refreshes the view.
-void GoToLine(Editor& editor, int line);
+void GoToLine(Editor& editor, LineNumber line);
 // The jump of the go-to-line boxes 602, 603 and 909: the typed line at the top of the view.
 void GoToLineFromBox(Editor& editor, ui::ControlId box);
 

@@ -50,12 +50,12 @@ TEST_F(Dispatch, AGoToLineButtonPutsTheLineAtTheTopWithCaretAndMarker) {
 
 TEST_F(Dispatch, GoToLineLeavesTheRefreshToTheNextTimerTick) {
   OpenFile(200);
-  GoToLine(editor_, 120);
+  GoToLine(editor_, LineNumber(120));
   EXPECT_EQ(CaretLine(), 120);
   EXPECT_EQ(Main().GetText(kLineNumberBox), "120");
-  EXPECT_EQ(editor_.view.rememberedTopLine, 119) << "one short, so that the tick sees a change";
+  EXPECT_EQ(editor_.view.rememberedTopLine, LineNumber(119)) << "one short, so that the tick sees a change";
   driver_.TickTimer(Main(), kPositionTimer);
-  EXPECT_EQ(editor_.view.rememberedTopLine, 120);
+  EXPECT_EQ(editor_.view.rememberedTopLine, LineNumber(120));
   EXPECT_EQ(Main().GetText(kCurrentLineField), "120");
   const int first = Edit().FirstVisibleLine();
   EXPECT_EQ(Gutter(120 - first), "> 120");

@@ -134,7 +134,7 @@ TEST_F(FileStateFile, MissingCompanionFilesLeaveTheControlsAsTheyWere) {
 
 TEST_F(FileStateFile, ASmallStateWithNoSelectionIsWrittenByteForByte) {
   AddRow(kSubroutineList, kSubroutineCombo, {"Main", "1", "3"});
-  editor_.tabs.Tab(1).firstVisibleLine = 2;
+  editor_.tabs.Tab(1).firstVisibleLine = LineNumber(2);
   Main().SetScrollPos(kLineScrollBar, 1);
   ASSERT_EQ(WriteFileState(editor_, 1), CompanionWrite::kWritten);
   EXPECT_EQ(ReadFile(Res() / "prog.txt"),
@@ -191,7 +191,7 @@ TEST_F(FileStateFile, GarbageFillsWhatItCanAndSaysSo) {
   EXPECT_EQ(restored.stateFile, CompanionRead::kDamaged);
   EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 0), "Main");
   EXPECT_EQ(Main().ListSelected(kSubroutineCombo), 0) << "an index the combo lacks is ignored";
-  EXPECT_EQ(editor_.currentLine, 1);
+  EXPECT_EQ(editor_.currentLine, LineNumber(1));
 
   WriteFile(Res() / "prog.txt", "");
   EXPECT_EQ(Restore().stateFile, CompanionRead::kDamaged) << "an empty state file is worth a notice";
@@ -204,13 +204,13 @@ TEST_F(FileStateFile, TheCaretLineComesFromTheStateAndItsBoxFromTheSrcFile) {
   WriteFile(Res() / "prog.txt", ":sp-17\r\n");
   WriteFile(Res() / "prog.src", "23");
   Restore();
-  EXPECT_EQ(editor_.currentLine, 17);
+  EXPECT_EQ(editor_.currentLine, LineNumber(17));
   EXPECT_EQ(Main().GetText(kLineNumberBox), "23");
 
   WriteFile(Res() / "prog.txt", ":lv2-0\r\n");
   WriteFile(Res() / "prog.src", "not a line\r\n");
   Restore();
-  EXPECT_EQ(editor_.currentLine, 1) << "no caret line in the state";
+  EXPECT_EQ(editor_.currentLine, LineNumber(1)) << "no caret line in the state";
   EXPECT_EQ(Main().GetText(kLineNumberBox), "1");
 }
 

@@ -66,9 +66,9 @@ TEST_F(FullIndexTest, IndexingTwiceGivesWhatIndexingOnceGave) {
 TEST_F(FullIndexTest, ADeletedBlockCommentIsNoLongerShadedAfterAReindex) {
   Start();
   Index("a = 1\r\n/*\r\nPRINT x\r\n*/\r\n");
-  EXPECT_TRUE(editor_.index.blockComments.Contains(2));
+  EXPECT_TRUE(editor_.index.blockComments.Contains(LineIndex(2)));
   Index("a = 1\r\n\r\nPRINT x\r\n\r\n");
-  EXPECT_FALSE(editor_.index.blockComments.Contains(2));
+  EXPECT_FALSE(editor_.index.blockComments.Contains(LineIndex(2)));
   EXPECT_NE(Edit().ColourAt(Edit().LineIndex(2)), editor_.prefs.comment);
 }
 

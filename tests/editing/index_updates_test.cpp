@@ -47,7 +47,7 @@ TEST_F(IndexUpdates, TypingASubAndItsEndListsBothLines) {
   EXPECT_EQ(Cell(0, 2), "20");
   TypeOnNewLine(25, "ENDSUB");
   EXPECT_EQ(Cell(0, 2), "25");
-  EXPECT_EQ(editor_.index.subroutineStarts, (std::set<int>{19}));
+  EXPECT_EQ(editor_.index.subroutineStarts, (std::set<LineIndex>{LineIndex(19)}));
 }
 
 TEST_F(IndexUpdates, TheNameShowsAsItIsTypedWithoutExtraRows) {
@@ -95,7 +95,7 @@ TEST_F(IndexUpdates, APasteAddsItsSubroutinesAndWindowsWithTheirEnds) {
   const int start = Edit().LineIndex(2);
   Edit().SetSelection(start, start);
   Edit().ReplaceSelection("SUB Paint\r  PRINT 1\rENDSUB\rOPENWINDOW w2\rWAITUNTIL w2 = 0\r", false);
-  UpdateAfterPaste(editor_, 2, 7);
+  UpdateAfterPaste(editor_, LineIndex(2), LineIndex(7));
   ASSERT_EQ(Main().ViewRowCount(kSubroutineList), 1);
   EXPECT_EQ(Cell(0, 0), "Paint");
   EXPECT_EQ(Cell(0, 1), "3");

@@ -87,7 +87,7 @@ TEST_F(TabSwitch, ReturningToATabShowsTheLineItWasViewedAt) {
   ActivateTab(editor_, 1);
   Edit().LineScroll(120);
   ActivateTab(editor_, 2);
-  EXPECT_EQ(editor_.tabs.Tab(1).firstVisibleLine, 121);
+  EXPECT_EQ(editor_.tabs.Tab(1).firstVisibleLine, LineNumber(121));
   ActivateTab(editor_, 1);
   EXPECT_EQ(Edit().FirstVisibleLine(), 120);
 }

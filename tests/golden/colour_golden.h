@@ -153,7 +153,7 @@ inline std::string ColourSample(editor::Editor& editor, const Sample& sample) {
   const editor::WindowLocalNames names(window);
   const editor::LineColourContext context{*editor.keywordTable, editor.prefs.keywordCase, scheme,
                                           editor.index.blockComments, editor.index.assemblyBlocks, names};
-  editor::ColourLines(edit, 0, edit.LineCount() - 1, -1, context);
+  editor::ColourLines(edit, editor::LineIndex(0), editor::LineIndex(edit.LineCount() - 1), -1, context);
   return RenderMap(edit, sample);
 }
 

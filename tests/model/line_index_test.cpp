@@ -65,18 +65,18 @@ TEST(IndexText, ASubroutineIsListedAtItsSubLine) {
   std::string text = Lines(9) + "SUB Main\r\n" + Lines(9) + "ENDSUB\r\n";
   const TextIndex index = IndexText(text);
   ASSERT_EQ(index.subroutines.size(), 1u);
-  EXPECT_EQ(index.subroutines[0], (IndexedName{"Main", 10, ""}));
+  EXPECT_EQ(index.subroutines[0], (IndexedName{"Main", LineNumber(10), ""}));
   EXPECT_EQ(index.lineCount, 20);
 }
 
 TEST(IndexText, BlockCommentsShadeTheirLinesAndAnUnclosedOneShadesNothing) {
   const TextIndex index = IndexText("a = 1\r\n/* start\r\nSUB Hidden\r\nend */\r\nb = 2\r\n/* never closed\r\nc = 3\r\n");
   ASSERT_EQ(index.blockComments.Count(), 2);
-  EXPECT_TRUE(index.blockComments.Contains(1));
-  EXPECT_TRUE(index.blockComments.Contains(3));
-  EXPECT_FALSE(index.blockComments.Contains(4));
-  EXPECT_FALSE(index.blockComments.Contains(5));
-  EXPECT_FALSE(index.blockComments.Contains(6));
+  EXPECT_TRUE(index.blockComments.Contains(LineIndex(1)));
+  EXPECT_TRUE(index.blockComments.Contains(LineIndex(3)));
+  EXPECT_FALSE(index.blockComments.Contains(LineIndex(4)));
+  EXPECT_FALSE(index.blockComments.Contains(LineIndex(5)));
+  EXPECT_FALSE(index.blockComments.Contains(LineIndex(6)));
   // A SUB inside a block comment is still a subroutine.
   ASSERT_EQ(index.subroutines.size(), 1u);
   EXPECT_EQ(index.subroutines[0].name, "Hidden");
@@ -87,8 +87,8 @@ TEST(IndexText, ShortLinesAndEveryKindOfBreakAreHandled) {
   EXPECT_TRUE(IndexText("SU\r\n").subroutines.empty());
   const TextIndex lf = IndexText("x = 1\nSUB A1\nx = 2\rSUB B2\r");
   ASSERT_EQ(lf.subroutines.size(), 2u);
-  EXPECT_EQ(lf.subroutines[0].line, 2);
-  EXPECT_EQ(lf.subroutines[1].line, 4);
+  EXPECT_EQ(lf.subroutines[0].line, LineNumber(2));
+  EXPECT_EQ(lf.subroutines[1].line, LineNumber(4));
 }
 
 TEST(IndexText, TheRangeTableHoldsAtMostItsCapacity) {

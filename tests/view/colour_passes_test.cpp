@@ -24,7 +24,7 @@ class ColourLineRules : public ::testing::Test {
   ColourLineRules() : keywords_(KeywordColoursFrom(prefs_)), scheme_(LineColourSchemeFrom(prefs_)) {}
   LineColours Colour(std::string_view text) {
     const LineColourContext context{keywords_, KeywordCase::kUppercase, scheme_, none_, none_, names_};
-    return ColourLine(text, 0, context);
+    return ColourLine(text, LineIndex(0), context);
   }
   EditorPreferences prefs_;
   KeywordTable keywords_;
