@@ -9,6 +9,8 @@ using ui::ControlId;
 
 // The document and its view.
 constexpr ControlId kEditor = 904;
+// Tab t's rich edit waits under 950 + t while another tab's is on screen as kEditor.
+constexpr ControlId kFirstTabEditor = 951;
 constexpr ControlId kLineScrollBar = 902;
 constexpr ControlId kFirstGutterLabel = 1001;  // gutter row i is 1000 + i
 constexpr ControlId kGutterRowShownInDebugPanel = kFirstGutterLabel + 28;  // row 29, copied to the first debug field

@@ -3,26 +3,29 @@
 #include <exception>
 
 #include "companion/file_state_file.h"
-#include "companion/state_restore_view.h"
 
 namespace editor {
 
 // Both run inside window handlers: nothing may escape them, and a failure becomes a notice.
 
-void RestoreCompanionState(Editor& editor, int tab) {
+bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view) {
   FileStateRestore restored;
   try {
-    restored = RestoreFileState(editor, tab, RestoreText::kKeepEditorText);
+    restored = RestoreFileState(editor, tab);
   } catch (const std::exception&) {
     restored.stateFile = CompanionRead::kUnreadable;
   }
-  FinishStateRestore(editor, tab, restored);
+  FinishStateRestore(editor, tab, restored, view);
+  return restored.stateFile != CompanionRead::kOtherFile;
 }
 
 void WriteCompanionState(Editor& editor, int tab) {
   CompanionWrite written = CompanionWrite::kFailed;
   try {
     written = WriteFileState(editor, tab);
+    const bool isTab = tab >= 1 && tab <= kTabCount;
+    if (written == CompanionWrite::kWritten && isTab && !editor.tabs.Tab(tab).path.empty())
+      written = WritePathCompanion(editor, editor.tabs.Tab(tab).path);
   } catch (const std::exception&) {
   }
   if (written == CompanionWrite::kFailed) ReportStateWriteFailed(editor, tab);

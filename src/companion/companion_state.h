@@ -3,15 +3,18 @@
 // turned into a notice.
 #pragma once
 
+#include "companion/state_restore_view.h"
 #include "state/editor.h"
 
 namespace editor {
 
 // Tab t's text is on screen: its lists, selections and places come back from its state
-// file, then the view steps that end a restore.
-void RestoreCompanionState(Editor& editor, int tab);
+// file, then the view steps that end a restore. False when the state was another file's
+// (one of the same name in another folder) and the lists are still to be made.
+bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view = ViewAfterRestore::kCaretToTopLine);
 
-// Writes tab t's state file; a failed write is reported.
+// Writes tab t's state file and its ".pth", which names the file the state is of; a failed
+// write is reported.
 void WriteCompanionState(Editor& editor, int tab);
 
 }  // namespace editor

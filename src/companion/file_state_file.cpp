@@ -13,6 +13,7 @@
 #include "base/scoped_flag.h"
 #include "base/whole_file.h"
 #include "view/edit_lines.h"
+#include "view/index_lists.h"
 #include "view/main_window.h"
 
 namespace editor {
@@ -107,13 +108,6 @@ void CaptureSection(FileState& state, const ui::Window& window, const FileStateS
 
 // --- Restore -------------------------------------------------------------------------
 
-// Filling the boxes and combos raises their change notices; while the flag is up the
-// handler takes them for a load and does not jump to the lines they name.
-void PutSavedText(Editor& editor, int tab) {
-  ui::RichEdit* edit = editor.main->Edit(kEditor);
-  if (edit != nullptr && IsTab(tab)) edit->SetText(editor.tabs.Tab(tab).savedText);
-}
-
 // The ".pth" line is taken only when it names this very file: "prog.iwb" and "prog.inc"
 // share one ".pth", and the other file's path would send a save to the wrong file.
 void RestorePath(Editor& editor, int tab, const std::string& fileName) {
@@ -130,7 +124,15 @@ void RestorePath(Editor& editor, int tab, const std::string& fileName) {
 
 // Rows whose name is already listed are skipped, so reading twice adds nothing. The names
 // are gathered once, so the cost follows the rows, not rows times rows.
-void AddRows(ui::Window& window, const FileStateSection& section, const std::vector<ListRow>& rows) {
+// A window's drop-down entry carries its title, which the file's index keeps.
+std::string PartnerEntry(const Editor& editor, const FileStateSection& section, const std::string& name) {
+  if (section.partner != kWindowCombo) return name;
+  const auto title = editor.index.windowTitles.find(name);
+  return title == editor.index.windowTitles.end() ? name : WindowComboEntry(name, title->second);
+}
+
+void AddRows(Editor& editor, const FileStateSection& section, const std::vector<ListRow>& rows) {
+  ui::Window& window = *editor.main;
   std::set<std::string> listed;
   for (int r = 0, count = window.ViewRowCount(section.control); r < count; ++r)
     listed.insert(UpperCase(window.ViewCell(section.control, r, 0)));
@@ -139,7 +141,7 @@ void AddRows(ui::Window& window, const FileStateSection& section, const std::vec
     const int at = window.ViewInsertRow(section.control, window.ViewRowCount(section.control), row[0]);
     for (int c = 1; c < section.columns; ++c)
       window.ViewSetCell(section.control, at, c, row[static_cast<std::size_t>(c)]);
-    window.ListAdd(section.partner, row[0]);
+    window.ListAdd(section.partner, PartnerEntry(editor, section, row[0]));
   }
 }
 
@@ -205,7 +207,7 @@ void ApplySection(Editor& editor, int tab, const FileStateSection& section, cons
   ui::Window& window = *editor.main;
   switch (section.kind) {
     case SectionKind::kRows:
-      AddRows(window, section, state.*section.rows);
+      AddRows(editor, section, state.*section.rows);
       break;
     case SectionKind::kStrings:
       AddStrings(window, section, state.*section.strings, restored);
@@ -276,13 +278,27 @@ CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& p
                                                                                     : CompanionWrite::kFailed;
 }
 
-FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text) {
+bool CompanionStateIsFor(const Editor& editor, const std::filesystem::path& path) {
+  const std::string text = path.string();
+  const FileBytes file =
+      ReadCompanionFile(editor.folders.Companion(FileNameOf(text), ".pth"), kMaxOneLineFileBytes);
+  if (file.status != CompanionRead::kRead) return true;  // a state without a path names no other file
+  const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
+  return line.empty() || SamePath(std::filesystem::path(std::string(line)), path);
+}
+
+FileStateRestore RestoreFileState(Editor& editor, int tab) {
   FileStateRestore restored;
   if (!editor.main) return restored;
+  // Filling the boxes and combos raises their change notices; while the flag is up the
+  // handler takes them for a load and does not jump to the lines they name.
   const ScopedFlag loading(editor.view.loading);
-  if (text == RestoreText::kPutSavedText) PutSavedText(editor, tab);
   const std::string fileName = FileNameFor(editor, tab);
   if (fileName.empty()) return restored;
+  if (IsTab(tab) && !editor.tabs.Tab(tab).path.empty() && !CompanionStateIsFor(editor, editor.tabs.Tab(tab).path)) {
+    restored.stateFile = CompanionRead::kOtherFile;
+    return restored;
+  }
   RestorePath(editor, tab, fileName);
   restored.stateFile = RestorePanes(editor, tab, fileName, restored);
   RestoreCaretLineBox(editor, fileName);

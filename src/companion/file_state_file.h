@@ -21,6 +21,7 @@ enum class CompanionRead {
   kMissing,     // normal for a file never opened before
   kUnreadable,  // not a file, or it cannot be opened
   kTooLarge,    // far beyond any real state; left alone and not applied
+  kOtherFile,   // another file of the same base name owns it: nothing was applied
 };
 
 // Tab 1..6 names the tab's file; 0 the file on screen.
@@ -33,11 +34,6 @@ CompanionWrite WriteFileState(Editor& editor, int tab);
 // Res/<base name of path>.pth: the one line of the file's full path.
 CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& path);
 
-enum class RestoreText {
-  kPutSavedText,    // the tab's saved text goes into the edit control first
-  kKeepEditorText,  // the edit control already holds the right text
-};
-
 // What the reader leaves for its caller to finish.
 struct FileStateRestore {
   CompanionRead stateFile = CompanionRead::kMissing;
@@ -45,11 +41,16 @@ struct FileStateRestore {
   int placesRead = 0;          // places put into the empty places combo: the pointer and count
 };
 
-// Puts a file's remembered state back: its text (when asked), its path from ".pth", the
-// panes from ".txt" and the caret line box from ".src". Missing files are normal and leave
-// the controls as they are. The gutter marker, caption, recolouring, caret, scroll range
+// Whether Res's companion state under this file's base name is this file's: two files of
+// one name in two folders share the companion files, and ".pth" names the one whose state
+// was written last.
+bool CompanionStateIsFor(const Editor& editor, const std::filesystem::path& path);
+
+// Puts a file's remembered state back: its path from ".pth", the panes from ".txt" and the
+// caret line box from ".src". Missing files are normal and leave the controls as they are;
+// a state that another file of the same name wrote is not applied at all. The gutter marker, caption, recolouring, caret, scroll range
 // and showing the editing controls are the caller's to do afterwards.
-FileStateRestore RestoreFileState(Editor& editor, int tab, RestoreText text);
+FileStateRestore RestoreFileState(Editor& editor, int tab);
 
 
 }  // namespace editor

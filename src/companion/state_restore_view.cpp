@@ -9,18 +9,21 @@
 
 namespace editor {
 
-void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restored) {
+void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restored, ViewAfterRestore view) {
   if (!editor.main) return;
   ui::Window& window = *editor.main;
   ui::RichEdit* edit = window.Edit(kEditor);
   if (edit == nullptr) return;
   RefreshGutter(editor);
-  editor.view.topLine = ToNumber(FirstVisibleLineOf(*edit));
+  // The marker follows the caret: on the top line after a fresh restore, where it was left otherwise.
+  editor.view.topLine = ToNumber(view == ViewAfterRestore::kAsItWas ? CaretLineOf(*edit) : FirstVisibleLineOf(*edit));
   MarkCurrentGutterRow(editor);
   const int shown = tab != 0 ? tab : editor.tabs.ActiveTab();
   if (shown != 0) window.SetCaption(CaptionForFile(editor.tabs.Tab(shown).caption));
-  RecolourVisible(editor);
-  CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));
+  if (view == ViewAfterRestore::kCaretToTopLine) {
+    RecolourVisible(editor);
+    CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));
+  }
   FocusEditor(editor);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   ShowEditingControls(window, window.ListCount(kPlacesCombo));
@@ -29,7 +32,8 @@ void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restore
     case CompanionRead::kUnreadable:
     case CompanionRead::kTooLarge: ShowNotice(editor, notice::kStateUnreadable); break;
     case CompanionRead::kRead:
-    case CompanionRead::kMissing: break;
+    case CompanionRead::kMissing:
+    case CompanionRead::kOtherFile: break;
   }
 }
 

@@ -75,6 +75,12 @@ void ClearIndexControls(ui::Window& window) {
   for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kIncludeCombo}) window.ListClear(combo);
 }
 
+void KeepWindowTitles(FileIndex& fileIndex, const TextIndex& index) {
+  fileIndex.windowTitles.clear();
+  for (const IndexedName& win : index.windows)
+    if (!win.title.empty()) fileIndex.windowTitles.emplace(win.name, win.title);
+}
+
 void FillIndexControls(Editor& editor, const TextIndex& index, int subSelected, int windowSelected) {
   ui::Window& window = *editor.main;
   for (const IndexedName& sub : index.subroutines) {
@@ -112,6 +118,7 @@ void RebuildRangeTables(Editor& editor, std::string_view text) {
   TextIndex index = IndexText(text);
   editor.index.blockComments = std::move(index.blockComments);
   editor.index.assemblyBlocks = std::move(index.assemblyBlocks);
+  KeepWindowTitles(editor.index, index);
 }
 
 void FullIndex(Editor& editor, IndexProgress progress) {
@@ -145,6 +152,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   }
   editor.index.blockComments = index.blockComments;
   editor.index.assemblyBlocks = index.assemblyBlocks;
+  KeepWindowTitles(editor.index, index);
   FillIndexControls(editor, index, subSelected, windowSelected);
   redrawOff.reset();
 

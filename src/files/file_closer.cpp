@@ -10,6 +10,7 @@
 #include "files/editor_state_file.h"
 #include "files/exit_path.h"
 #include "files/file_saver.h"
+#include "files/tab_editors.h"
 #include "files/tab_switch.h"
 #include "state/editor.h"
 #include "view/main_window.h"
@@ -32,10 +33,12 @@ bool OfferToSaveChanges(Editor& editor, int tab) {
   return WriteActiveFile(editor);
 }
 
-// Tabs t+1..6 move down one place; tab 6 is left empty.
-void CloseGap(TabTable& tabs, int tab) {
+// Tabs t+1..6 move down one place with their waiting controls; tab 6 is left empty.
+void CloseGap(Editor& editor, int tab) {
+  TabTable& tabs = editor.tabs;
   for (int t = tab; t < kTabCount; ++t) tabs.Tab(t) = std::move(tabs.Tab(t + 1));
   tabs.Tab(kTabCount) = FileTab{};
+  MoveTabEditorsDown(editor, tab);
 }
 
 // Tabs with a file keep their buttons; the others are emptied and hidden. Returns how
@@ -77,12 +80,16 @@ void CloseActiveFile(Editor& editor) {
   }
   window.StopTimer(kPositionTimer);
   WritePathCompanion(editor, editor.tabs.Tab(tab).path);
+  // The closed file's control goes whole: emptying it would cost far more.
+  DiscardEditor(editor);
+  edit = window.Edit(kEditor);
+  if (edit == nullptr) return;
   edit->SetRedraw(false);
-  edit->SetText("");
   ClearPanes(editor);
+  editor.index = FileIndex{};
   // Until a tab is shown again none is on screen: the next switch has no text to keep.
   window.SetCaption(CaptionForFile(""));
-  CloseGap(editor.tabs, tab);
+  CloseGap(editor, tab);
   const int remaining = Recount(editor);
   editor.tabs.SetActiveTab(remaining == 0 ? 0 : std::min(tab, remaining));
   WriteEditorState(editor);
@@ -96,7 +103,8 @@ void CloseActiveFile(Editor& editor) {
   ActivateTab(editor, editor.tabs.ActiveTab());
   SizeTabs(window, true);
   FullIndex(editor, IndexProgress::kHidden);
-  ShowViewedLine(editor, *edit);
+  // The tab now shown brought its own control.
+  if (ui::RichEdit* shown = window.Edit(kEditor)) ShowViewedLine(editor, *shown);
   FocusEditor(editor);
 }
 

@@ -7,6 +7,7 @@
 #include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
+#include "files/tab_editors.h"
 #include "files/tab_switch.h"
 #include "model/source_file.h"
 #include "state/editor.h"
@@ -53,13 +54,12 @@ void AppendRecentFile(const Editor& editor, const std::filesystem::path& path) {
 
 namespace {
 
-void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit, TabStart start) {
+void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, TabStart start) {
   ui::Window& window = *editor.main;
   FileTab& slot = editor.tabs.Tab(tab);
   slot.path = path;
   slot.caption = path.filename().string() + (start == TabStart::kNewModified ? "*" : "");
   slot.inUse = true;
-  slot.savedText = edit.Text();
   slot.firstVisibleLine = LineNumber(1);
   editor.tabs.SetActiveTab(tab);
   editor.currentPath = path;
@@ -71,11 +71,17 @@ void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, ui::Ri
   window.SetCaption(CaptionForFile(slot.caption));
 }
 
+// Whether the file's lists can come from its companion state: it has one, and no other
+// file of the same name wrote it. Asked before the ".pth" is written for this file.
+bool HasOwnCompanionState(const Editor& editor, const std::filesystem::path& path, TabStart start) {
+  return start == TabStart::kFromFile &&
+         std::filesystem::exists(editor.folders.Companion(path.filename().string(), ".txt")) &&
+         CompanionStateIsFor(editor, path);
+}
+
 // A file seen before has its lists in its companion state; a new one is indexed and its
 // state written for next time.
-void IndexOrRestore(Editor& editor, int tab, const std::string& text, TabStart start) {
-  const bool known = start == TabStart::kFromFile &&
-                     std::filesystem::exists(editor.folders.Companion(editor.currentName, ".txt"));
+void IndexOrRestore(Editor& editor, int tab, const std::string& text, bool known) {
   if (known) {
     RebuildRangeTables(editor, text);
     RestoreCompanionState(editor, tab);
@@ -116,15 +122,22 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   ui::Window& window = *editor.main;
   window.StopTimer(kPositionTimer);
   if (const auto onScreen = editor.tabs.FindOnScreen(window.Caption())) LeaveTab(editor, *onScreen);
+  // The file goes into a control of its own, never over another text.
+  if (edit = window.Edit(kEditor); edit != nullptr && edit->TextLength() > 0) DiscardEditor(editor);
+  edit = window.Edit(kEditor);
+  if (edit == nullptr) return;
   ClearPanes(editor);
   edit->SetTextLimit(TextLimitForFile(text.size()));
   edit->SetText(text);
-  PutInTab(editor, tab, path, *edit, start);
-  WritePathCompanion(editor, path);
+  const bool known = HasOwnCompanionState(editor, path, start);
+  PutInTab(editor, tab, path, start);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   window.SetScrollPos(kLineScrollBar, 0);
   edit->SetSelection(0, 0);
-  IndexOrRestore(editor, tab, editor.tabs.Tab(tab).savedText, start);
+  IndexOrRestore(editor, tab, edit->Text(), known);
+  // Only now: until this file's state is written, the ".pth" keeps naming the file whose
+  // state is in Res, so that the index does not take that state for this file's.
+  WritePathCompanion(editor, path);
   SizeTabs(window, true);
   ShowEditingControls(window, window.ListCount(kPlacesCombo));
   window.SetText(kLineNumberBox, "1");
@@ -133,8 +146,11 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
 }
 
 bool LoadNamedTab(Editor& editor, int tab) {
-  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
-  if (edit == nullptr || tab < 1 || tab > kTabCount) return false;
+  if (!editor.main || tab < 1 || tab > kTabCount) return false;
+  if (ui::RichEdit* shown = editor.main->Edit(kEditor); shown != nullptr && shown->TextLength() > 0)
+    DiscardEditor(editor);
+  ui::RichEdit* edit = editor.main->Edit(kEditor);
+  if (edit == nullptr) return false;
   FileTab& slot = editor.tabs.Tab(tab);
   SourceRead read = ReadSourceFile(slot.path);
   if (const int refused = RefusalNotice(read.status); refused != 0) {
@@ -146,8 +162,9 @@ bool LoadNamedTab(Editor& editor, int tab) {
   // The index restores the active tab's state: this tab must be the active one first.
   editor.tabs.SetActiveTab(tab);
   editor.currentName = std::string(slot.Name());
+  const bool known = HasOwnCompanionState(editor, slot.path, TabStart::kFromFile);
+  IndexOrRestore(editor, tab, read.bytes, known);
   WritePathCompanion(editor, slot.path);
-  IndexOrRestore(editor, tab, read.bytes, TabStart::kFromFile);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "editing/file_indexer.h"
 #include "files/editor_state_file.h"
 #include "files/file_loader.h"
+#include "files/tab_editors.h"
 #include "files/tab_switch.h"
 #include "model/keyword_case.h"
 #include "model/source_file.h"
@@ -120,7 +121,6 @@ bool WriteActiveFile(Editor& editor) {
   window.ShowControl(kAutoCompleteList, false);
   // One read of the whole text: line by line would cost in proportion to the file twice over.
   const std::string text = edit->Text();
-  if (!editor.view.exiting && editor.tabs.Tab(tab).IsModified()) editor.tabs.Tab(tab).savedText = text;
   std::string bytes;
   {
     ProgressBar bar(window, edit->LineCount(), editor.prefs.windowBackground);
@@ -169,15 +169,16 @@ void SaveActiveFileAs(Editor& editor) {
 bool SaveTab(Editor& editor, int tab) {
   if (tab < 1 || tab > kTabCount) return false;
   FileTab& slot = editor.tabs.Tab(tab);
-  // A tab only named has an empty slot: saving it would empty its file.
+  // A tab only named holds no text yet: saving it would empty its file.
   if (slot.IsEmpty() || !slot.inUse) return false;
   if (InIncludeFolder(editor, slot.path)) {
     ShowNotice(editor, notice::kIncludeFolderRefused);
     return false;
   }
-  ui::RichEdit* edit = EditorControl(editor);
-  const bool onScreen = tab == editor.tabs.ActiveTab() && edit != nullptr;
-  const std::string text = onScreen ? edit->Text() : slot.savedText;
+  // Each tab's text is in its own control, the one on screen or its waiting one.
+  const ui::RichEdit* edit = EditorOfTab(editor, tab);
+  if (edit == nullptr) return false;
+  const std::string text = edit->Text();
   if (!WriteOrWarn(editor, slot.path, SaveFormOf(text, HexLiterals::kLowerFirstOfEachLine))) return false;
   slot.caption = std::string(slot.Name());
   return true;

@@ -4,6 +4,7 @@
 #include "companion/companion_state.h"
 #include "editing/file_indexer.h"
 #include "files/file_loader.h"
+#include "files/tab_editors.h"
 #include "view/edit_lines.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
@@ -29,38 +30,34 @@ void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab) {
 
 namespace {
 
-// The tab's whole text goes into its slot in one read, with the line it was viewed at.
-void StashText(Editor& editor, ui::RichEdit& edit, int tab) {
+// The tab's control goes to its waiting place with its text, colours and view; its index
+// waits in the slot and its lists in its companion state.
+void ParkTab(Editor& editor, ui::RichEdit& edit, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
-  slot.savedText = edit.Text();
   slot.firstVisibleLine = ToNumber(FirstVisibleLineOf(edit));
+  slot.scrollBarPosition = editor.main->ScrollPos(kLineScrollBar);
   WriteCompanionState(editor, tab);
+  slot.index = std::move(editor.index);
+  editor.index = FileIndex{};
+  ParkEditor(editor, tab);
 }
 
-void ShowViewedLine(Editor& editor, ui::RichEdit& edit, LineNumber firstVisibleLine) {
-  const LineIndex first = ToIndex(firstVisibleLine);
-  edit.LineScroll(first - FirstVisibleLineOf(edit));
-  editor.main->SetScrollPos(kLineScrollBar, first.Value());
-}
-
-// Puts tab t's text on screen: its saved text in one streamed write, or, for a tab only
-// named so far, its file read by the loader.
-void BringOnScreen(Editor& editor, ui::RichEdit& edit, int tab) {
+// Puts tab t on screen: its own control as it was left, or, for a tab only named so far,
+// its file read by the loader into the fresh control.
+void BringOnScreen(Editor& editor, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
-  if (slot.inUse) {
-    edit.SetText(slot.savedText);
-    // The colouring reads the range tables: they must describe this text, not the last tab's.
-    RebuildRangeTables(editor, slot.savedText);
-    ShowViewedLine(editor, edit, slot.firstVisibleLine);
-    RestoreCompanionState(editor, tab);
+  if (slot.inUse && ShowTabEditor(editor, tab)) {
+    editor.index = std::move(slot.index);
+    slot.index = FileIndex{};
+    editor.main->SetScrollPos(kLineScrollBar, slot.scrollBarPosition);
+    // Lists another file of the same name left in the companion state are not this one's.
+    if (!RestoreCompanionState(editor, tab, ViewAfterRestore::kAsItWas)) FullIndex(editor, IndexProgress::kHidden);
     return;
   }
-  edit.SetText("");
   editor.currentPath = slot.path;
   if (LoadNamedTab(editor, tab)) {
     slot.inUse = true;
     slot.caption = std::string(slot.Name());
-    slot.savedText = edit.Text();
     editor.main->SetScrollPos(kLineScrollBar, ToIndex(slot.firstVisibleLine).Value());
   }
 }
@@ -85,14 +82,16 @@ void ActivateTab(Editor& editor, int tab) {
 
   // The timer must never see a half-swapped tab.
   window.StopTimer(kPositionTimer);
-  if (onScreen) StashText(editor, *edit, *onScreen);
+  if (onScreen) ParkTab(editor, *edit, *onScreen);
   FileTab& slot = editor.tabs.Tab(tab);
   editor.currentName = std::string(slot.Name());
   ColourTabButtons(editor, window, tab);
   ClearPanes(editor);
-  BringOnScreen(editor, *edit, tab);
-  window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
+  // The index restores the active tab's state: this tab must be the active one first.
   editor.tabs.SetActiveTab(tab);
+  window.SetCaption(CaptionForFile(slot.caption));
+  BringOnScreen(editor, tab);
+  if (ui::RichEdit* shown = window.Edit(kEditor)) window.SetScrollRange(kLineScrollBar, 0, shown->LineCount());
   editor.currentPath = slot.path;
   editor.view.lastWrittenFirstLine = 0;  // a new file's ".src" is due
   window.SetCaption(CaptionForFile(slot.caption));
@@ -105,9 +104,8 @@ void LeaveTab(Editor& editor, int tab) {
   ui::Window& window = *editor.main;
   ui::RichEdit* edit = window.Edit(kEditor);
   if (edit == nullptr || editor.tabs.FindOnScreen(window.Caption()) != tab) return;
-  StashText(editor, *edit, tab);
+  ParkTab(editor, *edit, tab);
   editor.currentPath = editor.tabs.Tab(tab).path;
-  edit->SetText("");
   ClearPanes(editor);
   // No tab is on screen now: a later switch must not take the empty control for its text.
   window.SetCaption(CaptionForFile(""));

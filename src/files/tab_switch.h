@@ -1,5 +1,5 @@
-// Putting a tab's text on screen and taking it off again. Only one tab's text is in the
-// edit control at a time; the others wait whole in their tab slots.
+// Putting a tab on screen and taking it off again. Each tab's text stays in its own rich
+// edit: a switch shows one control and hides the other, and moves no text.
 #pragma once
 
 #include "state/editor.h"
@@ -13,8 +13,8 @@ void ActivateTab(Editor& editor, int tab);
 // The active tab's button in the active colours, the other five in the normal ones.
 void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab);
 
-// Takes tab t's text off the screen into its slot and writes its companion state, when t
-// is the active tab and on screen.
+// Takes tab t off the screen, its control waiting hidden with its text, and writes its
+// companion state, when t is the active tab and on screen.
 void LeaveTab(Editor& editor, int tab);
 
 }  // namespace editor

@@ -1,4 +1,5 @@
-// One of the six tab slots: the file it holds and, while it is not on screen, its text.
+// One of the six tab slots: the file it holds, and while it is not on screen, the index of
+// its text. The text itself waits in the tab's own rich edit.
 #pragma once
 
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include <string_view>
 
 #include "base/positions.h"
+#include "model/file_index.h"
 
 namespace editor {
 
@@ -13,7 +15,7 @@ struct FileTab {
   std::string caption;  // the file name; a trailing "*" marks unsaved changes
   std::filesystem::path path;
   bool inUse = false;     // its text has been loaded at least once
-  std::string savedText;  // the whole text (CR LF) while another tab is on screen
+  FileIndex index;        // the index of its text while another tab is on screen
   LineNumber firstVisibleLine{1};
   int scrollBarPosition = 0;  // the line scroll bar's place while the tab was last on screen
 

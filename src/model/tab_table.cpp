@@ -33,14 +33,22 @@ std::optional<int> TabTable::FindOpenFile(const std::filesystem::path& path) con
   return std::nullopt;
 }
 
+namespace {
+
+// The caption starts with the file's whole name: "a.iwb" must not be found in "data.iwb".
+bool CaptionNames(std::string_view windowCaption, std::string_view name) {
+  if (name.empty() || !windowCaption.starts_with(name)) return false;
+  const std::string_view rest = windowCaption.substr(name.size());
+  return rest.empty() || rest.front() == '*' || rest.front() == ' ';
+}
+
+}  // namespace
+
 std::optional<int> TabTable::FindOnScreen(std::string_view windowCaption) const {
-  for (int t = 1; t <= kTabCount; ++t) {
-    const std::string_view name = Tab(t).Name();
-    // The caption starts with the file's whole name: "a.iwb" must not be found in "data.iwb".
-    if (name.empty() || !windowCaption.starts_with(name)) continue;
-    const std::string_view rest = windowCaption.substr(name.size());
-    if (rest.empty() || rest.front() == '*' || rest.front() == ' ') return t;
-  }
+  // Two files of one name in two folders: the caption names both, and the active one is shown.
+  if (activeTab_ != 0 && CaptionNames(windowCaption, Tab(activeTab_).Name())) return activeTab_;
+  for (int t = 1; t <= kTabCount; ++t)
+    if (CaptionNames(windowCaption, Tab(t).Name())) return t;
   return std::nullopt;
 }
 

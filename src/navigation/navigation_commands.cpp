@@ -91,12 +91,11 @@ void OnTabButton(Editor& editor, int tab) {
   if (const int active = editor.tabs.ActiveTab(); active != 0)
     editor.tabs.Tab(active).scrollBarPosition = window.ScrollPos(kLineScrollBar);
   window.ShowControl(kEditor, false);
+  // The tab's own control comes back coloured, with its caret and place as they were left.
   ActivateTab(editor, tab);
   window.ShowControl(kEditor, true);
-  RecolourVisible(editor);
   const std::string viewed = ReadViewedLine(editor);
   if (!viewed.empty()) window.SetText(kLineNumberBox, viewed);
-  if (ui::RichEdit* edit = EditorControl(editor)) CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));
   FocusEditor(editor);
 }
 

@@ -43,6 +43,17 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, 
   return true;
 }
 
+}  // namespace
+
+bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible) {
+  ui::Window& window = *editor.main;
+  if (!CreateRichEdit(window, id, editor, kEditorTextLimit, visible)) return false;
+  window.MoveControl(id, place);
+  return true;
+}
+
+namespace {
+
 bool CreateGutter(ui::Window& window, const Editor& editor) {
   for (const LayoutEntry& label : GutterLabels(editor.metrics, editor.prefs.editorFont)) {
     if (!CreateEntry(window, label)) return false;

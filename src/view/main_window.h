@@ -24,6 +24,10 @@ void ShowEditingControls(ui::Window& window, int placesCount);
 // caption asks for a file.
 void HideEditingControls(ui::Window& window);
 
+// A fresh, empty document editor under this id and in this place, with the editor's font,
+// colours, text limit and events. False when no control could be made.
+bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);
+
 // The main window's caption for a file: its name, then the title text.
 std::string CaptionForFile(std::string_view fileName);
 

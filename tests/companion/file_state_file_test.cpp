@@ -60,7 +60,7 @@ class FileStateFile : public EditorTest {
     Main().SetText(kGoToLineBox2, "");
   }
 
-  FileStateRestore Restore() { return RestoreFileState(editor_, 1, RestoreText::kKeepEditorText); }
+  FileStateRestore Restore() { return RestoreFileState(editor_, 1); }
 };
 
 TEST_F(FileStateFile, WhatIsWrittenComesBackIntoTheListsCombosAndBoxes) {
@@ -214,23 +214,24 @@ TEST_F(FileStateFile, TheCaretLineComesFromTheStateAndItsBoxFromTheSrcFile) {
   EXPECT_EQ(Main().GetText(kLineNumberBox), "1");
 }
 
-TEST_F(FileStateFile, ThePathFileNamesTheCurrentFileOnlyWhenItIsThisFile) {
-  ASSERT_EQ(WritePathCompanion(editor_, "C:\\work\\src\\prog.iwb"), CompanionWrite::kWritten);
-  EXPECT_EQ(ReadFile(Res() / "prog.pth"), "C:\\work\\src\\prog.iwb\r\n");
-  Restore();
-  EXPECT_EQ(editor_.currentPath, std::filesystem::path("C:\\work\\src\\prog.iwb"));
+TEST_F(FileStateFile, AStateIsAppliedOnlyToTheFileItsPathFileNames) {
+  const std::filesystem::path own = editor_.tabs.Tab(1).path;
+  FillPanes();
+  ASSERT_EQ(WriteFileState(editor_, 1), CompanionWrite::kWritten);
+  ASSERT_EQ(WritePathCompanion(editor_, own), CompanionWrite::kWritten);
+  EXPECT_EQ(ReadFile(Res() / "prog.pth"), own.string() + "\r\n");
+  ClearAll();
+  EXPECT_EQ(Restore().stateFile, CompanionRead::kRead);
+  EXPECT_EQ(editor_.currentPath, own);
   EXPECT_EQ(Main().Caption(), CaptionForFile("prog.iwb"));
+  EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 3);
 
-  // prog.inc shares the companion name; its path must not become this file's.
-  ASSERT_EQ(WritePathCompanion(editor_, "C:\\work\\prog.inc"), CompanionWrite::kWritten);
-  Restore();
-  EXPECT_EQ(editor_.currentPath, std::filesystem::path("C:\\work\\src\\prog.iwb"));
-}
-
-TEST_F(FileStateFile, TheSavedTextGoesInFirstWhenAsked) {
-  editor_.tabs.Tab(1).savedText = "NEW TEXT\r\n";
-  RestoreFileState(editor_, 1, RestoreText::kPutSavedText);
-  EXPECT_EQ(Edit().Text(), "NEW TEXT\r\n");
+  // prog.iwb in another folder wrote the state last: its lists and path are not this file's.
+  ASSERT_EQ(WritePathCompanion(editor_, start_ / "other" / "prog.iwb"), CompanionWrite::kWritten);
+  ClearAll();
+  EXPECT_EQ(Restore().stateFile, CompanionRead::kOtherFile);
+  EXPECT_EQ(editor_.currentPath, own);
+  EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 0);
 }
 
 TEST_F(FileStateFile, TabSwitchingWritesTheLeftTabAndRestoresTheNewOne) {

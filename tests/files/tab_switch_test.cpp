@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scenarios/editor_fixture.h"
+#include "files/tab_editors.h"
 #include "view/main_window.h"
 
 namespace editor {
@@ -44,18 +45,25 @@ TEST_F(TabSwitch, AStarredTabIsRecognisedOnScreen) {
   EXPECT_EQ(Reads() + Writes(), 0);
 }
 
-TEST_F(TabSwitch, SwitchingTakesOneWholeReadAndOneWriteAndKeepsBothTexts) {
+TEST_F(TabSwitch, SwitchingMovesNoTextAndKeepsBothTexts) {
   PutFileInTab(1, "a.iwb", "first\r\n");
   PutFileInTab(2, "b.iwb", "second\r\nmore\r\n");
   ActivateTab(editor_, 1);
   Edit().SetSelection(0, 0);
   Edit().ReplaceSelection("edited ", false);
-  Edit().ResetCounts();
+  headless::RichEdit& first = Edit();
+  headless::RichEdit& second = driver_.EditOf(Main(), TabEditorId(2));
+  first.ResetCounts();
+  second.ResetCounts();
 
   ActivateTab(editor_, 2);
-  EXPECT_EQ(Reads(), 1);
-  EXPECT_EQ(Writes(), 1);
-  EXPECT_EQ(Edit().Counts().Count(Request::kGetLine), 0) << "no line-by-line copy";
+  for (headless::RichEdit* edit : {&first, &second}) {
+    EXPECT_EQ(edit->Counts().Count(Request::kText), 0) << "no whole-text read";
+    EXPECT_EQ(edit->Counts().Count(Request::kSetText), 0) << "no whole-text write";
+    EXPECT_EQ(edit->Counts().Count(Request::kGetLine), 0) << "no line-by-line copy";
+  }
+  EXPECT_EQ(&Edit(), &second) << "tab 2's own control is on screen";
+  EXPECT_FALSE(Main().IsControlVisible(TabEditorId(1)));
   EXPECT_EQ(Edit().Text(), "second\r\nmore\r\n");
   EXPECT_EQ(editor_.tabs.ActiveTab(), 2);
   EXPECT_EQ(editor_.currentName, "b.iwb");
@@ -74,7 +82,7 @@ TEST_F(TabSwitch, ATabsTextIsKeptWholeBeyondOneMebibyte) {
   PutFileInTab(2, "small.iwb", "x\r\n");
   ActivateTab(editor_, 1);
   ActivateTab(editor_, 2);
-  EXPECT_EQ(editor_.tabs.Tab(1).savedText.size(), big.size());
+  EXPECT_EQ(TabText(1).size(), big.size());
   ActivateTab(editor_, 1);
   EXPECT_EQ(Edit().Text(), big);
 }
@@ -102,7 +110,7 @@ TEST_F(TabSwitch, ATabOnlyNamedIsLoadedOnItsFirstShowing) {
   EXPECT_EQ(Edit().Text(), "from disk\r\n");
   EXPECT_EQ(editor_.currentPath, start_ / "c.iwb");
   EXPECT_TRUE(named.inUse);
-  EXPECT_EQ(named.savedText, "from disk\r\n");
+  EXPECT_EQ(TabText(3), "from disk\r\n");
 }
 
 TEST_F(TabSwitch, ATabThatFailsToLoadStaysUnloaded) {
@@ -121,7 +129,7 @@ TEST_F(TabSwitch, LeavingATabStashesItAndMarksNoOtherTabInUse) {
   Edit().SetText("changed\r\n");
 
   LeaveTab(editor_, 2);
-  EXPECT_EQ(editor_.tabs.Tab(2).savedText, "changed\r\n");
+  EXPECT_EQ(TabText(2), "changed\r\n");
   EXPECT_EQ(Edit().Text(), "");
   EXPECT_FALSE(editor_.tabs.Tab(1).inUse) << "its file must still be read when it is first shown";
 }

@@ -10,9 +10,13 @@
 
 #include "app/startup.h"
 #include "base/control_ids.h"
+#include "files/tab_editors.h"
+#include "model/source_file.h"
 #include "platform/headless/driver.h"
 #include "platform/headless/system.h"
 #include "state/editor.h"
+#include "view/main_window.h"
+#include "view/main_window_layout.h"
 
 namespace editor {
 
@@ -28,15 +32,20 @@ class EditorTest : public ::testing::Test {
   ui::Window& Main() { return *editor_.main; }
   headless::RichEdit& Edit() { return driver_.EditOf(Main(), kEditor); }
 
-  // Tab t as a loaded file would leave it: named, in use, its text waiting in its slot.
+  // Tab t as a loaded file would leave it when another tab is shown: named, in use, its
+  // text waiting in its own control.
   void PutFileInTab(int tab, const std::string& name, const std::string& text) {
     FileTab& slot = editor_.tabs.Tab(tab);
     slot.caption = name;
     slot.path = start_ / name;
     slot.inUse = true;
-    slot.savedText = text;
+    ASSERT_TRUE(CreateDocumentEditor(editor_, TabEditorId(tab), EditorRect(editor_.metrics), false));
+    Main().Edit(TabEditorId(tab))->SetTextLimit(TextLimitForFile(text.size()));
+    Main().Edit(TabEditorId(tab))->SetText(text);
     Main().SetText(TabButtonId(tab), name);
   }
+  // The text of tab t wherever it is, on screen or waiting.
+  std::string TabText(int tab) { return EditorOfTab(editor_, tab)->Text(); }
 
   void WriteFile(const std::filesystem::path& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;

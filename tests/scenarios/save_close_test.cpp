@@ -132,15 +132,25 @@ TEST_F(SaveAndClose, SaveAsOntoAFileOpenInAnotherTabShowsThatTabAndWritesNothing
   EXPECT_EQ(Caption(1), "a.iwb");
 }
 
-TEST_F(SaveAndClose, FilesWithTheSameBaseNameShareTheirCompanions) {
-  Open(Source("one/prog.iwb", "SUB First\r\nENDSUB\r\n"));
-  const std::string state = Read(start_ / "Res" / "prog.txt");
-  ASSERT_FALSE(state.empty());
-  Open(Source("two/prog.iwb", "SUB Second\r\nENDSUB\r\n"));
+TEST_F(SaveAndClose, FilesWithTheSameBaseNameEachListTheirOwnSubroutines) {
+  const auto one = Source("one/prog.iwb", "SUB First\r\nENDSUB\r\n");
+  const auto two = Source("two/prog.iwb", "SUB Second\r\nSUB Third\r\nENDSUB\r\n");
+  Open(one);
+  ASSERT_FALSE(Read(start_ / "Res" / "prog.txt").empty());
+  // The companion files keep their names: the second file shares them and is indexed afresh.
+  Open(two);
   EXPECT_EQ(editor_.tabs.ActiveTab(), 2);
-  // The second is taken for a file seen before: its lists come from the shared state.
+  ASSERT_EQ(Main().ViewRowCount(kSubroutineList), 2);
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 0), "Second");
+  EXPECT_EQ(Read(start_ / "Res" / "prog.pth"), two.string() + "\r\n");
+
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  ASSERT_EQ(Main().ViewRowCount(kSubroutineList), 1);
   EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 0), "First");
-  EXPECT_EQ(Read(start_ / "Res" / "prog.pth"), (start_ / "two" / "prog.iwb").string() + "\r\n");
+  EXPECT_EQ(editor_.currentPath, one);
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(2)));
+  EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 2);
+  EXPECT_EQ(editor_.currentPath, two) << "a save goes to the file on screen";
 }
 
 TEST_F(SaveAndClose, TwoNewPressesGiveTwoStarredUntitledFiles) {
@@ -279,7 +289,7 @@ TEST_F(SaveAndClose, AtExitAChangedTabIsSavedFromItsOwnTextAndAMerelyNamedOneIsN
   Open(a);
   Open(Source("b.iwb", "b = 2\r\n"));
   // Tab 1 waits off screen with a change of its own.
-  editor_.tabs.Tab(1).savedText = "a = 9\r\n";
+  Main().Edit(TabEditorId(1))->SetText("a = 9\r\n");
   editor_.tabs.Tab(1).caption = "a.iwb*";
   // Tab 3 is named by the last run but its file was never read.
   const auto named = Source("named.iwb", "keep = 1\r\n");

@@ -1,0 +1,133 @@
+// Each tab keeps its own rich edit, so a switch should cost what showing one control and
+// hiding another costs, whatever the file's size; closing a tab destroys its control
+// instead of emptying it. Timed with the messages the change causes (the repaint) pumped.
+#include "bench/win32/tab_switch_win32_bench.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "bench/generated_source.h"
+#include "bench/scratch_folder.h"
+#include "bench/started_editor.h"
+#include "bench/win32/timing.h"
+#include "files/file_closer.h"
+#include "files/file_loader.h"
+#include "files/tab_switch.h"
+
+namespace bench {
+
+namespace {
+
+constexpr double kGoalMs = 50;
+constexpr std::size_t kSizes[] = {10 * 1024, 100 * 1024, 1024 * 1024};
+constexpr std::size_t kSmallFileBytes = 2 * 1024;
+
+void PrintRow(const char* name, const Timing& t, double baselineMs) {
+  std::printf("  %-46s %9.2f ms  (%.2f .. %.2f)  x %.1f\n", name, t.medianMs, t.fastestMs, t.slowestMs,
+              t.medianMs / baselineMs);
+}
+
+void PrintGoal(const char* what, const Timing& t) {
+  std::printf("  goal: %s within %.0f ms: %s\n", what, kGoalMs, t.medianMs <= kGoalMs ? "met" : "missed");
+}
+
+// Two rich edits in one place of a bare window, the text in the first: each run hides the
+// one shown and shows the other. What a switch cannot do without.
+Timing ShowHiddenControl(ui::System& system, const std::string& text, int runs) {
+  ui::WindowSpec desc;
+  desc.caption = "Baseline";
+  desc.rect = {0, 0, 1350, 725};
+  std::unique_ptr<ui::Window> window = system.CreateTopLevel(desc);
+  for (ui::ControlId id : {1, 2}) {
+    ui::ControlSpec edit;
+    edit.kind = ui::ControlKind::kRichEdit;
+    edit.id = id;
+    edit.rect = {119, 100, 1188, 485};
+    edit.font = ui::FontSpec{"Courier New", 10};
+    edit.visible = id == 1;
+    window->CreateControl(edit);
+  }
+  window->Edit(1)->SetTextLimit(static_cast<int>(text.size()) + 500'000);
+  window->Edit(1)->SetText(text);
+  system.PumpMessages();
+  ui::ControlId shown = 1;
+  ui::ControlId hidden = 2;
+  const Timing t = TimeRuns(runs * 2, [&] {
+    window->ShowControl(shown, false);
+    window->ShowControl(hidden, true);
+    system.PumpMessages();
+    std::swap(shown, hidden);
+  });
+  window->Close();
+  return t;
+}
+
+void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
+  const ScratchFolder folder;
+  const std::string text = GeneratedSource(bytes);
+  const auto big = folder.WriteFile("big.iwb", text);
+  const auto small = folder.WriteFile("small.iwb", GeneratedSource(kSmallFileBytes));
+  StartedEditor started(system, folder.Path());
+  editor::Editor& editor = started.Get();
+  editor.prefs.showConfirmations = false;
+  const auto pump = [&system] { system.PumpMessages(); };
+  editor::LoadFile(editor, big);
+  editor::LoadFile(editor, small);
+  pump();
+
+  std::printf("a file of %zu bytes in tab 1, a small one in tab 2\n", text.size());
+  const Timing baseline = ShowHiddenControl(system, text, runs);
+  const auto show = [&](int tab) {
+    return [&editor, &pump, tab] {
+      editor::ActivateTab(editor, tab);
+      pump();
+    };
+  };
+  const Timing to = TimeRuns(runs, show(1), show(2));
+  const Timing from = TimeRuns(runs, show(2), show(1));
+  PrintRow("baseline: hide one control, show another", baseline, baseline.medianMs);
+  PrintRow("switch to the file's tab", to, baseline.medianMs);
+  PrintRow("switch from the file's tab", from, baseline.medianMs);
+  PrintGoal("switching to it", to);
+  PrintGoal("switching from it", from);
+}
+
+void CloseCase(ui::System& system, int runs) {
+  const ScratchFolder folder;
+  const std::string text = GeneratedSource(kSizes[std::size(kSizes) - 1]);
+  const auto big = folder.WriteFile("big.iwb", text);
+  const auto small = folder.WriteFile("small.iwb", GeneratedSource(kSmallFileBytes));
+  StartedEditor started(system, folder.Path());
+  editor::Editor& editor = started.Get();
+  editor.prefs.showConfirmations = false;
+  const auto pump = [&system] { system.PumpMessages(); };
+  editor::LoadFile(editor, small);
+
+  std::printf("closing a tab holding %zu bytes, a small file left in the other tab\n", text.size());
+  const Timing baseline = ShowHiddenControl(system, text, runs);
+  const auto closeTab = [&] {
+    editor::CloseActiveFile(editor);
+    pump();
+  };
+  const auto openBig = [&] {
+    editor::LoadFile(editor, big);
+    pump();
+  };
+  const Timing close = TimeRuns(runs, closeTab, openBig);
+  PrintRow("baseline: hide one control, show another", baseline, baseline.medianMs);
+  PrintRow("CloseActiveFile", close, baseline.medianMs);
+  PrintGoal("closing it", close);
+}
+
+}  // namespace
+
+int RunTabSwitchWin32Bench(ui::System& system, int runs) {
+  std::printf("Win32 layer: switching tabs and closing one. %d runs per case, median (fastest .. slowest)\n\n",
+              runs);
+  for (std::size_t bytes : kSizes) SwitchCase(system, bytes, runs);
+  CloseCase(system, runs);
+  return 0;
+}
+
+}  // namespace bench
