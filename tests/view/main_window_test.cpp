@@ -29,12 +29,24 @@ std::vector<ui::ControlId> GutterIds(ui::Window& window) {
   return ids;
 }
 
+// Every item text of a menu and its sub-menus.
+void CollectMenuTexts(const std::vector<ui::MenuItem>& items, std::vector<std::string>& texts) {
+  for (const ui::MenuItem& item : items) {
+    texts.push_back(item.text);
+    CollectMenuTexts(item.children, texts);
+  }
+}
+
 TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
   Start();
   EXPECT_EQ(Main().GetRect().width, 1350);
   EXPECT_EQ(Main().GetRect().height, 725);
   EXPECT_EQ(Main().Caption(), "Please open a file " + std::string(kTitleText));
   for (int id : EditingMenuIds()) EXPECT_FALSE(Main().IsMenuItemEnabled(id)) << id;
+  // One TAB puts a shortcut in its column; a second shows as a box glyph on the real menu.
+  std::vector<std::string> menuTexts;
+  CollectMenuTexts(static_cast<headless::Window&>(Main()).MenuBar(), menuTexts);
+  for (const std::string& text : menuTexts) EXPECT_EQ(text.find("\t\t"), std::string::npos) << text;
   EXPECT_FALSE(driver_.PickMenuItem(Main(), kMenuCut));
   EXPECT_FALSE(driver_.PressAccelerator(Main(), 'X', true));
 
