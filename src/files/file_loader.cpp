@@ -126,7 +126,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   edit->SetSelection(0, 0);
   IndexOrRestore(editor, tab, editor.tabs.Tab(tab).savedText, start);
   SizeTabs(window, true);
-  ShowEditingControls(window, window.ListCount(kPlacesCombo));
+  ShowEditingControls(editor, window.ListCount(kPlacesCombo));
   window.SetText(kLineNumberBox, "1");
   FocusEditor(editor);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);

@@ -14,7 +14,7 @@ class TabSwitch : public EditorTest {
  protected:
   void SetUp() override {
     Start();
-    ShowEditingControls(Main(), 0);
+    ShowEditingControls(editor_, 0);
   }
   long Reads() { return Edit().Counts().Count(Request::kText); }
   long Writes() { return Edit().Counts().Count(Request::kSetText); }

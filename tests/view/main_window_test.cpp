@@ -61,7 +61,7 @@ TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
 
 TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
   Start();
-  ShowEditingControls(Main(), 0);
+  ShowEditingControls(editor_, 0);
   for (int id : EditingMenuIds()) EXPECT_TRUE(Main().IsMenuItemEnabled(id)) << id;
   EXPECT_TRUE(driver_.PressAccelerator(Main(), 'A', true));
   for (ui::ControlId id : {kEditor, kLineScrollBar, kSubroutineCombo, kFindBox, kNothingToUndoButton})
@@ -75,7 +75,7 @@ TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
                            kCodeBlockEditorFirst, kFontList, kLineNumberBox})
     EXPECT_FALSE(Main().IsControlVisible(id)) << id;
 
-  ShowEditingControls(Main(), 2);
+  ShowEditingControls(editor_, 2);
   EXPECT_TRUE(Main().IsControlVisible(kGoBackButton));
   EXPECT_TRUE(Main().IsControlVisible(kGoForwardButton));
   EXPECT_FALSE(Main().IsControlVisible(kGoForwardUnavailable));
@@ -92,7 +92,7 @@ bool Overlap(ui::Rect a, ui::Rect b) {
 
 TEST_F(MainWindow, NoTwoVisibleControlsOverlapInTheFileOpenLayout) {
   Start();
-  ShowEditingControls(Main(), 2);
+  ShowEditingControls(editor_, 2);
   std::vector<std::pair<ui::ControlId, ui::Rect>> shown;
   auto consider = [&](ui::ControlId id, bool isCombo) {
     if (!Main().IsControlVisible(id)) return;
