@@ -26,7 +26,7 @@ void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restore
   }
   FocusEditor(editor);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
-  ShowEditingControls(window, window.ListCount(kPlacesCombo));
+  ShowEditingControls(editor, window.ListCount(kPlacesCombo));
   switch (restored.stateFile) {
     case CompanionRead::kDamaged: ShowNotice(editor, notice::kStateDamaged); break;
     case CompanionRead::kUnreadable:

@@ -36,6 +36,10 @@ class System {
   // Milliseconds since an arbitrary start; virtual in the headless layer.
   virtual std::int64_t NowMs() const = 0;
   virtual void Sleep(int milliseconds) = 0;
+  // Waits this long with the window on the screen, drawn whenever the screen asks for it:
+  // its own paint messages are let through and nothing else, so no key or mouse message
+  // reaches any window and no timer ticks until the wait is over.
+  virtual void WaitPainted(Window& window, int milliseconds) = 0;
   // The local date and time; fixed until a test sets it in the headless layer.
   virtual DateTime LocalDateTime() const = 0;
 

@@ -1,6 +1,10 @@
 #include "prefs/preferences_in_force.h"
 
 #include "base/control_ids.h"
+#include "files/tab_editors.h"
+#include "model/line_metrics.h"
+#include "view/gutter.h"
+#include "view/main_window.h"
 #include "view/main_window_tooltips.h"
 #include "view/panel_switches.h"
 
@@ -9,27 +13,27 @@ namespace editor {
 namespace {
 
 constexpr int kCodeBlockCount = 4;
-constexpr std::string_view kGutterMarker = "> ";
 
 ui::Window* OpenMain(Editor& editor) { return editor.main && editor.main->IsOpen() ? editor.main.get() : nullptr; }
 
+// The file on screen, the files waiting in the other tabs, and the code blocks.
 template <typename Action>
 void ForEachEditArea(ui::Window& window, Action action) {
   if (ui::RichEdit* edit = window.Edit(kEditor)) action(*edit);
+  for (int tab = 1; tab <= kTabCount; ++tab)
+    if (ui::RichEdit* edit = window.Edit(TabEditorId(tab))) action(*edit);
   for (int block = 0; block < kCodeBlockCount; ++block)
     if (ui::RichEdit* edit = window.Edit(kCodeBlockEditorFirst + block)) action(*edit);
 }
 
-void RecolourGutter(ui::Window& window, const EditorPreferences& prefs) {
-  for (ui::ControlId id = kFirstGutterLabel; window.HasControl(id); ++id) {
-    const bool marked = window.GetText(id).starts_with(kGutterMarker);
-    window.SetColours(id, marked ? prefs.lineHighlight : prefs.lineDefault, prefs.windowBackground);
-  }
-}
-
-void PutFontInForce(ui::Window& window, const ui::FontSpec& font) {
+// A new font brings a new line height, which the gutter's rows must follow or their
+// numbers drift from the lines beside them.
+void PutFontInForce(Editor& editor, ui::Window& window) {
+  const ui::FontSpec& font = editor.prefs.editorFont;
   ForEachEditArea(window, [&font](ui::RichEdit& edit) { edit.SetFont(font); });
-  for (ui::ControlId id = kFirstGutterLabel; window.HasControl(id); ++id) window.SetFont(id, font);
+  FitEditAreaToLineMetrics(editor, MeasureLineSpacing(editor.system, font));
+  RefreshGutter(editor);
+  MarkCurrentGutterRow(editor);
 }
 
 void PutTooltipsInForce(ui::Window& window, const EditorPreferences& prefs) {
@@ -76,13 +80,13 @@ void PutColoursInForce(Editor& editor) {
     edit.SetBackground(prefs.fileBackground);
     edit.SetDefaultTextColour(prefs.text);
   });
-  RecolourGutter(*window, prefs);
+  RecolourGutter(editor);
 }
 
 void PutSettingsInForce(Editor& editor) {
   ui::Window* window = OpenMain(editor);
   if (window == nullptr) return;
-  PutFontInForce(*window, editor.prefs.editorFont);
+  PutFontInForce(editor, *window);
   PutTooltipsInForce(*window, editor.prefs);
   PutSwitchesInForce(editor, *window);
 }

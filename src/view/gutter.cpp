@@ -14,12 +14,15 @@ constexpr std::string_view kMarker = "> ";
 
 ui::ControlId Row(int i) { return kFirstGutterLabel + i - 1; }
 
+void ColourRow(Editor& editor, int i, bool marked) {
+  editor.main->SetColours(Row(i), marked ? editor.prefs.lineHighlight : editor.prefs.lineDefault,
+                          editor.prefs.windowBackground);
+}
+
 void SetRow(Editor& editor, int i, LineNumber line, bool marked) {
-  ui::Window& window = *editor.main;
   const std::string number = std::to_string(line.Value());
-  window.SetText(Row(i), marked ? std::string(kMarker) + number : number);
-  window.SetColours(Row(i), marked ? editor.prefs.lineHighlight : editor.prefs.lineDefault,
-                    editor.prefs.windowBackground);
+  editor.main->SetText(Row(i), marked ? std::string(kMarker) + number : number);
+  ColourRow(editor, i, marked);
 }
 
 struct RowState {
@@ -64,6 +67,11 @@ void MarkGutterLine(Editor& editor, LineNumber line) {
     const RowState row = ReadRow(*editor.main, i);
     if (row.line > kNoLine && row.marked != (row.line == line)) SetRow(editor, i, row.line, row.line == line);
   }
+}
+
+void RecolourGutter(Editor& editor) {
+  if (!editor.main) return;
+  for (int i = 1; i <= editor.metrics.gutterLines; ++i) ColourRow(editor, i, ReadRow(*editor.main, i).marked);
 }
 
 }  // namespace editor

@@ -14,5 +14,7 @@ void NumberGutterFromOne(Editor& editor);
 void MarkCurrentGutterRow(Editor& editor);
 // Every row loses its marker; the row showing this line number gets it.
 void MarkGutterLine(Editor& editor, LineNumber line);
+// The rows take the line colours now in force, the marked row the highlight.
+void RecolourGutter(Editor& editor);
 
 }  // namespace editor

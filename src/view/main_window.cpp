@@ -1,6 +1,7 @@
 #include "view/main_window.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
@@ -54,12 +55,57 @@ bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool
 
 namespace {
 
-bool CreateGutter(ui::Window& window, const Editor& editor) {
-  for (const LayoutEntry& label : GutterLabels(editor.metrics, editor.prefs.editorFont)) {
-    if (!CreateEntry(window, label)) return false;
-    window.SetColours(label.desc.id, editor.prefs.lineDefault, editor.prefs.windowBackground);
-  }
+bool CreateGutterLabel(ui::Window& window, const LayoutEntry& label, const EditorPreferences& prefs) {
+  if (!CreateEntry(window, label)) return false;
+  window.SetColours(label.desc.id, prefs.lineDefault, prefs.windowBackground);
   return true;
+}
+
+bool CreateGutter(ui::Window& window, const Editor& editor) {
+  for (const LayoutEntry& label : GutterLabels(editor.metrics, editor.prefs.editorFont))
+    if (!CreateGutterLabel(window, label, editor.prefs)) return false;
+  return true;
+}
+
+// Rows beyond the ones in use stay hidden: a larger font left them over.
+void ShowGutterRows(ui::Window& window, int rowsShown) {
+  for (ui::ControlId id = kFirstGutterLabel; window.HasControl(id); ++id)
+    window.ShowControl(id, id < kFirstGutterLabel + rowsShown);
+}
+
+// The rows follow the layout in force: shown beside a visible edit area, hidden without.
+void PlaceGutterRows(ui::Window& window, const LineMetrics& metrics, const EditorPreferences& prefs) {
+  const bool shown = window.IsControlVisible(kEditor);
+  for (const LayoutEntry& label : GutterLabels(metrics, prefs.editorFont)) {
+    const ui::ControlId id = label.desc.id;
+    if (window.HasControl(id)) {
+      window.MoveControl(id, label.desc.rect);
+      window.SetFont(id, prefs.editorFont);
+    } else if (!CreateGutterLabel(window, label, prefs)) {
+      continue;  // a row the window cannot make stays blank; the lines beside it are unharmed
+    }
+    window.ShowControl(id, shown);
+  }
+  for (ui::ControlId id = kFirstGutterLabel + metrics.gutterLines; window.HasControl(id); ++id) {
+    window.SetText(id, "");
+    window.ShowControl(id, false);
+  }
+}
+
+// The edit areas, the line scroll bar and the last-line button under it follow the new
+// height wherever the debug panel has put them.
+void StretchEditArea(ui::Window& window, int oldHeight, int newHeight) {
+  std::vector<ui::ControlId> stretched{kEditor, kLineScrollBar};
+  for (int block = 0; block < kCodeBlockCount; ++block) stretched.push_back(kCodeBlockEditorFirst + block);
+  for (ui::ControlId id : stretched) {
+    if (!window.HasControl(id)) continue;
+    ui::Rect rect = window.ControlRect(id);
+    rect.height = newHeight;
+    window.MoveControl(id, rect);
+  }
+  ui::Rect button = window.ControlRect(kLastLineButton);
+  button.y += newHeight - oldHeight;
+  window.MoveControl(kLastLineButton, button);
 }
 
 // Lists the installed font families; the editor font's row carries its size.
@@ -92,12 +138,12 @@ void AttachTooltips(ui::Window& window, const EditorPreferences& prefs) {
 }
 
 // Applies a layout to the table's controls: each is shown when its rule says so.
-void ShowLayout(ui::Window& window, bool fileOpen) {
+void ShowLayout(ui::Window& window, bool fileOpen, int gutterRows) {
   for (const LayoutEntry& entry : MainWindowControls()) {
     if (entry.shown == Shown::kOnDemand) continue;
     window.ShowControl(entry.desc.id, entry.shown == Shown::kAlways || fileOpen);
   }
-  for (ui::ControlId id = kFirstGutterLabel; window.HasControl(id); ++id) window.ShowControl(id, fileOpen);
+  ShowGutterRows(window, fileOpen ? gutterRows : 0);
   for (ui::ControlId id : {kEditor, kLineScrollBar, kFirstLineButton, kLastLineButton})
     window.ShowControl(id, fileOpen);
 }
@@ -107,6 +153,14 @@ void EnableEditingMenu(ui::Window& window, bool enabled) {
 }
 
 }  // namespace
+
+void FitEditAreaToLineMetrics(Editor& editor, const LineMetrics& metrics) {
+  if (!editor.main) return;
+  ui::Window& window = *editor.main;
+  PlaceGutterRows(window, metrics, editor.prefs);
+  StretchEditArea(window, editor.metrics.gutterHeight, metrics.gutterHeight);
+  editor.metrics = metrics;
+}
 
 std::string CaptionForFile(std::string_view fileName) {
   std::string caption(fileName);
@@ -138,9 +192,10 @@ std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
   return window;
 }
 
-void ShowEditingControls(ui::Window& window, int placesCount) {
+void ShowEditingControls(Editor& editor, int placesCount) {
+  ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
-  ShowLayout(window, true);
+  ShowLayout(window, true, editor.metrics.gutterLines);
   window.EnableControl(kCloseFileButton, true);
   window.ShowControl(kGoBackButton, placesCount > 0);
   window.ShowControl(kGoBackUnavailable, placesCount == 0);
@@ -150,7 +205,7 @@ void ShowEditingControls(ui::Window& window, int placesCount) {
 
 void HideEditingControls(ui::Window& window) {
   EnableEditingMenu(window, false);
-  ShowLayout(window, false);
+  ShowLayout(window, false, 0);
   for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable})
     window.ShowControl(id, false);
   window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));

@@ -16,9 +16,10 @@ constexpr int kCodeBlockTextLimit = 880;
 // helpers and tool tips, in the no-file layout. nullptr when the window cannot be made.
 std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor);
 
-// A file is open: editing menu items enabled and the editing controls shown.
-// placesCount picks between the places buttons and their greyed twins.
-void ShowEditingControls(ui::Window& window, int placesCount);
+// A file is open: editing menu items enabled and the editing controls shown, the gutter
+// as many rows as the line metrics give. placesCount picks between the places buttons
+// and their greyed twins.
+void ShowEditingControls(Editor& editor, int placesCount);
 
 // No file is open: editing menu items grey, editing controls and gutter hidden, and the
 // caption asks for a file.
@@ -27,6 +28,12 @@ void HideEditingControls(ui::Window& window);
 // A fresh, empty document editor under this id and in this place, with the editor's font,
 // colours, text limit and events. False when no control could be made.
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);
+
+// The editor font now gives these line metrics, which become the editor's: each gutter
+// row moves to its place for the new line height (rows the window lacks are made), rows
+// left over are emptied and hidden for good, and the edit areas and their frame take the
+// new height. The rows' numbers are left to the caller.
+void FitEditAreaToLineMetrics(Editor& editor, const LineMetrics& metrics);
 
 // The main window's caption for a file: its name, then the title text.
 std::string CaptionForFile(std::string_view fileName);

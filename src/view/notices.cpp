@@ -124,8 +124,9 @@ void ShowNotice(Editor& editor, int code) {
   window->Centre();
   window->Show(true);
   SetMainProgramCaption(editor);
-  // The notice blocks the editor's thread: events that arrive meanwhile wait for it.
-  editor.system.Sleep(shown.displayMs);
+  // The notice blocks the editor's thread except for its own painting: events that arrive
+  // meanwhile wait for it.
+  editor.system.WaitPainted(*window, shown.displayMs);
   window->Close();
 }
 

@@ -103,7 +103,7 @@ TEST_F(FullIndexTest, AFullIndexOfTenThousandLinesMakesFewPerLineRequests) {
 TEST_F(FullIndexTest, TheReindexCommandTellsTheUserWhenItIsDone) {
   Start();
   PutFileInTab(1, "prog.iwb", "SUB Main\r\nENDSUB\r\n");
-  ShowEditingControls(Main(), 0);
+  ShowEditingControls(editor_, 0);
   ActivateTab(editor_, 1);
   ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuReindexFile));
   EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 1);

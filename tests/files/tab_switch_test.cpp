@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "scenarios/editor_fixture.h"
 #include "files/tab_editors.h"
+#include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
 
 namespace editor {
@@ -15,7 +15,7 @@ class TabSwitch : public EditorTest {
  protected:
   void SetUp() override {
     Start();
-    ShowEditingControls(Main(), 0);
+    ShowEditingControls(editor_, 0);
   }
   long Reads() { return Edit().Counts().Count(Request::kText); }
   long Writes() { return Edit().Counts().Count(Request::kSetText); }

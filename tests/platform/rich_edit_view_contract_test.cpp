@@ -26,6 +26,18 @@ TEST_F(RichEditView, StartsAtTheTop) {
   EXPECT_GT(LineHeight(edit), 0);
 }
 
+TEST_F(RichEditView, ALargerFontMakesEveryLineTaller) {
+  ui::RichEdit& edit = MakeLongText();
+  const int twelvePoint = LineHeight(edit);
+  edit.SetFont({"Courier New", 20});
+  const int twentyPoint = LineHeight(edit);
+  EXPECT_GT(twentyPoint, twelvePoint);
+  edit.LineScroll(10);
+  EXPECT_EQ(edit.ScrollPosition().y, 10 * twentyPoint);
+  edit.SetFont({"Courier New", 12});
+  EXPECT_EQ(LineHeight(edit), twelvePoint);
+}
+
 TEST_F(RichEditView, LineScrollMovesTheFirstVisibleLineAndThePixelPosition) {
   ui::RichEdit& edit = MakeLongText();
   const int lineHeight = LineHeight(edit);

@@ -97,6 +97,22 @@ TEST_F(WindowEvents, TimerTicksUntilStopped) {
   EXPECT_TRUE(EventsOfKind(ui::MessageKind::kTimer).empty());
 }
 
+TEST_F(WindowEvents, AWaitWhileAWindowIsDrawnLetsNoTimerTickUntilItIsOver) {
+  window_->StartTimer(880, 10);
+  ui::WindowSpec desc;
+  desc.caption = "Done";
+  desc.rect = {0, 0, 470, 200};
+  auto notice = env_->System().CreateTopLevel(desc);
+  ASSERT_NE(notice, nullptr);
+  const auto before = env_->System().NowMs();
+  env_->System().WaitPainted(*notice, 100);
+  EXPECT_GE(env_->System().NowMs() - before + 16, 100);  // the real clock moves in steps of up to 16 ms
+  EXPECT_TRUE(EventsOfKind(ui::MessageKind::kTimer).empty());
+  env_->Wait(50);
+  EXPECT_FALSE(EventsOfKind(ui::MessageKind::kTimer).empty());
+  window_->StopTimer(880);
+}
+
 TEST_F(WindowEvents, CloseBoxAsksTheHandler) {
   bool closeRequested = false;
   window_->SetHandler([&](ui::Window&, const ui::Event& e) {

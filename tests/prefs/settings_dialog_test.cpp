@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/control_ids.h"
+#include "base/menu_ids.h"
 #include "base/settings_dialog_ids.h"
 #include "model/colour_palette.h"
 #include "platform/headless/window.h"
@@ -13,6 +14,8 @@
 #include "prefs/settings_dialog.h"
 #include "prefs/settings_dialog_layout.h"
 #include "scenarios/editor_fixture.h"
+#include "view/main_window.h"
+#include "view/main_window_layout.h"
 #include "view/notices.h"
 
 namespace editor {
@@ -164,6 +167,79 @@ TEST_F(SettingsDialog, ApplyTakesTheDialogAndWritesAFileThatReadsBackTheSame) {
   EXPECT_EQ(ReadBack(), prefs);
   EXPECT_EQ(Edit().Font(), prefs.editorFont);
   EXPECT_EQ(Main().Tooltip(kNewFileButton), "Open a new blank file");
+}
+
+// Through the menu, as a user changes the font with a file open.
+class FontChange : public SettingsDialog {
+ protected:
+  void OpenFileOfLines(int lines) {
+    std::string text;
+    for (int i = 1; i <= lines; ++i) text += "x = " + std::to_string(i) + "\r\n";
+    const auto path = start_ / "prog.iwb";
+    WriteFile(path, text);
+    driver_.AnswerOpenDialog(path);
+    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
+  }
+  void ApplyFontSize(int points) {
+    driver_.AnswerFontDialog(ui::FontSpec{"Courier New", points});
+    driver_.WhenWindowOpens(std::string(kSettingsCaption), [this](ui::Window& w) {
+      driver_.Click(w, s::kChangeFontButton);
+      driver_.Click(w, s::kApplyButton);
+      driver_.Click(w, s::kCancelButton);
+    });
+    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuEditorSettings));
+  }
+  // Every row in use sits one line height below the last, beside the line whose number
+  // it shows; every label left over is out of sight.
+  void ExpectGutterFollowsTheLines() {
+    const LineMetrics& m = editor_.metrics;
+    ASSERT_EQ(m.gutterLines, 485 / m.lineHeight - 1);
+    const int first = Edit().FirstVisibleLine();
+    for (int i = 0; i < m.gutterLines; ++i) {
+      const ui::ControlId id = kFirstGutterLabel + i;
+      EXPECT_TRUE(Main().IsControlVisible(id)) << id;
+      EXPECT_EQ(Main().ControlRect(id), (ui::Rect{36, 102 + i * m.lineHeight, 80, m.lineHeight})) << id;
+      std::string number = Main().GetText(id);
+      if (number.starts_with("> ")) number.erase(0, 2);
+      EXPECT_EQ(number, std::to_string(first + i + 1)) << id;
+    }
+    for (ui::ControlId id = kFirstGutterLabel + m.gutterLines; Main().HasControl(id); ++id)
+      EXPECT_FALSE(Main().IsControlVisible(id)) << id;
+    EXPECT_EQ(Main().ControlRect(kEditor), EditorRect(m));
+    EXPECT_EQ(Main().ControlRect(kLineScrollBar).height, m.gutterHeight);
+    EXPECT_EQ(Main().ControlRect(kCodeBlockEditorFirst), EditorRect(m));
+  }
+  int MarkedRows() {
+    int marked = 0;
+    for (int i = 0; i < editor_.metrics.gutterLines; ++i)
+      marked += Main().GetText(kFirstGutterLabel + i).starts_with("> ") ? 1 : 0;
+    return marked;
+  }
+};
+
+TEST_F(FontChange, TheGutterTakesTheNewLineHeightAndItsRowsStayBesideTheLines) {
+  StartWithFactoryFiles();
+  OpenFileOfLines(200);
+  const LineMetrics atStart = editor_.metrics;
+
+  ApplyFontSize(20);
+  EXPECT_GT(editor_.metrics.lineHeight, atStart.lineHeight);
+  EXPECT_LT(editor_.metrics.gutterLines, atStart.gutterLines);
+  ExpectGutterFollowsTheLines();
+  EXPECT_EQ(MarkedRows(), 1);
+
+  // Smaller than at start: the window makes the rows it lacks, in the editor font.
+  ApplyFontSize(8);
+  EXPECT_GT(editor_.metrics.gutterLines, atStart.gutterLines);
+  ExpectGutterFollowsTheLines();
+  EXPECT_EQ(MarkedRows(), 1);
+  const ui::ControlId last = kFirstGutterLabel + editor_.metrics.gutterLines - 1;
+  EXPECT_EQ(static_cast<headless::Window&>(Main()).Find(last)->font, (ui::FontSpec{"Courier New", 8}));
+
+  // Back and forth again, and a layout switch on top: rows no longer in use stay hidden.
+  ApplyFontSize(20);
+  ShowEditingControls(editor_, 0);
+  ExpectGutterFollowsTheLines();
 }
 
 TEST_F(SettingsDialog, ApplyPutsTheSwitchesAndToolTipsInForce) {

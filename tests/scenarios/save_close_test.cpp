@@ -120,6 +120,34 @@ TEST_F(SaveAndClose, SaveAsWritesTheNewFileAndCarriesTheCompanionsAndTheState) {
   EXPECT_EQ(dialog.initialName, "old.iwb");
 }
 
+TEST_F(SaveAndClose, SaveAsOntoAReadOnlyFileSaysSoAndLeavesFileAndTabAsTheyWere) {
+  const auto old = Source("old.iwb", "SUB Main\r\nENDSUB\r\n");
+  Open(old);
+  Edit().SetSelection(0, 0);
+  Edit().ReplaceSelection("' changed\r\n", false);
+  MarkActiveModified();
+  const auto locked = Source("locked.iwb", "a = 1\r\n");
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const std::string editorState = Read(start_ / "Res" / "vorevav4.ini");
+  const std::string windowCaption = Main().Caption();
+
+  driver_.AnswerSaveDialog(locked);  // the dialog's "replace it?" answered yes
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuSaveFileAs));
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+
+  EXPECT_EQ(WindowsTitled("Not saved"), 1);
+  EXPECT_EQ(Read(locked), "a = 1\r\n");
+  EXPECT_EQ(Read(old), "SUB Main\r\nENDSUB\r\n");
+  EXPECT_EQ(editor_.tabs.Tab(1).path, old);
+  EXPECT_EQ(editor_.currentPath, old);
+  EXPECT_EQ(Caption(1), "old.iwb*");
+  EXPECT_EQ(Main().Caption(), windowCaption);
+  EXPECT_EQ(Read(start_ / "Res" / "vorevav4.ini"), editorState);
+  for (const char* companion : {"locked.pth", "locked.txt", "locked.src"})
+    EXPECT_FALSE(std::filesystem::exists(start_ / "Res" / companion)) << companion;
+  EXPECT_EQ(Edit().Text(), "' changed\r\nSUB Main\r\nENDSUB\r\n");
+}
+
 TEST_F(SaveAndClose, SaveAsOntoAFileOpenInAnotherTabShowsThatTabAndWritesNothing) {
   Open(Source("a.iwb", "a = 1\r\n"));
   const auto b = Source("b.iwb", "b = 2\r\n");

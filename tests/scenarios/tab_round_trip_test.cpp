@@ -4,6 +4,7 @@
 
 #include "files/file_loader.h"
 #include "files/tab_editors.h"
+#include "prefs/preferences_in_force.h"
 #include "scenarios/file_commands_fixture.h"
 #include "view/view_procedures.h"
 
@@ -68,6 +69,19 @@ TEST_F(TabRoundTrip, ClosingATabDestroysItsControlAndTheLaterTabsKeepTheirs) {
   EXPECT_EQ(TabText(1), "a = 1\r\n");
   EXPECT_FALSE(Main().HasControl(TabEditorId(3)));
   EXPECT_FALSE(Main().HasControl(TabEditorId(2))) << "the tab on screen has no waiting control";
+}
+
+TEST_F(TabRoundTrip, ANewFontReachesTheFilesWaitingInOtherTabs) {
+  Open(Source("a.iwb", "a = 1\r\nb = 2\r\n"));
+  Open(Source("b.iwb", "c = 3\r\nd = 4\r\n"));
+  editor_.prefs.editorFont.pointSize = 20;
+  PutSettingsInForce(editor_);
+  const auto lineHeight = [](const ui::RichEdit& edit) {
+    return edit.PositionFromChar(edit.LineIndex(1)).y - edit.PositionFromChar(0).y;
+  };
+  const int onScreen = lineHeight(Edit());
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  EXPECT_EQ(lineHeight(Edit()), onScreen) << "the waiting file took the new font too";
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(ColourPasses, APageNearTheEndOfALongFileNeedsFewRequests) {
 
 TEST_F(ColourPasses, ScrollingDownALineColoursTheLineComingIntoView) {
   Load(Program(50));
-  ShowEditingControls(Main(), 0);
+  ShowEditingControls(editor_, 0);
   const int incoming = editor_.metrics.gutterLines + 1;
   const int below = Edit().LineIndex(incoming);
   ASSERT_NE(Edit().ColourAt(below), kPaintedText);

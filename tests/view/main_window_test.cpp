@@ -29,12 +29,24 @@ std::vector<ui::ControlId> GutterIds(ui::Window& window) {
   return ids;
 }
 
+// Every item text of a menu and its sub-menus.
+void CollectMenuTexts(const std::vector<ui::MenuItem>& items, std::vector<std::string>& texts) {
+  for (const ui::MenuItem& item : items) {
+    texts.push_back(item.text);
+    CollectMenuTexts(item.children, texts);
+  }
+}
+
 TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
   Start();
   EXPECT_EQ(Main().GetRect().width, 1350);
   EXPECT_EQ(Main().GetRect().height, 725);
   EXPECT_EQ(Main().Caption(), "Please open a file " + std::string(kTitleText));
   for (int id : EditingMenuIds()) EXPECT_FALSE(Main().IsMenuItemEnabled(id)) << id;
+  // One TAB puts a shortcut in its column; a second shows as a box glyph on the real menu.
+  std::vector<std::string> menuTexts;
+  CollectMenuTexts(static_cast<headless::Window&>(Main()).MenuBar(), menuTexts);
+  for (const std::string& text : menuTexts) EXPECT_EQ(text.find("\t\t"), std::string::npos) << text;
   EXPECT_FALSE(driver_.PickMenuItem(Main(), kMenuCut));
   EXPECT_FALSE(driver_.PressAccelerator(Main(), 'X', true));
 
@@ -49,7 +61,7 @@ TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
 
 TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
   Start();
-  ShowEditingControls(Main(), 0);
+  ShowEditingControls(editor_, 0);
   for (int id : EditingMenuIds()) EXPECT_TRUE(Main().IsMenuItemEnabled(id)) << id;
   EXPECT_TRUE(driver_.PressAccelerator(Main(), 'A', true));
   for (ui::ControlId id : {kEditor, kLineScrollBar, kSubroutineCombo, kFindBox, kNothingToUndoButton})
@@ -63,7 +75,7 @@ TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
                            kCodeBlockEditorFirst, kFontList, kLineNumberBox})
     EXPECT_FALSE(Main().IsControlVisible(id)) << id;
 
-  ShowEditingControls(Main(), 2);
+  ShowEditingControls(editor_, 2);
   EXPECT_TRUE(Main().IsControlVisible(kGoBackButton));
   EXPECT_TRUE(Main().IsControlVisible(kGoForwardButton));
   EXPECT_FALSE(Main().IsControlVisible(kGoForwardUnavailable));
@@ -80,7 +92,7 @@ bool Overlap(ui::Rect a, ui::Rect b) {
 
 TEST_F(MainWindow, NoTwoVisibleControlsOverlapInTheFileOpenLayout) {
   Start();
-  ShowEditingControls(Main(), 2);
+  ShowEditingControls(editor_, 2);
   std::vector<std::pair<ui::ControlId, ui::Rect>> shown;
   auto consider = [&](ui::ControlId id, bool isCombo) {
     if (!Main().IsControlVisible(id)) return;

@@ -70,7 +70,7 @@ class RichEdit final : public ui::RichEdit {
   void SetEventMask(std::uint32_t mask) override { eventMask_ = mask; }
   std::uint32_t EventMask() const override { return eventMask_; }
   void SetBackground(ui::Colour colour) override { background_ = colour; }
-  void SetFont(const ui::FontSpec& font) override { font_ = font; }
+  void SetFont(const ui::FontSpec& font) override;
   void SetDefaultTextColour(ui::Colour colour) override { defaultColour_ = colour; }
   void SetMessageFilter(ui::MessageFilter filter) override { filter_ = std::move(filter); }
 

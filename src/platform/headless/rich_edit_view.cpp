@@ -42,6 +42,13 @@ int RichEdit::CharFromPosition(ui::Point position) const {
 
 void RichEdit::SetLineHeight(int pixels) { lineHeight_ = std::max(1, pixels); }
 
+// Lines grow with the font, as on the real control: one point is 4/3 of a pixel at 96
+// dots per inch, so the editor's Courier New 12 gives 16 pixels.
+void RichEdit::SetFont(const ui::FontSpec& font) {
+  font_ = font;
+  if (font.pointSize > 0) SetLineHeight((font.pointSize * 4 + 1) / 3);
+}
+
 int RichEdit::VisibleRows() const { return std::max(1, rect_.height / lineHeight_); }
 
 void RichEdit::ScrollTo(int firstLine) { firstLine_ = std::clamp(firstLine, 0, MaxFirstLine()); }

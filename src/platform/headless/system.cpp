@@ -12,6 +12,8 @@ void System::Sleep(int milliseconds) {
   if (milliseconds > 0) desktop_.nowMs += milliseconds;
 }
 
+void System::WaitPainted(ui::Window&, int milliseconds) { Sleep(milliseconds); }
+
 std::unique_ptr<ui::Window> System::CreateTopLevel(const ui::WindowSpec& desc) {
   return std::make_unique<Window>(desktop_, desc);
 }

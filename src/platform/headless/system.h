@@ -21,6 +21,8 @@ class System final : public ui::System {
   std::int64_t NowMs() const override { return desktop_.nowMs; }
   // Time passes at once and no timer ticks, as a real Sleep blocks the thread.
   void Sleep(int milliseconds) override;
+  // A window in memory is always drawn: the wait is a Sleep.
+  void WaitPainted(ui::Window& window, int milliseconds) override;
   ui::DateTime LocalDateTime() const override { return desktop_.localTime; }
 
   std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& desc) override;

@@ -40,4 +40,25 @@ void PumpWaitingMessages() {
   }
 }
 
+namespace {
+
+void PaintWaiting(HWND window) {
+  MSG message{};
+  while (::PeekMessageA(&message, window, WM_PAINT, WM_PAINT, PM_REMOVE)) ::DispatchMessageA(&message);
+  // The queue hands out no paint of ours while another window waits for one before it;
+  // this paints the window and its controls whatever the order.
+  ::UpdateWindow(window);
+}
+
+}  // namespace
+
+void WaitPaintingOnly(HWND window, int milliseconds) {
+  const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds > 0 ? milliseconds : 0);
+  for (ULONGLONG now = ::GetTickCount64();; now = ::GetTickCount64()) {
+    PaintWaiting(window);
+    if (now >= deadline) return;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_PAINT);
+  }
+}
+
 }  // namespace win32

@@ -18,4 +18,9 @@ void RunUntilClosed(const ui::Window& window);
 // Runs the messages that are waiting and returns.
 void PumpWaitingMessages();
 
+// Blocks the thread for this long except for the paints of this window and its controls,
+// so that a window shown just before (a notice) is drawn whenever the screen exposes it.
+// Every other message stays queued for the loop that runs after.
+void WaitPaintingOnly(HWND window, int milliseconds);
+
 }  // namespace win32

@@ -64,6 +64,12 @@ std::int64_t System::NowMs() const { return static_cast<std::int64_t>(::GetTickC
 
 void System::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
 
+void System::WaitPainted(ui::Window& window, int milliseconds) {
+  const auto* real = dynamic_cast<const Window*>(&window);
+  if (real == nullptr || real->Handle() == nullptr) return Sleep(milliseconds);
+  WaitPaintingOnly(real->Handle(), milliseconds);
+}
+
 ui::DateTime System::LocalDateTime() const {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);

@@ -21,6 +21,7 @@ class System final : public ui::System {
 
   std::int64_t NowMs() const override;
   void Sleep(int milliseconds) override;
+  void WaitPainted(ui::Window& window, int milliseconds) override;
   ui::DateTime LocalDateTime() const override;
 
   std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& desc) override;

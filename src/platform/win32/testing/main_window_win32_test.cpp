@@ -1,11 +1,12 @@
 // The editor's main window built from the real controls: every control where the layout
-// table puts it, and a line height measured from the real font.
+// table puts it, and a line height measured from the real font, again when it changes.
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
 #include "platform/win32/system.h"
+#include "prefs/preferences_in_force.h"
 #include "state/editor.h"
 #include "view/main_window.h"
 #include "view/main_window_layout.h"
@@ -16,7 +17,7 @@ class RealMainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(editor::StartEditor(editor_));
-    editor::ShowEditingControls(*editor_.main, 0);
+    editor::ShowEditingControls(editor_, 0);
   }
   void TearDown() override {
     if (editor_.main) editor_.main->Close();
@@ -54,6 +55,28 @@ TEST_F(RealMainWindow, EveryControlSitsWhereTheLayoutPutsIt) {
   EXPECT_EQ(window.ControlRect(editor::kEditor), editor::EditorRect(editor_.metrics));
   for (const editor::LayoutEntry& label : editor::GutterLabels(editor_.metrics, editor_.prefs.editorFont))
     EXPECT_EQ(window.ControlRect(label.desc.id), label.desc.rect) << label.desc.id;
+}
+
+TEST_F(RealMainWindow, ALargerFontLaysTheGutterOutAgainForTheTallerLines) {
+  ui::Window& window = *editor_.main;
+  const editor::LineMetrics before = editor_.metrics;
+  editor_.prefs.editorFont.pointSize = 20;
+  editor::PutSettingsInForce(editor_);
+  const editor::LineMetrics& after = editor_.metrics;
+  EXPECT_GT(after.lineHeight, before.lineHeight);
+  EXPECT_EQ(after.gutterLines, 485 / after.lineHeight - 1);
+  // The measure agrees with the lines of the document editor itself.
+  ui::RichEdit& edit = *window.Edit(editor::kEditor);
+  edit.SetText("one\r\ntwo\r\n");
+  EXPECT_EQ(edit.PositionFromChar(edit.LineIndex(1)).y - edit.PositionFromChar(edit.LineIndex(0)).y,
+            after.lineHeight);
+  for (const editor::LayoutEntry& label : editor::GutterLabels(after, editor_.prefs.editorFont)) {
+    EXPECT_EQ(window.ControlRect(label.desc.id), label.desc.rect) << label.desc.id;
+    EXPECT_TRUE(window.IsControlVisible(label.desc.id)) << label.desc.id;
+  }
+  EXPECT_FALSE(window.IsControlVisible(editor::kFirstGutterLabel + after.gutterLines));
+  EXPECT_EQ(window.ControlRect(editor::kEditor).height, after.gutterHeight);  // its width follows the debug panel
+  EXPECT_EQ(window.ControlRect(editor::kLineScrollBar).height, after.gutterHeight);
 }
 
 TEST_F(RealMainWindow, EditorAcceptsAMebibyteAndTheMenuFollowsTheLayout) {

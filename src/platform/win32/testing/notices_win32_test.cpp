@@ -1,6 +1,7 @@
 // The editor's notice and question windows on the real window layer: the notice is a
-// centred window with its title and text for its display time, and the question's Yes
-// and No answer when clicked and when chosen with the arrow keys and Enter.
+// centred window with its title and text, drawn while it waits out its display time and
+// letting no key through; the question's Yes and No answer when clicked and when chosen
+// with the arrow keys and Enter.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "base/bitmap_ids.h"
 #include "platform/contract_env.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/testing/forwarding_system.h"
 #include "platform/win32/testing/window_search.h"
 #include "platform/win32/window.h"
 #include "state/editor.h"
@@ -25,64 +27,46 @@ using win32::testing::TextOf;
 // What the screen showed while a notice was waiting out its time.
 struct SeenNotice {
   bool visible = false;
-  bool painted = false;  // nothing of it waits for a paint: the blocked thread will not paint it later
+  // Nothing of it was left waiting for a paint at the end of its wait, though the
+  // screen had asked for all of it again at the start.
+  bool painted = false;
   std::string caption;
   std::string text;
   RECT rect{};
-  ULONGLONG sleptMs = 0;
+  ULONGLONG waitedMs = 0;
 };
 
-// The real system with a look at the screen whenever the editor sleeps, which is when a
-// notice is up.
-class WatchingSystem final : public ui::System {
+// The real system with a look at the screen whenever a notice waits out its time. At the
+// start of the wait the whole notice is invalidated, as a window manager's late expose
+// leaves it, and the test's own step runs; at the end, before the notice closes, another.
+class WatchingSystem final : public win32::testing::ForwardingSystem {
  public:
-  WatchingSystem(ui::System& real, std::string caption) : real_(real), caption_(std::move(caption)) {}
+  WatchingSystem(ui::System& real, std::string caption) : ForwardingSystem(real), caption_(std::move(caption)) {}
 
   std::optional<SeenNotice> seen;
+  std::function<void()> atStart;
+  std::function<void()> atEnd;
 
-  std::filesystem::path StartFolder() const override { return real_.StartFolder(); }
-  std::filesystem::path DriveRoot() const override { return real_.DriveRoot(); }
-  std::int64_t NowMs() const override { return real_.NowMs(); }
-  ui::DateTime LocalDateTime() const override { return real_.LocalDateTime(); }
-  void Sleep(int milliseconds) override {
-    if (HWND notice = FindOurWindow(caption_.c_str())) {
-      SeenNotice s;
-      s.visible = ::IsWindowVisible(notice) != FALSE;
-      s.caption = TextOf(notice);
-      HWND text = ::GetDlgItem(notice, editor::kNoticeTextLabel);
-      s.text = TextOf(text);
-      s.painted = ::GetUpdateRect(notice, nullptr, FALSE) == FALSE && ::GetUpdateRect(text, nullptr, FALSE) == FALSE;
-      ::GetWindowRect(notice, &s.rect);
-      seen = s;
-    }
+  void WaitPainted(ui::Window& window, int milliseconds) override {
+    HWND notice = FindOurWindow(caption_.c_str());
+    if (notice == nullptr) return Real().WaitPainted(window, milliseconds);
+    SeenNotice s;
+    s.visible = ::IsWindowVisible(notice) != FALSE;
+    s.caption = TextOf(notice);
+    HWND text = ::GetDlgItem(notice, editor::kNoticeTextLabel);
+    s.text = TextOf(text);
+    ::GetWindowRect(notice, &s.rect);
+    ::RedrawWindow(notice, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    if (atStart) atStart();
     const ULONGLONG start = ::GetTickCount64();
-    real_.Sleep(milliseconds);
-    if (seen) seen->sleptMs = ::GetTickCount64() - start;
+    Real().WaitPainted(window, milliseconds);
+    s.waitedMs = ::GetTickCount64() - start;
+    s.painted = ::GetUpdateRect(notice, nullptr, FALSE) == FALSE && ::GetUpdateRect(text, nullptr, FALSE) == FALSE;
+    if (atEnd) atEnd();
+    seen = s;
   }
-  std::unique_ptr<ui::Window> CreateTopLevel(const ui::WindowSpec& desc) override { return real_.CreateTopLevel(desc); }
-  void RunMessageLoop(ui::Window& main) override { real_.RunMessageLoop(main); }
-  void PumpMessages() override { real_.PumpMessages(); }
-  bool SetClipboardText(std::string_view text) override { return real_.SetClipboardText(text); }
-  std::optional<std::string> ClipboardText() const override { return real_.ClipboardText(); }
-  bool ClipboardHasText() const override { return real_.ClipboardHasText(); }
-  void ClearClipboard() override { real_.ClearClipboard(); }
-  std::optional<std::filesystem::path> OpenFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) override {
-    return real_.OpenFileDialog(owner, desc);
-  }
-  std::optional<std::filesystem::path> SaveFileDialog(ui::Window& owner, const ui::FileDialogSpec& desc) override {
-    return real_.SaveFileDialog(owner, desc);
-  }
-  std::optional<ui::FontSpec> FontDialog(ui::Window& owner, const ui::FontSpec& current) override {
-    return real_.FontDialog(owner, current);
-  }
-  bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override {
-    return real_.OpenWithShell(program, arguments);
-  }
-  std::vector<std::string> InstalledFontFamilies() const override { return real_.InstalledFontFamilies(); }
-  ui::Point CursorScreenPosition() const override { return real_.CursorScreenPosition(); }
 
  private:
-  ui::System& real_;
   std::string caption_;
 };
 
@@ -141,7 +125,7 @@ TEST_F(RealNotices, ANoticeIsCentredWithItsTitleAndTextAndGoneAfterItsTime) {
   const RECT work = WorkArea();
   EXPECT_NEAR(seen.rect.left, work.left + (work.right - work.left - 470) / 2, 1);
   EXPECT_NEAR(seen.rect.top, work.top + (work.bottom - work.top - 200) / 2, 1);
-  EXPECT_GE(seen.sleptMs + 20, 2500u);  // the tick count moves in steps of up to 16 ms
+  EXPECT_GE(seen.waitedMs + 20, 2500u);  // the tick count moves in steps of up to 16 ms
   EXPECT_GE(took + 20, 2500u);
   EXPECT_EQ(FindOurWindow("Sorry"), nullptr);
 }
@@ -152,9 +136,52 @@ TEST_F(RealNotices, AShortNoticeTakesOneAndAHalfSeconds) {
   editor::ShowNotice(editor, editor::notice::kReindexed);
   ASSERT_TRUE(watching.seen.has_value());
   EXPECT_EQ(watching.seen->text, "File has been re-indexed");
-  EXPECT_GE(watching.seen->sleptMs + 20, 1500u);
-  EXPECT_LT(watching.seen->sleptMs, 2400u);
+  EXPECT_GE(watching.seen->waitedMs + 20, 1500u);
+  EXPECT_LT(watching.seen->waitedMs, 2400u);
   EXPECT_EQ(FindOurWindow("Done"), nullptr);
+}
+
+TEST_F(RealNotices, AKeyPressedWhileANoticeWaitsReachesTheMainWindowOnlyAfterItCloses) {
+  constexpr ui::ControlId kTyped = 10;
+  std::unique_ptr<ui::Window> main = env_->System().CreateTopLevel({"Main", {0, 0, 400, 300}});
+  ASSERT_TRUE(main);
+  ui::ControlSpec box;
+  box.kind = ui::ControlKind::kEdit;
+  box.id = kTyped;
+  box.rect = {10, 10, 200, 24};
+  box.reportsKeys = true;
+  ASSERT_TRUE(main->CreateControl(box));
+  std::vector<int> keys;
+  main->SetHandler([&keys](ui::Window&, const ui::Event& event) {
+    if (event.kind == ui::MessageKind::kControlNotify && event.notifyCode == ui::notify::kKeyDown)
+      keys.push_back(event.commandCode);
+    return 0;
+  });
+  main->Focus(kTyped);
+  HWND typed = dynamic_cast<win32::Window&>(*main).ControlHandle(kTyped);
+
+  WatchingSystem watching(env_->System(), "Done");
+  watching.atStart = [typed] {
+    // As the keyboard queues it; the loop's translation makes its character.
+    ::PostMessageA(typed, WM_KEYDOWN, 'X', 1);
+    ::PostMessageA(typed, WM_KEYUP, 'X', static_cast<LPARAM>(0xC0000001u));
+  };
+  std::size_t keysDuringWait = 0;
+  std::string textDuringWait;
+  watching.atEnd = [&] {
+    keysDuringWait = keys.size();
+    textDuringWait = main->GetText(kTyped);
+  };
+  editor::Editor editor(watching);
+  editor::ShowNotice(editor, editor::notice::kReindexed);
+
+  ASSERT_TRUE(watching.seen.has_value());
+  EXPECT_TRUE(watching.seen->painted);
+  EXPECT_EQ(keysDuringWait, 0u);
+  EXPECT_EQ(textDuringWait, "");
+  win32::PumpWaitingMessages();
+  EXPECT_EQ(keys, std::vector<int>{'X'});
+  EXPECT_EQ(main->GetText(kTyped), "x");
 }
 
 TEST_F(RealNotices, AQuestionShowsItsLinesAndAnswersYesWhenYesIsClicked) {

@@ -1,5 +1,5 @@
 // Files through the real RichEdit: what is opened comes back byte for byte when saved,
-// and the read-only mark that Windows keeps is honoured.
+// and the read-only mark that Windows keeps is honoured, by Save as too.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,13 +8,19 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "app/startup.h"
 #include "base/control_ids.h"
+#include "base/menu_ids.h"
 #include "files/file_loader.h"
 #include "files/file_saver.h"
 #include "model/source_file.h"
+#include "model/tab_table.h"
 #include "platform/win32/system.h"
+#include "platform/win32/testing/forwarding_system.h"
+#include "platform/win32/window.h"
 
 namespace {
 
@@ -25,6 +31,32 @@ std::filesystem::path TempFile(const std::string& stem) {
 std::string Read(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The real system with the save dialog answered by the test and each notice's caption
+// noted; a notice is let go at once, its time is not what these tests are about.
+class AnsweredSaveDialog final : public win32::testing::ForwardingSystem {
+ public:
+  AnsweredSaveDialog(ui::System& real, std::filesystem::path answer)
+      : ForwardingSystem(real), answer_(std::move(answer)) {}
+
+  std::vector<std::string> notices;
+
+  std::optional<std::filesystem::path> SaveFileDialog(ui::Window&, const ui::FileDialogSpec&) override {
+    return answer_;
+  }
+  void WaitPainted(ui::Window& window, int) override {
+    notices.push_back(window.Caption());
+    Real().WaitPainted(window, 0);
+  }
+
+ private:
+  std::filesystem::path answer_;
+};
+
+void RemoveCompanions(const editor::Editor& editor, const std::filesystem::path& path) {
+  for (const char* companion : {".txt", ".pth", ".src"})
+    std::filesystem::remove(editor.folders.Companion(path.filename().string(), companion));
 }
 
 TEST(SourceFileOnWindows, AReadOnlyFileIsNotReplaced) {
@@ -58,8 +90,47 @@ TEST(SourceFileOnWindows, TheRealControlGivesBackEveryLineItWasGiven) {
   EXPECT_EQ(Read(path), expected);
   editor.main->Close();
   std::filesystem::remove(path);
+  RemoveCompanions(editor, path);
+}
+
+TEST(SourceFileOnWindows, SaveAsOntoAReadOnlyFileSaysSoAndLeavesFileAndTabAsTheyWere) {
+  const auto locked = TempFile("locked-");
+  std::ofstream(locked, std::ios::binary) << "a = 1\r\n";
+  ASSERT_TRUE(::SetFileAttributesA(locked.string().c_str(), FILE_ATTRIBUTE_READONLY));
+  const auto source = TempFile("source-");
+  std::ofstream(source, std::ios::binary) << "SUB Main\r\nENDSUB\r\n";
+
+  win32::System system;
+  AnsweredSaveDialog answered(system, locked);  // "replace it?" answered yes
+  editor::Editor editor{answered};
+  ASSERT_TRUE(editor::StartEditor(editor));
+  ASSERT_EQ(editor::LoadFile(editor, source), editor::LoadResult::kLoaded);
+  const int tab = editor.tabs.ActiveTab();
+  const std::string caption = editor.tabs.Tab(tab).caption;
+  const std::string windowCaption = editor.main->Caption();
+  const auto editorState = editor.folders.Res() / "vorevav4.ini";
+  const std::string stateBefore = Read(editorState);
+  answered.notices.clear();
+
+  // Picked from the menu, as the user does.
+  ::SendMessageA(dynamic_cast<win32::Window&>(*editor.main).Handle(), WM_COMMAND, MAKEWPARAM(editor::kMenuSaveFileAs, 0),
+                 0);
+
+  EXPECT_EQ(answered.notices, std::vector<std::string>{"Not saved"});
+  ::SetFileAttributesA(locked.string().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Read(locked), "a = 1\r\n");
+  EXPECT_EQ(editor.tabs.Tab(tab).path, source);
+  EXPECT_EQ(editor.tabs.Tab(tab).caption, caption);
+  EXPECT_EQ(editor.main->GetText(editor::TabButtonId(tab)), caption);
+  EXPECT_EQ(editor.main->Caption(), windowCaption);
+  EXPECT_EQ(Read(editorState), stateBefore);
   for (const char* companion : {".txt", ".pth", ".src"})
-    std::filesystem::remove(editor.folders.Companion(path.filename().string(), companion));
+    EXPECT_FALSE(std::filesystem::exists(editor.folders.Companion(locked.filename().string(), companion)))
+        << companion;
+  editor.main->Close();
+  RemoveCompanions(editor, source);
+  std::filesystem::remove(source);
+  std::filesystem::remove(locked);
 }
 
 }  // namespace
