@@ -4,7 +4,6 @@
 
 #include "base/control_ids.h"
 #include "base/number_text.h"
-#include "base/program_identity.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
 #include "view/edit_lines.h"
@@ -118,13 +117,6 @@ void RunWithViewRestored(Editor& editor, const std::function<void()>& operation)
   MarkCurrentGutterRow(editor);
   CaretToLine(editor, top);
   FocusEditor(editor);
-}
-
-void ClearView(Editor& editor) {
-  if (!editor.main) return;
-  if (ui::RichEdit* edit = EditorControl(editor)) edit->SetText("");
-  editor.main->SetCaption(kTitleText);
-  ClearPanes(editor);
 }
 
 void ClearPanes(Editor& editor) {

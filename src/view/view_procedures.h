@@ -25,8 +25,6 @@ void GoToLineFromBox(Editor& editor, ui::ControlId box);
 // Runs an operation and puts the view back where it was: caret line, gutter, marker.
 void RunWithViewRestored(Editor& editor, const std::function<void()>& operation);
 
-// Empties the editor and every pane before a file is (re)loaded.
-void ClearView(Editor& editor);
 // Empties the panes, gutter and scroll bar but leaves the editor's text alone.
 void ClearPanes(Editor& editor);
 
