@@ -11,9 +11,12 @@
 #include "bench/scratch_folder.h"
 #include "bench/started_editor.h"
 #include "bench/win32/timing.h"
+#include "companion/companion_state.h"
+#include "companion/file_state_file.h"
 #include "files/file_closer.h"
 #include "files/file_loader.h"
 #include "files/tab_switch.h"
+#include "view/view_procedures.h"
 
 namespace bench {
 
@@ -63,6 +66,31 @@ Timing ShowHiddenControl(ui::System& system, const std::string& text, int runs) 
   return t;
 }
 
+// The steps of a switch to the file's tab, with that tab on screen, one at a time.
+void SwitchBreakdown(editor::Editor& editor, int runs, double baselineMs) {
+  ui::System& system = editor.system;
+  const auto pump = [&system] { system.PumpMessages(); };
+  editor::ActivateTab(editor, 1);
+  pump();
+  std::printf("  the steps of a switch, with the file on screen, one at a time:\n");
+  PrintRow("  its companion state written (lists read back)", TimeRuns(runs, [&] {
+             editor::WriteCompanionState(editor, 1);
+             pump();
+           }), baselineMs);
+  PrintRow("  the panes emptied", TimeRuns(runs, [&] {
+             editor::ClearPanes(editor);
+             pump();
+           }), baselineMs);
+  PrintRow("  the panes filled from the state file", TimeRuns(runs, [&] {
+             editor::RestoreFileState(editor, 1);
+             pump();
+           }, [&] { editor::ClearPanes(editor); }), baselineMs);
+  PrintRow("  the view steps after a restore", TimeRuns(runs, [&] {
+             editor::FinishStateRestore(editor, 1, {}, editor::ViewAfterRestore::kAsItWas);
+             pump();
+           }), baselineMs);
+}
+
 void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
   const ScratchFolder folder;
   const std::string text = GeneratedSource(bytes);
@@ -91,6 +119,7 @@ void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
   PrintRow("switch from the file's tab", from, baseline.medianMs);
   PrintGoal("switching to it", to);
   PrintGoal("switching from it", from);
+  SwitchBreakdown(editor, runs, baseline.medianMs);
 }
 
 void CloseCase(ui::System& system, int runs) {

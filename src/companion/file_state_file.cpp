@@ -13,6 +13,7 @@
 #include "base/scoped_flag.h"
 #include "base/whole_file.h"
 #include "view/edit_lines.h"
+#include "view/controls_redraw_off.h"
 #include "view/index_lists.h"
 #include "view/main_window.h"
 
@@ -231,6 +232,9 @@ CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName,
   if (file.status != CompanionRead::kRead) return file.status;
   ParseReport report;
   const FileState state = ParseFileState(file.bytes, &report);
+  const ControlsRedrawOff drawnOnceFull(*editor.main, {kSubroutineList, kWindowList, kControlList, kBookmarkList,
+                                                       kSubroutineCombo, kWindowCombo, kControlCombo, kBookmarkCombo,
+                                                       kIncludeCombo, kPlacesCombo});
   for (const FileStateSection& section : FileStateSections()) ApplySection(editor, tab, section, state, restored);
   return report.Damaged() ? CompanionRead::kDamaged : CompanionRead::kRead;
 }

@@ -9,6 +9,7 @@
 #include "companion/companion_state.h"
 #include "model/line_index.h"
 #include "state/editor.h"
+#include "view/controls_redraw_off.h"
 #include "view/index_lists.h"
 #include "view/progress_bar.h"
 #include "view/view_procedures.h"
@@ -51,24 +52,6 @@ void AddLine(TextIndex& index, const IndexedLine& line, LineNumber number) {
     case IndexedLine::Declares::kNothing: break;
   }
 }
-
-// The lists and drop-downs the index fills are drawn once, when they are full.
-class IndexControlsRedrawOff {
- public:
-  explicit IndexControlsRedrawOff(ui::Window& window) : window_(window) {
-    for (ui::ControlId id : kControls) window_.SetControlRedraw(id, false);
-  }
-  ~IndexControlsRedrawOff() {
-    for (ui::ControlId id : kControls) window_.SetControlRedraw(id, true);
-  }
-  IndexControlsRedrawOff(const IndexControlsRedrawOff&) = delete;
-  IndexControlsRedrawOff& operator=(const IndexControlsRedrawOff&) = delete;
-
- private:
-  static constexpr ui::ControlId kControls[] = {kSubroutineList, kWindowList,  kControlList,
-                                                kSubroutineCombo, kWindowCombo, kIncludeCombo};
-  ui::Window& window_;
-};
 
 void ClearIndexControls(ui::Window& window) {
   for (ui::ControlId list : {kSubroutineList, kWindowList, kControlList}) window.ViewClear(list);
@@ -138,7 +121,10 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   const int firstVisible = edit->FirstVisibleLine();
   const int subSelected = window.ListSelected(kSubroutineCombo);
   const int windowSelected = window.ListSelected(kWindowCombo);
-  std::optional<IndexControlsRedrawOff> redrawOff(window);
+  std::optional<ControlsRedrawOff> redrawOff(
+      std::in_place, window,
+      std::initializer_list<ui::ControlId>{kSubroutineList, kWindowList, kControlList, kSubroutineCombo, kWindowCombo,
+                                           kIncludeCombo});
   ClearIndexControls(window);
   editor.index.subroutineStarts.clear();
   editor.index.subroutineAwaitingEnd = editor.index.windowAwaitingEnd = kNoLine;
