@@ -123,7 +123,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   window.StopTimer(kPositionTimer);
   if (const auto onScreen = editor.tabs.FindOnScreen(window.Caption())) LeaveTab(editor, *onScreen);
   // The file goes into a control of its own, never over another text.
-  if (edit = window.Edit(kEditor); edit != nullptr && edit->TextLength() > 0) DiscardEditor(editor);
+  FreeEditorPlace(editor);
   edit = window.Edit(kEditor);
   if (edit == nullptr) return;
   ClearPanes(editor);
@@ -147,8 +147,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
 
 bool LoadNamedTab(Editor& editor, int tab) {
   if (!editor.main || tab < 1 || tab > kTabCount) return false;
-  if (ui::RichEdit* shown = editor.main->Edit(kEditor); shown != nullptr && shown->TextLength() > 0)
-    DiscardEditor(editor);
+  FreeEditorPlace(editor);
   ui::RichEdit* edit = editor.main->Edit(kEditor);
   if (edit == nullptr) return false;
   FileTab& slot = editor.tabs.Tab(tab);

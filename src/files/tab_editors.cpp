@@ -16,6 +16,12 @@ void MakeFreshEditor(Editor& editor, ui::Rect place, bool visible) {
 
 }  // namespace
 
+int TabHoldingEditor(Editor& editor) {
+  const int active = editor.tabs.ActiveTab();
+  if (active == 0 || !editor.tabs.Tab(active).inUse || editor.main->HasControl(TabEditorId(active))) return 0;
+  return active;
+}
+
 void ParkEditor(Editor& editor, int tab) {
   ui::Window& window = *editor.main;
   if (!window.HasControl(kEditor) || tab < 1 || tab > kTabCount) return;
@@ -32,12 +38,27 @@ bool ShowTabEditor(Editor& editor, int tab) {
   if (tab < 1 || tab > kTabCount || !window.HasControl(TabEditorId(tab))) return false;
   const ui::Rect place = window.HasControl(kEditor) ? window.ControlRect(kEditor) : window.ControlRect(TabEditorId(tab));
   const bool visible = !window.HasControl(kEditor) || window.IsControlVisible(kEditor);
+  // A tab's text is never destroyed on the way: a control still holding one waits instead.
+  if (const int holder = TabHoldingEditor(editor); holder != 0 && holder != tab) {
+    window.ShowControl(kEditor, false);
+    window.RenameControl(kEditor, TabEditorId(holder));
+  }
   window.DestroyControl(kEditor);
   window.RenameControl(TabEditorId(tab), kEditor);
   // The layout may have moved the edit area while this control waited.
   window.MoveControl(kEditor, place);
   window.ShowControl(kEditor, visible);
   return true;
+}
+
+void FreeEditorPlace(Editor& editor) {
+  ui::Window& window = *editor.main;
+  if (ui::RichEdit* edit = window.Edit(kEditor); edit != nullptr && edit->TextLength() == 0) return;
+  if (const int holder = TabHoldingEditor(editor); holder != 0) {
+    ParkEditor(editor, holder);
+    return;
+  }
+  DiscardEditor(editor);
 }
 
 void DiscardEditor(Editor& editor) {

@@ -20,8 +20,17 @@ void ParkEditor(Editor& editor, int tab);
 // stood there goes (it holds no tab's text). False when tab t has no control of its own.
 bool ShowTabEditor(Editor& editor, int tab);
 
+// The tab whose text the control on screen holds: the active one, when it has been loaded
+// and waits nowhere else; 0 when that control holds no tab's text.
+int TabHoldingEditor(Editor& editor);
+
 // The control on screen goes with its text; a fresh empty one takes its place.
 void DiscardEditor(Editor& editor);
+
+// An empty control in the edit control's place for a text about to come in: the one there
+// stays when it is empty, waits in its tab's place when it holds that tab's text, and goes
+// otherwise.
+void FreeEditorPlace(Editor& editor);
 
 // The control that holds tab t's text: the one on screen for the tab on screen, else its
 // waiting one; nullptr when it has none.

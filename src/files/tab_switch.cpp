@@ -82,7 +82,8 @@ void ActivateTab(Editor& editor, int tab) {
 
   // The timer must never see a half-swapped tab.
   window.StopTimer(kPositionTimer);
-  if (onScreen) ParkTab(editor, *edit, *onScreen);
+  // The caption names the tab on screen; a text whose tab it does not name still waits, never goes.
+  if (const int leaving = onScreen ? *onScreen : TabHoldingEditor(editor); leaving != 0) ParkTab(editor, *edit, leaving);
   FileTab& slot = editor.tabs.Tab(tab);
   editor.currentName = std::string(slot.Name());
   ColourTabButtons(editor, window, tab);

@@ -71,6 +71,18 @@ TEST_F(TabRoundTrip, ClosingATabDestroysItsControlAndTheLaterTabsKeepTheirs) {
   EXPECT_FALSE(Main().HasControl(TabEditorId(2))) << "the tab on screen has no waiting control";
 }
 
+TEST_F(TabRoundTrip, ATextOnScreenWhoseTabTheCaptionDoesNotNameIsKeptNotDestroyed) {
+  Open(Source("a.iwb", "a = 1\r\n"));
+  Open(Source("b.iwb", "b = 2\r\n"));
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  Edit().SetSelection(0, 0);
+  Edit().ReplaceSelection("typed ", false);
+  Main().SetCaption("Some other caption");
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(2)));
+  EXPECT_EQ(Edit().Text(), "b = 2\r\n");
+  EXPECT_EQ(TabText(1), "typed a = 1\r\n");
+}
+
 TEST_F(TabRoundTrip, ANewFontReachesTheFilesWaitingInOtherTabs) {
   Open(Source("a.iwb", "a = 1\r\nb = 2\r\n"));
   Open(Source("b.iwb", "c = 3\r\nd = 4\r\n"));
