@@ -4,6 +4,7 @@
 #include "bench/win32/tab_switch_win32_bench.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -91,17 +92,32 @@ void SwitchBreakdown(editor::Editor& editor, int runs, double baselineMs) {
            }), baselineMs);
 }
 
-void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
+// A started editor in a scratch folder holding a generated file of the case's size and a
+// small one, with the notices that would hold the thread switched off.
+struct TabCase {
+  TabCase(ui::System& system, std::size_t bytes)
+      : text(GeneratedSource(bytes)),
+        big(folder.WriteFile("big.iwb", text)),
+        small(folder.WriteFile("small.iwb", GeneratedSource(kSmallFileBytes))),
+        started(system, folder.Path()) {
+    started.Get().prefs.showConfirmations = false;
+  }
+  void Pump() { started.Get().system.PumpMessages(); }
+
   const ScratchFolder folder;
-  const std::string text = GeneratedSource(bytes);
-  const auto big = folder.WriteFile("big.iwb", text);
-  const auto small = folder.WriteFile("small.iwb", GeneratedSource(kSmallFileBytes));
-  StartedEditor started(system, folder.Path());
-  editor::Editor& editor = started.Get();
-  editor.prefs.showConfirmations = false;
-  const auto pump = [&system] { system.PumpMessages(); };
-  editor::LoadFile(editor, big);
-  editor::LoadFile(editor, small);
+  const std::string text;
+  const std::filesystem::path big;
+  const std::filesystem::path small;
+  StartedEditor started;
+};
+
+void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
+  TabCase tabs(system, bytes);
+  editor::Editor& editor = tabs.started.Get();
+  const auto pump = [&tabs] { tabs.Pump(); };
+  const std::string& text = tabs.text;
+  editor::LoadFile(editor, tabs.big);
+  editor::LoadFile(editor, tabs.small);
   pump();
 
   std::printf("a file of %zu bytes in tab 1, a small one in tab 2\n", text.size());
@@ -123,15 +139,12 @@ void SwitchCase(ui::System& system, std::size_t bytes, int runs) {
 }
 
 void CloseCase(ui::System& system, int runs) {
-  const ScratchFolder folder;
-  const std::string text = GeneratedSource(kSizes[std::size(kSizes) - 1]);
-  const auto big = folder.WriteFile("big.iwb", text);
-  const auto small = folder.WriteFile("small.iwb", GeneratedSource(kSmallFileBytes));
-  StartedEditor started(system, folder.Path());
-  editor::Editor& editor = started.Get();
-  editor.prefs.showConfirmations = false;
-  const auto pump = [&system] { system.PumpMessages(); };
-  editor::LoadFile(editor, small);
+  TabCase tabs(system, kSizes[std::size(kSizes) - 1]);
+  editor::Editor& editor = tabs.started.Get();
+  const auto pump = [&tabs] { tabs.Pump(); };
+  const std::string& text = tabs.text;
+  const auto& big = tabs.big;
+  editor::LoadFile(editor, tabs.small);
 
   std::printf("closing a tab holding %zu bytes, a small file left in the other tab\n", text.size());
   const Timing baseline = ShowHiddenControl(system, text, runs);
