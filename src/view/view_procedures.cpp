@@ -6,6 +6,7 @@
 #include "base/number_text.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
+#include "view/controls_redraw_off.h"
 #include "view/edit_lines.h"
 #include "view/gutter.h"
 
@@ -124,11 +125,16 @@ void ClearPanes(Editor& editor) {
   ui::Window& window = *editor.main;
   NumberGutterFromOne(editor);
   window.SetScrollPos(kLineScrollBar, 0);
-  for (ui::ControlId list : {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList, kControlList})
-    window.ViewClear(list);
-  for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kBookmarkCombo, kControlCombo, kControlSearchCombo1,
-                              kKeywordCombo, kControlSearchCombo2, kControlSearchCombo3, kPlacesCombo, kIncludeCombo})
-    window.ListClear(combo);
+  constexpr ui::ControlId kLists[] = {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList, kControlList};
+  constexpr ui::ControlId kCombos[] = {kSubroutineCombo,     kWindowCombo,  kBookmarkCombo,       kControlCombo,
+                                       kControlSearchCombo1, kKeywordCombo, kControlSearchCombo2, kControlSearchCombo3,
+                                       kPlacesCombo,         kIncludeCombo};
+  {
+    const ControlsRedrawOff drawnOnceEmpty(window, {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList,
+                                                    kControlList, kSubroutineCombo, kWindowCombo, kIncludeCombo});
+    for (ui::ControlId list : kLists) window.ViewClear(list);
+    for (ui::ControlId combo : kCombos) window.ListClear(combo);
+  }
   window.ShowControl(kGoBackButton, false);
   window.ShowControl(kGoForwardButton, false);
   window.ShowControl(kGoBackUnavailable, true);
