@@ -17,6 +17,8 @@
 #include "files/file_closer.h"
 #include "files/file_loader.h"
 #include "files/tab_switch.h"
+#include "view/gutter.h"
+#include "view/main_window.h"
 #include "view/view_procedures.h"
 
 namespace bench {
@@ -88,6 +90,25 @@ void SwitchBreakdown(editor::Editor& editor, int runs, double baselineMs) {
            }, [&] { editor::ClearPanes(editor); }), baselineMs);
   PrintRow("  the view steps after a restore", TimeRuns(runs, [&] {
              editor::FinishStateRestore(editor, 1, {}, editor::ViewAfterRestore::kAsItWas);
+             pump();
+           }), baselineMs);
+  ui::Window& window = *editor.main;
+  PrintRow("    of which the gutter renumbered", TimeRuns(runs, [&] {
+             editor::RefreshGutter(editor);
+             pump();
+           }), baselineMs);
+  PrintRow("    of which the editing layout shown", TimeRuns(runs, [&] {
+             editor::ShowEditingControls(editor, 0);
+             pump();
+           }), baselineMs);
+  PrintRow("  the tab buttons recoloured", TimeRuns(runs, [&] {
+             editor::ColourTabButtons(editor, window, 1);
+             pump();
+           }), baselineMs);
+  constexpr ui::ControlId kSpare = 999;
+  PrintRow("  a fresh edit control made and destroyed", TimeRuns(runs, [&] {
+             editor::CreateDocumentEditor(editor, kSpare, window.ControlRect(editor::kEditor), false);
+             window.DestroyControl(kSpare);
              pump();
            }), baselineMs);
 }

@@ -12,8 +12,8 @@
 #include "base/replace_file.h"
 #include "base/scoped_flag.h"
 #include "base/whole_file.h"
-#include "view/edit_lines.h"
 #include "view/controls_redraw_off.h"
+#include "view/edit_lines.h"
 #include "view/index_lists.h"
 #include "view/main_window.h"
 

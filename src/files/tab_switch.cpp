@@ -6,6 +6,7 @@
 #include "files/file_loader.h"
 #include "files/tab_editors.h"
 #include "view/edit_lines.h"
+#include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
 
@@ -59,7 +60,11 @@ void BringOnScreen(Editor& editor, int tab) {
     slot.inUse = true;
     slot.caption = std::string(slot.Name());
     editor.main->SetScrollPos(kLineScrollBar, ToIndex(slot.firstVisibleLine).Value());
+    return;
   }
+  // A refused file leaves the control empty: the gutter numbers an empty view.
+  NumberGutterFromOne(editor);
+  editor.main->SetScrollPos(kLineScrollBar, 0);
 }
 
 }  // namespace
@@ -87,7 +92,7 @@ void ActivateTab(Editor& editor, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   editor.currentName = std::string(slot.Name());
   ColourTabButtons(editor, window, tab);
-  ClearPanes(editor);
+  ClearLists(editor);
   // The index restores the active tab's state: this tab must be the active one first.
   editor.tabs.SetActiveTab(tab);
   window.SetCaption(CaptionForFile(slot.caption));

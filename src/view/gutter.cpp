@@ -19,9 +19,14 @@ void ColourRow(Editor& editor, int i, bool marked) {
                           editor.prefs.windowBackground);
 }
 
+// A row already showing this text keeps it: setting a label's text and colours repaints
+// it, which costs far more in the real control than reading its text, and a tab switch
+// would otherwise repaint every row twice.
 void SetRow(Editor& editor, int i, LineNumber line, bool marked) {
   const std::string number = std::to_string(line.Value());
-  editor.main->SetText(Row(i), marked ? std::string(kMarker) + number : number);
+  const std::string text = marked ? std::string(kMarker) + number : number;
+  if (editor.main->GetText(Row(i)) == text) return;
+  editor.main->SetText(Row(i), text);
   ColourRow(editor, i, marked);
 }
 

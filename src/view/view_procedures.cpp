@@ -122,9 +122,14 @@ void RunWithViewRestored(Editor& editor, const std::function<void()>& operation)
 
 void ClearPanes(Editor& editor) {
   if (!editor.main) return;
-  ui::Window& window = *editor.main;
   NumberGutterFromOne(editor);
-  window.SetScrollPos(kLineScrollBar, 0);
+  editor.main->SetScrollPos(kLineScrollBar, 0);
+  ClearLists(editor);
+}
+
+void ClearLists(Editor& editor) {
+  if (!editor.main) return;
+  ui::Window& window = *editor.main;
   constexpr ui::ControlId kLists[] = {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList, kControlList};
   constexpr ui::ControlId kCombos[] = {kSubroutineCombo,     kWindowCombo,  kBookmarkCombo,       kControlCombo,
                                        kControlSearchCombo1, kKeywordCombo, kControlSearchCombo2, kControlSearchCombo3,

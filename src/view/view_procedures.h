@@ -27,6 +27,9 @@ void RunWithViewRestored(Editor& editor, const std::function<void()>& operation)
 
 // Empties the panes, gutter and scroll bar but leaves the editor's text alone.
 void ClearPanes(Editor& editor);
+// Empties only the lists of the panes: for a tab switch, whose restore numbers the gutter
+// and places the scroll bar for the tab it shows.
+void ClearLists(Editor& editor);
 
 // The number in an edit box, or 0 when it holds none.
 int NumberIn(const ui::Window& window, ui::ControlId id);
