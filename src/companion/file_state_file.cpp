@@ -1,7 +1,6 @@
 #include "companion/file_state_file.h"
 
 #include <algorithm>
-#include <exception>
 #include <fstream>
 #include <set>
 #include <system_error>

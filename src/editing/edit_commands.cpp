@@ -1,7 +1,5 @@
 #include "editing/edit_commands.h"
 
-#include <algorithm>
-
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
 #include "editing/file_indexer.h"

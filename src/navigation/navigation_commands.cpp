@@ -5,7 +5,6 @@
 #include "base/control_ids.h"
 #include "companion/viewed_line.h"
 #include "files/tab_switch.h"
-#include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
