@@ -1,5 +1,7 @@
 #include "base/replace_file.h"
 
+#include "base/whole_file.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -24,6 +26,16 @@ bool ReplaceFileWhole(const std::filesystem::path& path, std::string_view bytes)
   std::filesystem::rename(temporary, path, error);
   if (error) std::filesystem::remove(temporary, ignored);
   return !error;
+}
+
+bool ReplaceFileUnlessSame(const std::filesystem::path& path, std::string_view bytes) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size == bytes.size()) {
+    const WholeFile old = ReadWholeFile(path, size);
+    if (old.status == WholeFileStatus::kRead && old.bytes == bytes) return true;
+  }
+  return ReplaceFileWhole(path, bytes);
 }
 
 }  // namespace editor

@@ -6,7 +6,6 @@
 #include "base/number_text.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
-#include "view/controls_redraw_off.h"
 #include "view/edit_lines.h"
 #include "view/gutter.h"
 
@@ -134,12 +133,9 @@ void ClearLists(Editor& editor) {
   constexpr ui::ControlId kCombos[] = {kSubroutineCombo,     kWindowCombo,  kBookmarkCombo,       kControlCombo,
                                        kControlSearchCombo1, kKeywordCombo, kControlSearchCombo2, kControlSearchCombo3,
                                        kPlacesCombo,         kIncludeCombo};
-  {
-    const ControlsRedrawOff drawnOnceEmpty(window, {kSubroutineList, kWindowList, kBookmarkList, kControlSearchList,
-                                                    kControlList, kSubroutineCombo, kWindowCombo, kIncludeCombo});
-    for (ui::ControlId list : kLists) window.ViewClear(list);
-    for (ui::ControlId combo : kCombos) window.ListClear(combo);
-  }
+  // Each list empties in one request and is drawn once.
+  for (ui::ControlId list : kLists) window.ViewClear(list);
+  for (ui::ControlId combo : kCombos) window.ListClear(combo);
   window.ShowControl(kGoBackButton, false);
   window.ShowControl(kGoForwardButton, false);
   window.ShowControl(kGoBackUnavailable, true);

@@ -171,6 +171,19 @@ TEST_F(FileStateFile, AWriteThatCannotHappenIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(WriteFileState(editor_, 3), CompanionWrite::kNoFile) << "tab 3 holds no file";
 }
 
+// Every tab switch writes the state it leaves; most of the time nothing in it changed.
+TEST_F(FileStateFile, AnUnchangedStateIsNotWrittenAgainAndAChangedOneIs) {
+  FillPanes();
+  ASSERT_EQ(WriteFileState(editor_, 1), CompanionWrite::kWritten);
+  std::filesystem::create_directory(Res() / "prog.txt.tmp");  // any write would fail now
+  EXPECT_EQ(WriteFileState(editor_, 1), CompanionWrite::kWritten);
+  AddRow(kSubroutineList, kSubroutineCombo, {"Later", "60", "70"});
+  EXPECT_EQ(WriteFileState(editor_, 1), CompanionWrite::kFailed);
+  std::filesystem::remove(Res() / "prog.txt.tmp");
+  EXPECT_EQ(WriteFileState(editor_, 1), CompanionWrite::kWritten);
+  EXPECT_NE(ReadFile(Res() / "prog.txt").find("Later|60!70"), std::string::npos);
+}
+
 TEST_F(FileStateFile, AReadOnlyResIsReportedAsAFailure) {
   std::filesystem::permissions(Res(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const bool enforced = !std::ofstream(Res() / "probe");

@@ -122,6 +122,32 @@ TEST_F(ListViews, TickBoxes) {
   EXPECT_FALSE(window_->ViewIsTicked(kView, 1));
 }
 
+TEST_F(ListViews, AClickOnATickBoxTurnsThatRowsTickOverOnce) {
+  MakeView(false, true);
+  env_->ClickTickBox(*window_, kView, 1);
+  EXPECT_TRUE(window_->ViewIsTicked(kView, 1));
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 0));
+  env_->ClickTickBox(*window_, kView, 1);
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 1));
+}
+
+// The subroutine list keeps the caret's row selected while rows come and go above it.
+TEST_F(ListViews, ASelectedRowKeepsItsSelectionWhenRowsComeAndGoAboveIt) {
+  MakeView(false, false);
+  window_->ViewSelect(kView, 1, true);
+  window_->ViewInsertRow(kView, 0, "Init");
+  EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{2});
+  window_->ViewInsertRow(kView, 3, "Last");
+  EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{2});
+  window_->ViewDeleteRow(kView, 0);
+  EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{1});
+  window_->ViewDeleteRow(kView, 1);
+  EXPECT_TRUE(window_->ViewSelectedRows(kView).empty());
+  window_->ViewSelect(kView, 1, true);
+  window_->ViewClear(kView);
+  EXPECT_TRUE(window_->ViewSelectedRows(kView).empty());
+}
+
 TEST_F(ListViews, SingleSelectionKeepsOneRow) {
   MakeView(false, false);
   window_->ViewSelect(kView, 0, true);

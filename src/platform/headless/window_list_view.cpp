@@ -1,7 +1,7 @@
 // Report list views: columns, rows of cells, tick boxes and selection.
 #include <algorithm>
 
-#include "platform/headless/case_insensitive.h"
+#include "platform/case_insensitive.h"
 #include "platform/headless/window.h"
 
 namespace headless {
@@ -110,7 +110,7 @@ int Window::ViewFindExact(ui::ControlId id, std::string_view text) const {
   const ControlState* view = AsView(Find(id));
   if (view == nullptr) return -1;
   for (std::size_t i = 0; i < view->rows.size(); ++i)
-    if (EqualsIgnoringCase(view->rows[i].cells.front(), text)) return static_cast<int>(i);
+    if (ui::EqualsIgnoringCase(view->rows[i].cells.front(), text)) return static_cast<int>(i);
   return -1;
 }
 

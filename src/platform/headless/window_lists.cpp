@@ -1,7 +1,7 @@
 // List boxes and drop-down combo boxes.
 #include <algorithm>
 
-#include "platform/headless/case_insensitive.h"
+#include "platform/case_insensitive.h"
 #include "platform/headless/window.h"
 
 namespace headless {
@@ -61,7 +61,7 @@ int Window::ListFindExact(ui::ControlId id, std::string_view text) const {
   const ControlState* control = Find(id);
   if (!IsList(control)) return -1;
   const auto& entries = control->entries;
-  const auto it = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return EqualsIgnoringCase(e, text); });
+  const auto it = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) { return ui::EqualsIgnoringCase(e, text); });
   return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
 }
 

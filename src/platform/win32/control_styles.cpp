@@ -61,7 +61,7 @@ ControlStyle StyleFor(const ui::ControlSpec& desc) {
               WS_EX_CLIENTEDGE};
     case ui::ControlKind::kListView:
       return {WC_LISTVIEWA,
-              static_cast<DWORD>(LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP |
+              static_cast<DWORD>(LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP |
                                  (desc.multiSelect ? 0 : LVS_SINGLESEL)),
               0};
     case ui::ControlKind::kStatusBar:

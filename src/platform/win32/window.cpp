@@ -60,7 +60,8 @@ void Window::SetHandler(ui::EventHandler handler) {
 }
 
 void Window::SetCaption(std::string_view caption) {
-  if (hwnd_ != nullptr) ::SetWindowTextA(hwnd_, std::string(caption).c_str());
+  // Repainting the title bar costs a millisecond or two under Wine; a switch sets it thrice.
+  if (hwnd_ != nullptr && Caption() != caption) ::SetWindowTextA(hwnd_, std::string(caption).c_str());
 }
 
 std::string Window::Caption() const { return hwnd_ != nullptr ? TextOf(hwnd_) : std::string(); }

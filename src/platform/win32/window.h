@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/font_cache.h"
+#include "platform/win32/list_view_rows.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/rich_edit.h"
 #include "platform/win32/unique_handle.h"
@@ -142,11 +143,16 @@ class Window final : public ui::Window {
     ui::ControlKind kind = ui::ControlKind::kStatic;
     HWND hwnd = nullptr;
     std::unique_ptr<RichEdit> edit;
+    std::unique_ptr<ListViewRows> rows;  // list views
     std::optional<ControlColours> colours;
     UniqueBitmap image;
     std::string tooltip;
     bool reportsFocus = false;
     bool redraw = true;  // the control cannot be asked
+    // List and combo boxes: drawing is switched off only once an entry comes while the
+    // caller has it off, so a batch that adds nothing costs nothing.
+    bool drawingHeld = false;
+    bool checkBoxes = false;
   };
 
   // Message handling (window_procedure.cpp).
@@ -158,6 +164,17 @@ class Window final : public ui::Window {
   const Control* FindByHandle(HWND control) const;
   void OnDestroy();
   void DeliverNotify(ui::ControlId id, int notifyCode, int scrollPosition = 0);
+
+  // Owner-data list views (window_list_view.cpp).
+  Control* ListView(ui::ControlId id);
+  const Control* ListView(ui::ControlId id) const;
+  static void TellRowCount(const Control& view);
+  static void RowsChanged(const Control& view);
+  LRESULT AnswerRowRequest(const Control& view, const NMHDR& header, LPARAM lparam) const;
+  void ToggleTickAt(const Control& view, POINT point);
+
+  // Before a list or combo box changes: holds its drawing when the caller asked for it off.
+  void HoldDrawingIfOff(ui::ControlId id);
 
   // Controls (window_controls.cpp).
   const Control* Find(ui::ControlId id) const;

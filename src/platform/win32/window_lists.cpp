@@ -43,12 +43,14 @@ ListTarget ListOf(const Window& window, ui::ControlId id) {
 int Window::ListAdd(ui::ControlId id, std::string_view text) {
   const ListTarget list = ListOf(*this, id);
   if (!list) return -1;
+  HoldDrawingIfOff(id);
   return AsIndex(list.Send(&ListMessages::add, 0, reinterpret_cast<LPARAM>(std::string(text).c_str())));
 }
 
 int Window::ListInsert(ui::ControlId id, int index, std::string_view text) {
   const ListTarget list = ListOf(*this, id);
   if (!list) return -1;
+  HoldDrawingIfOff(id);
   return AsIndex(list.Send(&ListMessages::insert, static_cast<WPARAM>(index),
                            reinterpret_cast<LPARAM>(std::string(text).c_str())));
 }
@@ -60,7 +62,7 @@ void Window::ListDelete(ui::ControlId id, int index) {
 
 void Window::ListClear(ui::ControlId id) {
   const ListTarget list = ListOf(*this, id);
-  if (list) list.Send(&ListMessages::reset);
+  if (list && ListCount(id) > 0) list.Send(&ListMessages::reset);
 }
 
 int Window::ListCount(ui::ControlId id) const {

@@ -156,8 +156,11 @@ LRESULT Window::OnNotify(const NMHDR& header, LPARAM lparam) {
     event.notifyCode = ui::notify::kCustomDraw;
     return Deliver(event);
   }
+  if (control->rows && (header.code == LVN_GETDISPINFOA || header.code == LVN_GETDISPINFOW))
+    return AnswerRowRequest(*control, header, lparam);
   if (control->kind == ui::ControlKind::kListView && (header.code == NM_CLICK || header.code == NM_DBLCLK)) {
     const auto* activate = reinterpret_cast<const NMITEMACTIVATE*>(lparam);
+    if (control->checkBoxes && header.code == NM_CLICK) ToggleTickAt(*control, activate->ptAction);
     DeliverNotify(id, header.code == NM_CLICK ? ui::notify::kListViewClick : ui::notify::kListViewDoubleClick,
                   activate->iItem);
   }

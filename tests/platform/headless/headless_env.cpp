@@ -40,6 +40,7 @@ class HeadlessEnv final : public Env {
   void PickListEntry(ui::Window& window, ui::ControlId id, int index) override {
     driver_.PickListEntry(window, id, index);
   }
+  void ClickTickBox(ui::Window& window, ui::ControlId id, int row) override { driver_.ClickTickBox(window, id, row); }
   void PickMenuItem(ui::Window& window, int menuId) override { driver_.PickMenuItem(window, menuId); }
   void PressAccelerator(ui::Window& window, int virtualKey, bool ctrl) override {
     driver_.PressAccelerator(window, virtualKey, ctrl);

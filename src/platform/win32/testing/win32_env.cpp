@@ -112,6 +112,18 @@ class Win32Env final : public Env {
     Pump();
   }
 
+  void ClickTickBox(ui::Window& window, ui::ControlId id, int row) override {
+    HWND view = Real(window).ControlHandle(id);
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    if (view == nullptr ||
+        !::SendMessageA(view, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds)))
+      return;
+    // The box is the state image at the row's left edge.
+    PressAndRelease(view, PointData(bounds.left + 8, (bounds.top + bounds.bottom) / 2));
+    Pump();
+  }
+
   void PickMenuItem(ui::Window& window, int menuId) override {
     win32::Window& real = Real(window);
     if (!real.IsMenuItemEnabled(menuId)) return;
@@ -170,7 +182,10 @@ class Win32Env final : public Env {
     RECT bounds{};
     bounds.left = LVIR_LABEL;
     if (!::SendMessageA(view, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds))) return;
-    const LPARAM at = PointData(bounds.left + 4, (bounds.top + bounds.bottom) / 2);
+    PressAndRelease(view, PointData(bounds.left + 4, (bounds.top + bounds.bottom) / 2));
+  }
+
+  static void PressAndRelease(HWND view, LPARAM at) {
     // The release is queued first: a list view may wait for it inside the press.
     ::PostMessageA(view, WM_LBUTTONUP, 0, at);
     ::SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <string_view>
 
-namespace headless {
+namespace ui {
 
 inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -13,4 +13,4 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
-}  // namespace headless
+}  // namespace ui
