@@ -142,8 +142,11 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   FillIndexControls(editor, index, subSelected, windowSelected);
   redrawOff.reset();
 
-  if (const int tab = editor.tabs.ActiveTab(); tab != 0) RestoreCompanionState(editor, tab);
-  RecolourVisible(editor);
+  // The restore colours the lines in view itself; a second pass would cost as much again.
+  if (const int tab = editor.tabs.ActiveTab(); tab != 0)
+    RestoreCompanionState(editor, tab);
+  else
+    RecolourVisible(editor);
   edit->LineScroll(firstVisible - edit->FirstVisibleLine());
   FocusEditor(editor);
 }

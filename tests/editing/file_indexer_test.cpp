@@ -10,6 +10,7 @@
 #include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
 #include "view/progress_bar.h"
+#include "view/view_procedures.h"
 
 namespace editor {
 namespace {
@@ -98,6 +99,22 @@ TEST_F(FullIndexTest, AFullIndexOfTenThousandLinesMakesFewPerLineRequests) {
   EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 1000);
   EXPECT_LT(Edit().Counts().LineRequests(), 300);
   EXPECT_EQ(Edit().Count(headless::Request::kText), 1);
+}
+
+// Colouring a page costs tens of milliseconds on the real control: once is enough.
+TEST_F(FullIndexTest, AFullIndexColoursTheLinesInViewOnce) {
+  Start();
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "SUB S" + std::to_string(i) + "(x AS INT)\r\n  PRINT x\r\nENDSUB\r\n";
+  PutFileInTab(1, "prog.iwb", text);
+  ActivateTab(editor_, 1);
+  Edit().ResetCounts();
+  RecolourVisible(editor_);
+  const int onePage = Edit().Count(headless::Request::kSetSelectionColour);
+  ASSERT_GT(onePage, 0);
+  Edit().ResetCounts();
+  FullIndex(editor_, IndexProgress::kHidden);
+  EXPECT_EQ(Edit().Count(headless::Request::kSetSelectionColour), onePage);
 }
 
 TEST_F(FullIndexTest, TheReindexCommandTellsTheUserWhenItIsDone) {

@@ -195,6 +195,9 @@ void Window::SetText(ui::ControlId id, std::string_view text) {
     control->edit->SetText(text);
     return;
   }
+  // A button or label already showing the text is not repainted; an edit is always
+  // given its text, which its change notification may be waited for.
+  if (control->kind != ui::ControlKind::kEdit && GetText(id) == text) return;
   ::SetWindowTextA(control->hwnd, std::string(text).c_str());
 }
 
@@ -276,7 +279,7 @@ std::string Window::Tooltip(ui::ControlId id) const {
 }
 
 void Window::MoveControl(ui::ControlId id, ui::Rect rect) {
-  if (HWND h = Hwnd(id)) ::MoveWindow(h, rect.x, rect.y, rect.width, rect.height, TRUE);
+  if (HWND h = Hwnd(id); h != nullptr && ControlRect(id) != rect) ::MoveWindow(h, rect.x, rect.y, rect.width, rect.height, TRUE);
 }
 
 ui::Rect Window::ControlRect(ui::ControlId id) const {
