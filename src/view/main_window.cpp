@@ -140,8 +140,8 @@ void AttachTooltips(ui::Window& window, const EditorPreferences& prefs) {
 // Applies a layout to the table's controls: each is shown when its rule says so.
 void ShowLayout(ui::Window& window, bool fileOpen, int gutterRows) {
   for (const LayoutEntry& entry : MainWindowControls()) {
-    if (entry.shown == Shown::kOnDemand) continue;
-    window.ShowControl(entry.desc.id, entry.shown == Shown::kAlways || fileOpen);
+    if (entry.shown == Shown::kOnDemand || (entry.shown == Shown::kUntilFilesOpen && fileOpen)) continue;
+    window.ShowControl(entry.desc.id, entry.shown != Shown::kWithFile || fileOpen);
   }
   ShowGutterRows(window, fileOpen ? gutterRows : 0);
   for (ui::ControlId id : {kEditor, kLineScrollBar, kFirstLineButton, kLastLineButton})

@@ -250,7 +250,7 @@ void AddHiddenHelpers(std::vector<LayoutEntry>& c) {
 void AddTabs(std::vector<LayoutEntry>& c) {
   for (int tab = 1; tab <= kTabCount; ++tab)
     c.push_back(Entry(ControlKind::kPushButton, TabButtonId(tab), {225 * (tab - 1), 642, 225, 25}, "", kArial10,
-                      Shown::kAlways));
+                      Shown::kUntilFilesOpen));
 }
 
 std::vector<LayoutEntry> BuildControls() {

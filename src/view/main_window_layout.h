@@ -16,6 +16,9 @@ enum class Shown {
   kAlways,    // in both layouts: what a user needs before any file is open
   kWithFile,  // only while a file is open
   kOnDemand,  // created hidden; the operation that needs it shows it
+  // Shown by the layout without a file; while files are open, the operations that own it
+  // decide (a tab's button shows while its tab holds a file).
+  kUntilFilesOpen,
 };
 
 struct ListColumn {

@@ -243,6 +243,18 @@ TEST_F(SaveAndClose, ClosingAChangedFileOffersToSaveIt) {
   EXPECT_EQ(Caption(1), "other.iwb");
 }
 
+TEST_F(SaveAndClose, ClosingTheFirstOfThreeFilesLeavesTwoTabButtonsShowing) {
+  Open(Source("big.iwb", "a = 1\r\n"));
+  Open(Source("one.iwb", "b = 2\r\n"));
+  Open(Source("two.iwb", "c = 3\r\n"));
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuCloseFile));
+  EXPECT_EQ(Caption(1), "one.iwb");
+  EXPECT_EQ(Caption(2), "two.iwb");
+  EXPECT_TRUE(Main().IsControlVisible(TabButtonId(2)));
+  EXPECT_FALSE(Main().IsControlVisible(TabButtonId(3))) << "an emptied tab's button goes";
+}
+
 TEST_F(SaveAndClose, AChangedFileWhoseSaveFailsIsNotClosed) {
   const auto path = Source("prog.iwb", "a = 1\r\n");
   Open(path);
