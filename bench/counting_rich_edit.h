@@ -39,6 +39,7 @@ class CountingRichEdit final : public ui::RichEdit {
   }
   std::pair<int, int> GetSelection() const override { Any(); return inner_.GetSelection(); }
   std::string SelectedText() const override { Read(); return inner_.SelectedText(); }
+  std::string TextRange(int start, int end) const override { Read(); return inner_.TextRange(start, end); }
   void ReplaceSelection(std::string_view text, bool canUndo) override {
     Any();
     inner_.ReplaceSelection(text, canUndo);

@@ -6,7 +6,7 @@
 #include "base/control_ids.h"
 #include "base/number_text.h"
 #include "commands/main_window_handler.h"
-#include "editing/edit_key_release.h"
+#include "editing/edit_control_handler.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
 #include "view/main_window.h"
@@ -62,7 +62,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
 
   editor.main = CreateMainWindow(editor);
   if (!editor.main) return false;
-  InstallEditKeyRelease(editor);
+  InstallEditControlHandler(editor);
   StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });

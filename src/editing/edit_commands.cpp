@@ -2,8 +2,11 @@
 
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
+#include "editing/edit_capture.h"
 #include "editing/file_indexer.h"
+#include "editing/index_updates.h"
 #include "editing/ready_made_code.h"
+#include "editing/undo_steps.h"
 #include "view/gutter.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
@@ -19,9 +22,13 @@ void PutSelectionOnClipboard(Editor& editor, ui::RichEdit& edit) {
   editor.main->EnableMenuItem(kMenuPaste, true);
 }
 
-void ShowUndoAvailable(Editor& editor) {
-  editor.main->ShowControl(kClearUndoButton, true);
-  editor.main->ShowControl(kNothingToUndoButton, false);
+// Cut and paste change any number of lines at once: one undo entry each, replayed as one
+// replacement.
+template <typename Change>
+void RecordBlockEdit(Editor& editor, ui::RichEdit& edit, Change change) {
+  const EditCapture capture = BeginEditCapture(edit, EditKind::kBlock);
+  change();
+  if (std::optional<TextEdit> edited = FinishEditCapture(edit, capture)) RecordEdit(editor, std::move(*edited));
 }
 
 }  // namespace
@@ -43,31 +50,31 @@ void CutCommand(Editor& editor) {
   if (start == end) return;
   const ui::Point scroll = edit->ScrollPosition();
   PutSelectionOnClipboard(editor, *edit);
-  edit->ReplaceSelection("", true);
+  RecordBlockEdit(editor, *edit, [edit] { edit->ReplaceSelection("", false); });
   edit->SetScrollPosition(scroll);
   RefreshGutter(editor);
   MarkCurrentGutterRow(editor);
-  ShowUndoAvailable(editor);
 }
 
 void CopyCommand(Editor& editor) {
   if (ui::RichEdit* edit = EditorControl(editor)) PutSelectionOnClipboard(editor, *edit);
 }
 
-void PasteCommand(Editor& editor, bool fromMenuBar) {
-  // The shortcut already pasted through the edit control's own key handling.
-  if (fromMenuBar && editor.view.shortcutKeyHeld) return;
+// Ctrl+V arrives here as the Edit menu's accelerator: the edit control never sees it.
+void PasteCommand(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   const std::optional<std::string> text = editor.system.ClipboardText();
   if (edit == nullptr || !text || text->empty()) return;
-  edit->ReplaceSelection(*text, true);
+  const LineIndex firstLine(edit->LineFromChar(edit->GetSelection().first));
+  RecordBlockEdit(editor, *edit, [&] { edit->ReplaceSelection(*text, false); });
   const int caret = edit->GetSelection().second;
-  RecolourVisible(editor);
+  const LineIndex caretLine(edit->LineFromChar(caret));
+  // Pasted SUB and OPENWINDOW lines join the lists; the visible page is coloured after.
+  UpdateAfterPaste(editor, firstLine, caretLine);
   edit->SetSelection(caret, caret);
   editor.main->SetScrollRange(kLineScrollBar, 0, edit->LineCount());
   RefreshGutter(editor);
-  MarkGutterLine(editor, ToNumber(LineIndex(edit->LineFromChar(caret))));
-  ShowUndoAvailable(editor);
+  MarkGutterLine(editor, ToNumber(caretLine));
 }
 
 void SelectAllCommand(Editor& editor) {
@@ -97,8 +104,7 @@ using ui::notify::kSelectionChanged;
 
 void Cut(Editor& editor, const ui::Event&) { CutCommand(editor); }
 void Copy(Editor& editor, const ui::Event&) { CopyCommand(editor); }
-void MenuBarPaste(Editor& editor, const ui::Event&) { PasteCommand(editor, true); }
-void ContextPaste(Editor& editor, const ui::Event&) { PasteCommand(editor, false); }
+void Paste(Editor& editor, const ui::Event&) { PasteCommand(editor); }
 void ReadyMadeButton(Editor& editor, const ui::Event&) { InsertReadyMadeCode(editor, true); }
 void ReadyMadePicked(Editor& editor, const ui::Event&) {
   if (editor.view.jumpToSelections && !editor.view.loading) InsertReadyMadeCode(editor, false);
@@ -107,6 +113,7 @@ void ReadyMadePicked(Editor& editor, const ui::Event&) {
 constexpr ControlCommand kControlRows[] = {
     {kReindexButton, kClick, Call<ReindexFileCommand>},
     {kRecolourButton, kClick, Call<RecolourVisible>},
+    {kClearUndoButton, kClick, Call<ClearUndoCommand>},
     {kReadyMadeCodeCombo, kSelectionChanged, ReadyMadePicked},
     {kAddReadyMadeCodeButton, kClick, ReadyMadeButton},
 };
@@ -116,8 +123,8 @@ constexpr MenuCommand kMenuRows[] = {
     {kContextCut, Cut},
     {kMenuCopy, Copy},
     {kContextCopy, Copy},
-    {kMenuPaste, MenuBarPaste},
-    {kContextPaste, ContextPaste},
+    {kMenuPaste, Paste},
+    {kContextPaste, Paste},
     {kMenuSelectAll, Call<SelectAllCommand>},
     {kContextSelectAll, Call<SelectAllCommand>},
     {kMenuClearClipboard, Call<ClearClipboardCommand>},

@@ -12,7 +12,7 @@ namespace editor {
 
 void CutCommand(Editor& editor);
 void CopyCommand(Editor& editor);
-void PasteCommand(Editor& editor, bool fromMenuBar);
+void PasteCommand(Editor& editor);
 void SelectAllCommand(Editor& editor);
 void ClearClipboardCommand(Editor& editor);
 void ReindexFileCommand(Editor& editor);

@@ -26,14 +26,4 @@ void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   ColourEditorLines(editor, {first, caretLine, -1});
 }
 
-void InstallEditKeyRelease(Editor& editor) {
-  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
-  if (edit == nullptr) return;
-  // A release comes after the control has acted on the key, so the line is up to date.
-  edit->SetMessageFilter([&editor](ui::RichEdit&, ui::InputMessage& message) {
-    if (message.message == ui::message::kKeyUp) AfterEditKeyRelease(editor, static_cast<int>(message.wparam));
-    return false;
-  });
-}
-
 }  // namespace editor

@@ -8,7 +8,4 @@ struct Editor;
 
 void AfterEditKeyRelease(Editor& editor, int virtualKey);
 
-// Puts the key release step in front of the edit control's own key handling.
-void InstallEditKeyRelease(Editor& editor);
-
 }  // namespace editor

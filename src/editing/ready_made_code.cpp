@@ -39,7 +39,7 @@ void InsertReadyMadeCode(Editor& editor, bool needMarkedLine) {
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   // Pasting sets the scroll range to the new line count, which takes in the snippet's lines.
   editor.system.SetClipboardText(text);
-  PasteCommand(editor, false);
+  PasteCommand(editor);
 }
 
 }  // namespace editor

@@ -61,6 +61,7 @@ void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, TabSta
   slot.caption = path.filename().string() + (start == TabStart::kNewModified ? "*" : "");
   slot.inUse = true;
   slot.firstVisibleLine = LineNumber(1);
+  slot.history.Clear();  // a file new to the slot starts with nothing to undo
   editor.tabs.SetActiveTab(tab);
   editor.currentPath = path;
   editor.currentName = std::string(slot.Name());

@@ -102,8 +102,9 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   SizeTabs(window, true);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);
-  window.ShowControl(kClearUndoButton, false);
-  window.ShowControl(kNothingToUndoButton, true);
+  // The history belongs to the file the tab held before; its positions mean nothing in a new one.
+  slot.history.Clear();
+  ShowUndoButtons(editor);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "files/tab_editors.h"
 
-#include "editing/edit_key_release.h"
+#include "editing/edit_control_handler.h"
 #include "view/main_window.h"
 
 namespace editor {
@@ -11,7 +11,7 @@ namespace {
 // every document editor has.
 void MakeFreshEditor(Editor& editor, ui::Rect place, bool visible) {
   if (!CreateDocumentEditor(editor, kEditor, place, visible)) return;
-  InstallEditKeyRelease(editor);
+  InstallEditControlHandler(editor);
 }
 
 }  // namespace

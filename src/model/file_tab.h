@@ -8,6 +8,7 @@
 
 #include "base/positions.h"
 #include "model/file_index.h"
+#include "model/undo_history.h"
 
 namespace editor {
 
@@ -18,6 +19,8 @@ struct FileTab {
   FileIndex index;        // the index of its text while another tab is on screen
   LineNumber firstVisibleLine{1};
   int scrollBarPosition = 0;  // the line scroll bar's place while the tab was last on screen
+  // The tab's edits; the history moves with the file when tabs close up behind a closed one.
+  UndoHistory history;
 
   bool IsEmpty() const { return caption.empty(); }
   bool IsModified() const { return caption.ends_with('*'); }

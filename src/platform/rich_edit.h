@@ -65,6 +65,9 @@ class RichEdit {
   virtual void SetSelection(int start, int end) = 0;
   virtual std::pair<int, int> GetSelection() const = 0;
   virtual std::string SelectedText() const = 0;  // breaks as CR
+  // The characters between two positions, breaks as CR, without touching the selection;
+  // an end of -1 means the end of the text.
+  virtual std::string TextRange(int start, int end) const = 0;
   virtual void ReplaceSelection(std::string_view text, bool canUndo) = 0;
 
   // Colour of the characters of the selection, and of one character.

@@ -65,7 +65,7 @@ std::vector<ui::MenuItem> MainMenuBar() {
 
 std::vector<ui::Accelerator> MainAccelerators() {
   return {Ctrl('X', kMenuCut), Ctrl('C', kMenuCopy), Ctrl('V', kMenuPaste), Ctrl('A', kMenuSelectAll),
-          Ctrl('F', kMenuFind)};
+          Ctrl('F', kMenuFind), Ctrl('S', kMenuSaveFile)};
 }
 
 std::span<const int> EditingMenuIds() { return kEditingMenuIds; }

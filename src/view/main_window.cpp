@@ -201,12 +201,22 @@ void ShowEditingControls(Editor& editor, int placesCount) {
   window.ShowControl(kGoBackUnavailable, placesCount == 0);
   window.ShowControl(kGoForwardButton, placesCount > 1);
   window.ShowControl(kGoForwardUnavailable, placesCount <= 1);
+  ShowUndoButtons(editor);
+}
+
+void ShowUndoButtons(Editor& editor) {
+  if (!editor.main) return;
+  const int tab = editor.tabs.ActiveTab();
+  const bool any = tab != 0 && editor.tabs.Tab(tab).history.UndoCount() > 0;
+  editor.main->ShowControl(kClearUndoButton, any);
+  editor.main->ShowControl(kNothingToUndoButton, !any);
 }
 
 void HideEditingControls(ui::Window& window) {
   EnableEditingMenu(window, false);
   ShowLayout(window, false, 0);
-  for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable})
+  for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable,
+                           kClearUndoButton, kNothingToUndoButton})
     window.ShowControl(id, false);
   window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));
   window.FocusWindow();

@@ -25,6 +25,9 @@ void ShowEditingControls(Editor& editor, int placesCount);
 // caption asks for a file.
 void HideEditingControls(ui::Window& window);
 
+// The clear button while the active tab has anything to undo, "Nothing to undo" otherwise.
+void ShowUndoButtons(Editor& editor);
+
 // A fresh, empty document editor under this id and in this place, with the editor's font,
 // colours, text limit and events. False when no control could be made.
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);

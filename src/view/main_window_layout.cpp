@@ -96,7 +96,7 @@ void AddToolColumn(std::vector<LayoutEntry>& c) {
   c.push_back(Image(kRecolourButton, {5, 385, 28, 28}, kBitmapRecolourScreen));
   // The two undo buttons share a place: "Nothing to undo" until there is something.
   c.push_back(Image(kClearUndoButton, {5, 425, 28, 28}, kBitmapClearUndoRedo, Shown::kOnDemand));
-  c.push_back(Image(kNothingToUndoButton, {5, 425, 28, 28}, kBitmapNothingToUndo));
+  c.push_back(Image(kNothingToUndoButton, {5, 425, 28, 28}, kBitmapNothingToUndo, Shown::kOnDemand));
   c.push_back(Image(kApiSearchButton, {8, 465, 23, 23}, kBitmapSearchApiMessages, Shown::kAlways));
   c.push_back(Image(kReloadButton, {5, 502, 28, 28}, kBitmapReloadFile));
   c.push_back(Image(kHelpButton, {8, 545, 23, 23}, kBitmapOpenHelp, Shown::kAlways));

@@ -33,6 +33,23 @@ TEST_F(RichEditText, EveryByteButBreaksSurvivesSetAndGet) {
   EXPECT_EQ(edit.GetLine(0, 1000), bytes + "\r");
 }
 
+// Undo reads the lines around an edit before and after it and puts the old text back.
+TEST_F(RichEditText, ARangeReadsAcrossBreaksAndWhatItReadsGoesBackUnchanged) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetText("SUB Main\r\n  PRINT 1\r\nENDSUB");
+  edit.SetSelection(2, 2);
+  EXPECT_EQ(edit.TextRange(4, 13), "Main\r  PR");
+  EXPECT_EQ(edit.TextRange(18, -1), "\rENDSUB");
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(2, 2)) << "the selection is left alone";
+  const std::string middle = edit.TextRange(4, 19);
+  edit.SetSelection(4, 19);
+  edit.ReplaceSelection("x", false);
+  EXPECT_EQ(edit.Text(), "SUB xENDSUB");
+  edit.SetSelection(4, 5);
+  edit.ReplaceSelection(middle, false);
+  EXPECT_EQ(edit.Text(), "SUB Main\r\n  PRINT 1\r\nENDSUB");
+}
+
 TEST_F(RichEditText, ReplacingTheTextDropsTheOldText) {
   ui::RichEdit& edit = MakeRichEdit();
   edit.SetText("first\r\nsecond\r\nthird");

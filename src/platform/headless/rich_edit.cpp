@@ -78,6 +78,14 @@ std::string RichEdit::SelectedText() const {
                                 static_cast<std::size_t>(SelectionEnd() - SelectionStart()));
 }
 
+std::string RichEdit::TextRange(int start, int end) const {
+  counts_.Add(Request::kTextRange);
+  const int length = buffer_.Length();
+  if (end < 0 || end > length) end = length;
+  start = std::clamp(start, 0, end);
+  return buffer_.Chars().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+}
+
 void RichEdit::ReplaceSelection(std::string_view text, bool /*canUndo*/) {
   counts_.Add(Request::kReplaceSelection);
   std::string crText = TextBuffer::NormaliseBreaks(text);

@@ -48,6 +48,7 @@ class RichEdit final : public ui::RichEdit {
   void SetSelection(int start, int end) override;
   std::pair<int, int> GetSelection() const override;
   std::string SelectedText() const override;
+  std::string TextRange(int start, int end) const override;
   void ReplaceSelection(std::string_view text, bool canUndo) override;
 
   void SetSelectionColour(ui::Colour colour) override;

@@ -17,6 +17,7 @@ enum class Request {
   kSetSelection,
   kGetSelection,
   kSelectedText,
+  kTextRange,
   kReplaceSelection,
   kSetSelectionColour,
   kColourAt,
@@ -44,7 +45,7 @@ class RequestCounts {
   // The requests whose cost grows with the line number in the real control.
   long LineRequests() const {
     return Count(Request::kLineIndex) + Count(Request::kLineLength) + Count(Request::kLineFromChar) +
-           Count(Request::kGetLine) + Count(Request::kSetSelection);
+           Count(Request::kGetLine) + Count(Request::kSetSelection) + Count(Request::kTextRange);
   }
   void Reset() { counts_.fill(0); }
 

@@ -165,6 +165,19 @@ std::string RichEdit::SelectedText() const {
   return buffer;
 }
 
+std::string RichEdit::TextRange(int start, int end) const {
+  const int length = TextLength();
+  if (end < 0 || end > length) end = length;
+  start = std::clamp(start, 0, end);
+  std::string buffer = ReadBuffer(end - start);
+  TEXTRANGEA range{};
+  range.chrg = {start, end};
+  range.lpstrText = buffer.data();
+  const auto copied = Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  buffer.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+  return buffer;
+}
+
 void RichEdit::ReplaceSelection(std::string_view text, bool canUndo) {
   // Wine inserts past the text limit; the limit cuts the insertion as on Windows.
   const auto [start, end] = GetSelection();

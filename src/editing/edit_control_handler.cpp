@@ -1,0 +1,165 @@
+#include "editing/edit_control_handler.h"
+
+#include <memory>
+#include <optional>
+
+#include "base/control_ids.h"
+#include "base/menu_ids.h"
+#include "companion/viewed_line.h"
+#include "editing/edit_capture.h"
+#include "editing/edit_key_release.h"
+#include "editing/undo_steps.h"
+#include "state/editor.h"
+#include "view/colour_passes.h"
+#include "view/gutter.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kCtrlZ = 26;
+constexpr int kCtrlY = 25;
+constexpr int kFirstLetter = 'A';
+constexpr int kWheelNotch = 120;
+
+bool IsCtrlLetterTheControlWouldTake(int key) {
+  return key == 'A' || key == 'C' || key == 'V' || key == 'X' || key == 'Y' || key == 'Z' || key == 'F';
+}
+
+// The control's own key handling, seen from the editor: one object per file's control, so
+// that an edit under way belongs to the control it happens in.
+class EditControlHandler {
+ public:
+  explicit EditControlHandler(Editor& editor) : editor_(editor) {}
+
+  bool Handle(ui::RichEdit& edit, const ui::InputMessage& message) {
+    // Whatever the last key changed is done by the time the next message comes.
+    RecordPendingEdit(edit);
+    switch (message.message) {
+      case ui::message::kKeyDown: return KeyDown(edit, static_cast<int>(message.wparam));
+      case ui::message::kChar: return Character(edit, static_cast<int>(message.wparam));
+      case ui::message::kKeyUp: return KeyUp(edit, static_cast<int>(message.wparam));
+      case ui::message::kLeftButtonUp: ShowEditItemsEnabled(edit); return false;
+      case ui::message::kRightButtonDown: return ContextMenu(edit);
+      case ui::message::kMouseWheel: return Wheel(edit, message);
+      default: return false;
+    }
+  }
+
+ private:
+  bool KeyDown(ui::RichEdit& edit, int key) {
+    const EditorPreferences& prefs = editor_.prefs;
+    viewBefore_ = edit.FirstVisibleLine();
+    if (key == ui::key::kControl) {
+      editor_.view.shortcutKeyHeld = true;
+      return false;
+    }
+    if (editor_.view.shortcutKeyHeld && key == 'R') {
+      editor_.view.shortcutKeyHeld = false;
+      editor_.main->Focus(kFindBox);
+      return true;
+    }
+    // The control would act on these itself (its own one-level undo among them); the
+    // editor's commands arrive as menu accelerators or as the characters below.
+    if (editor_.view.shortcutKeyHeld && IsCtrlLetterTheControlWouldTake(key)) return true;
+    if (key == prefs.undoKey) return UndoStep(editor_), true;
+    if (key == prefs.redoKey) return RedoStep(editor_), true;
+    if (key == prefs.undoAllKey) return UndoAll(editor_), true;
+    if (key == prefs.redoAllKey) return RedoAll(editor_), true;
+    if (key == ui::key::kDelete) Begin(edit, EditKind::kDelete);
+    if (key == ui::key::kBackspace) Begin(edit, EditKind::kBackspace);
+    if (key == ui::key::kEnter) Begin(edit, EditKind::kEnter);
+    if (key == ui::key::kPageDown) RunColourPass(editor_, ColourPass::kNextPage);
+    if (key == ui::key::kPageUp) RunColourPass(editor_, ColourPass::kPreviousPage);
+    return false;
+  }
+
+  bool Character(ui::RichEdit& edit, int character) {
+    if (editor_.view.shortcutKeyHeld && character < kFirstLetter) {
+      if (character == kCtrlZ) UndoStep(editor_);
+      if (character == kCtrlY) RedoStep(editor_);
+      return true;
+    }
+    if (character == ui::key::kTab) Begin(edit, EditKind::kTab);
+    else if (character >= ' ') Begin(edit, EditKind::kTyping);
+    return false;
+  }
+
+  bool KeyUp(ui::RichEdit& edit, int key) {
+    if (key == ui::key::kControl) editor_.view.shortcutKeyHeld = false;
+    AfterEditKeyRelease(editor_, key);
+    FollowScrolledView(edit);
+    return false;
+  }
+
+  // The wheel moves the view by the lines the preferences ask for, not the control's own.
+  bool Wheel(ui::RichEdit& edit, const ui::InputMessage& message) {
+    const int delta = static_cast<short>((message.wparam >> 16) & 0xFFFF);
+    const int notches = delta / kWheelNotch;
+    if (notches == 0) return true;
+    viewBefore_ = edit.FirstVisibleLine();
+    edit.LineScroll(-notches * editor_.prefs.wheelLines);
+    FollowScrolledView(edit);
+    return true;
+  }
+
+  void Begin(ui::RichEdit& edit, EditKind kind) { pending_ = BeginEditCapture(edit, kind); }
+
+  void RecordPendingEdit(const ui::RichEdit& edit) {
+    if (!pending_) return;
+    std::optional<TextEdit> change = FinishEditCapture(edit, *pending_);
+    pending_.reset();
+    if (change) RecordEdit(editor_, std::move(*change));
+  }
+
+  // Keys and the wheel may have moved the view: what came into it is coloured and the
+  // gutter numbers it.
+  void FollowScrolledView(ui::RichEdit& edit) {
+    if (!viewBefore_ || edit.FirstVisibleLine() == *viewBefore_) return;
+    viewBefore_.reset();
+    RunColourPass(editor_, ColourPass::kVisiblePage);
+    RefreshGutter(editor_);
+    MarkCurrentGutterRow(editor_);
+    WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
+  }
+
+  void ShowEditItemsEnabled(const ui::RichEdit& edit) {
+    const auto [start, end] = edit.GetSelection();
+    const bool selected = start != end;
+    const bool clipboard = editor_.system.ClipboardHasText();
+    editor_.main->EnableMenuItem(kMenuCut, selected);
+    editor_.main->EnableMenuItem(kMenuCopy, selected);
+    editor_.main->EnableMenuItem(kMenuPaste, clipboard);
+  }
+
+  bool ContextMenu(const ui::RichEdit& edit) {
+    if (editor_.tabs.ActiveTab() == 0 || editor_.main->FocusedControl() != kEditor) return false;
+    const auto [start, end] = edit.GetSelection();
+    const bool selected = start != end;
+    std::vector<ui::MenuItem> items{
+        {kContextCut, "Cut", 0, !selected, {}},
+        {kContextCopy, "Copy", 0, !selected, {}},
+        {kContextPaste, "Paste", 0, !editor_.system.ClipboardHasText(), {}},
+        {kContextSelectAll, "Select All", 0, false, {}},
+        {kMenuClearClipboard, "Clear the clipboard", 0, false, {}},
+    };
+    editor_.main->ShowContextMenu(items, editor_.system.CursorScreenPosition());
+    return true;
+  }
+
+  Editor& editor_;
+  std::optional<EditCapture> pending_;
+  std::optional<int> viewBefore_;
+};
+
+}  // namespace
+
+void InstallEditControlHandler(Editor& editor) {
+  ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
+  if (edit == nullptr) return;
+  auto handler = std::make_shared<EditControlHandler>(editor);
+  edit->SetMessageFilter(
+      [handler](ui::RichEdit& control, ui::InputMessage& message) { return handler->Handle(control, message); });
+}
+
+}  // namespace editor

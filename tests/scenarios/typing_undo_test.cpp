@@ -1,0 +1,151 @@
+// Typing into a file and taking it back: the modified star and Save, the undo and redo
+// keys, and what a new edit does to the redo store.
+#include <gtest/gtest.h>
+
+#include "base/control_ids.h"
+#include "scenarios/file_commands_fixture.h"
+#include "view/notices.h"
+
+namespace editor {
+namespace {
+
+class TypingAndUndo : public FileCommandsTest {
+ protected:
+  std::filesystem::path OpenFile(const std::string& text) {
+    const auto path = Source("prog.iwb", text);
+    Open(path);
+    Main().Focus(kEditor);
+    return path;
+  }
+  void CaretAt(int position) { Edit().SetSelection(position, position); }
+  int Caret() { return Edit().GetSelection().first; }
+  std::string TabCaption() { return editor_.tabs.Tab(1).caption; }
+  void Undo() { driver_.PressCtrlKey(Main(), 'Z'); }
+  void Redo() { driver_.PressCtrlKey(Main(), 'Y'); }
+};
+
+TEST_F(TypingAndUndo, TypedTextStarsTheTabAndCtrlSSavesItWithoutAnS) {
+  const auto path = OpenFile("a = 1\r\n");
+  CaretAt(7);
+  driver_.TypeText(Main(), "print x\r");
+  EXPECT_EQ(TabCaption(), "prog.iwb*");
+  EXPECT_NE(Main().Caption().find("prog.iwb*"), std::string::npos);
+  driver_.PressCtrlKey(Main(), 'S');
+  EXPECT_EQ(Read(path), "a = 1\r\nPRINT x\r\n");
+  EXPECT_EQ(TabCaption(), "prog.iwb");
+}
+
+TEST_F(TypingAndUndo, EnterThenUndoRemovesTheLineAndPutsTheCaretBackAndRedoBringsItAgain) {
+  OpenFile("first\r\nsecond");
+  CaretAt(3);
+  driver_.PressKey(Main(), ui::key::kEnter);
+  ASSERT_EQ(Edit().Text(), "fir\r\nst\r\nsecond");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "first\r\nsecond");
+  EXPECT_EQ(Caret(), 3);
+  Redo();
+  EXPECT_EQ(Edit().Text(), "fir\r\nst\r\nsecond");
+  EXPECT_EQ(Caret(), 4);
+}
+
+TEST_F(TypingAndUndo, AWordTypedIsTakenBackWholeAndTheFunctionKeysStepAsTheirPreferencesSay) {
+  OpenFile("x\r\n");
+  CaretAt(1);
+  driver_.TypeText(Main(), "yz ab");
+  driver_.PressKey(Main(), ui::key::kEnter);
+  driver_.TypeText(Main(), "c");
+  ASSERT_EQ(Edit().Text(), "xyz ab\r\nc\r\n");
+  driver_.PressKey(Main(), ui::key::kF1);  // undo one
+  EXPECT_EQ(Edit().Text(), "xyz ab\r\n\r\n");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "xyz ab\r\n");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "x\r\n") << "the characters typed on one line went as one";
+  EXPECT_TRUE(Main().IsControlVisible(kNothingToUndoButton));
+  driver_.PressKey(Main(), ui::key::kF4);  // redo all
+  EXPECT_EQ(Edit().Text(), "xyz ab\r\nc\r\n");
+  driver_.PressKey(Main(), ui::key::kF3);  // undo all
+  EXPECT_EQ(Edit().Text(), "x\r\n");
+  driver_.PressKey(Main(), ui::key::kF2);  // redo one
+  EXPECT_EQ(Edit().Text(), "xyz ab\r\n");
+}
+
+// Replaying an old redo entry after a later edit would write text into the wrong place.
+TEST_F(TypingAndUndo, ANewEditEmptiesTheRedoStore) {
+  OpenFile("abc\r\n");
+  CaretAt(3);
+  driver_.TypeText(Main(), "def");
+  Undo();
+  CaretAt(0);
+  driver_.TypeText(Main(), "X");
+  Redo();
+  EXPECT_EQ(Edit().Text(), "Xabc\r\n");
+}
+
+TEST_F(TypingAndUndo, NothingToUndoChangesNothingAndAClearedHistoryStaysEmpty) {
+  const std::string text = "SUB Main\r\nENDSUB\r\n";
+  OpenFile(text);
+  Undo();
+  EXPECT_EQ(Edit().Text(), text);
+  EXPECT_EQ(TabCaption(), "prog.iwb");
+
+  CaretAt(0);
+  driver_.PressKey(Main(), ui::key::kDelete);
+  ASSERT_TRUE(Main().IsControlVisible(kClearUndoButton));
+  driver_.WhenWindowOpens(std::string(kQuestionCaption), [this](ui::Window& q) { driver_.Click(q, kYesButton); });
+  ASSERT_TRUE(driver_.Click(Main(), kClearUndoButton));
+  EXPECT_TRUE(NoticeShown("Done"));
+  EXPECT_TRUE(Main().IsControlVisible(kNothingToUndoButton));
+  Undo();
+  EXPECT_EQ(Edit().Text(), "UB Main\r\nENDSUB\r\n");
+}
+
+TEST_F(TypingAndUndo, BackspaceJoiningLinesCutAndPasteAreEachOneStep) {
+  OpenFile("one\r\ntwo\r\nthree\r\n");
+  CaretAt(4);
+  driver_.PressKey(Main(), ui::key::kBackspace);
+  ASSERT_EQ(Edit().Text(), "onetwo\r\nthree\r\n");
+  Edit().SetSelection(0, 8);
+  ASSERT_TRUE(driver_.PressAccelerator(Main(), 'X', true));
+  ASSERT_EQ(Edit().Text(), "hree\r\n");
+  CaretAt(4);
+  ASSERT_TRUE(driver_.PressAccelerator(Main(), 'V', true));
+  ASSERT_EQ(Edit().Text(), "hreeonetwo\r\nt\r\n");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "hree\r\n");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "onetwo\r\nthree\r\n");
+  Undo();
+  EXPECT_EQ(Edit().Text(), "one\r\ntwo\r\nthree\r\n");
+}
+
+TEST_F(TypingAndUndo, EachTabKeepsItsOwnHistory) {
+  OpenFile("a\r\n");
+  CaretAt(1);
+  driver_.TypeText(Main(), "1");
+  Open(Source("other.iwb", "b\r\n"));
+  Main().Focus(kEditor);
+  EXPECT_TRUE(Main().IsControlVisible(kNothingToUndoButton));
+  EXPECT_FALSE(Main().IsControlVisible(kClearUndoButton));
+  Undo();
+  EXPECT_EQ(Edit().Text(), "b\r\n");
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  EXPECT_TRUE(Main().IsControlVisible(kClearUndoButton));
+  EXPECT_FALSE(Main().IsControlVisible(kNothingToUndoButton));
+  Undo();
+  EXPECT_EQ(Edit().Text(), "a\r\n");
+}
+
+TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
+  OpenFile("a\r\n");
+  Main().Focus(kFindBox);
+  driver_.RightClickAt(Main(), kEditor, 0);
+  EXPECT_FALSE(driver_.PickContextMenuItem(Main(), kContextSelectAll));
+  Main().Focus(kEditor);
+  driver_.RightClickAt(Main(), kEditor, 0);
+  EXPECT_TRUE(driver_.PickContextMenuItem(Main(), kContextSelectAll));
+  EXPECT_EQ(Edit().GetSelection(), std::make_pair(0, 2));
+}
+
+}  // namespace
+}  // namespace editor
