@@ -16,6 +16,7 @@
 
 #include "bench_editor.h"
 #include "editing/bracket_counter.h"
+#include "editing/edit_control_handler.h"
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
 #include "generated_source.h"
@@ -129,6 +130,37 @@ void UpdateCaretLine(benchmark::State& state, std::string_view marker, Place pla
   file.ReportRequests(state);
 }
 
+// A letter typed and taken back with Backspace, each key going down, its character and
+// its release through the edit control's handler: the undo capture, the bracket count,
+// the caret line's index update and its colouring, as a user's key costs them.
+void TypeAndErase(benchmark::State& state, Place place, bool withHandler = true) {
+  const std::string text = SourceFor(state);
+  HeadlessFile file(text);
+  editor::Editor& editor = file.Editor();
+  editor.tabs.Tab(1).caption = "big.iwb";
+  editor.tabs.SetActiveTab(1);
+  if (withHandler) editor::InstallEditControlHandler(editor);
+  const int line = place == Place::kStart ? 10 : file.Edit().LineCount() - 2;
+  file.Bench().PutCaretOnLine(line);
+  const auto key = [&file](int virtualKey, int character) {
+    file.Edit().Input({ui::message::kKeyDown, static_cast<std::uintptr_t>(virtualKey), 0});
+    file.Edit().Input({ui::message::kChar, static_cast<std::uintptr_t>(character), 0});
+    file.Edit().Input({ui::message::kKeyUp, static_cast<std::uintptr_t>(virtualKey), 0});
+  };
+  file.StartCounting();
+  for (auto _ : state) {
+    key('A', 'a');
+    key(ui::key::kBackspace, '\b');
+  }
+  state.counters["line"] = line;
+  file.ReportRequests(state);
+}
+
+void BM_TypeAndEraseAtLine10(benchmark::State& state) { TypeAndErase(state, Place::kStart); }
+void BM_TypeAndEraseAtTheEnd(benchmark::State& state) { TypeAndErase(state, Place::kEnd); }
+// The baseline: the same keys to the control with no handler in front of it.
+void BM_TypeAndEraseControlAlone(benchmark::State& state) { TypeAndErase(state, Place::kEnd, false); }
+
 void BM_CaretLineUpdateBodyNearStart(benchmark::State& state) {
   UpdateCaretLine(state, bench::kBodyLineMarker, Place::kStart);
 }
@@ -176,6 +208,9 @@ BENCHMARK(BM_HeadlessTextAndSplit)->Apply(Sizes);
 BENCHMARK(BM_FullIndex)->Apply(Sizes);
 BENCHMARK(BM_ColourPageNearStart)->Apply(Sizes);
 BENCHMARK(BM_ColourPageNearEnd)->Apply(Sizes);
+BENCHMARK(BM_TypeAndEraseAtLine10)->Apply(Sizes);
+BENCHMARK(BM_TypeAndEraseAtTheEnd)->Apply(Sizes);
+BENCHMARK(BM_TypeAndEraseControlAlone)->Apply(Sizes);
 BENCHMARK(BM_CaretLineUpdateBodyNearStart)->Apply(Sizes);
 BENCHMARK(BM_CaretLineUpdateBodyNearEnd)->Apply(Sizes);
 BENCHMARK(BM_CaretLineUpdateSubNearStart)->Apply(Sizes);

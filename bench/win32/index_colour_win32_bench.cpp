@@ -5,6 +5,8 @@
 // the real control each select costs more the further down the file it lands.
 #include "bench/win32/index_colour_win32_bench.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -21,9 +23,11 @@
 #include "bench/literal_paints.h"
 #include "bench/win32/timing.h"
 #include "editing/bracket_counter.h"
+#include "editing/edit_control_handler.h"
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
 #include "model/line_colouring.h"
+#include "platform/win32/window.h"
 #include "view/colour_passes.h"
 #include "view/index_lists.h"
 #include "view/line_range_text.h"
@@ -288,6 +292,15 @@ void RequestCostCase(BenchEditor& bench, int runs) {
     std::printf("  line %6d: select + colour %7.3f ms, with redraw off %7.3f ms; select alone %7.3f ms, "
                 "colour alone %7.3f ms, line index %7.3f ms\n",
                 line, pairMs, quietPairMs, selectMs, colourMs, lineIndexMs);
+    // What the undo capture asks on each editing key.
+    edit.SetSelection(at, at);
+    const double rangeMs = repeated([&](int) { edit.TextRange(std::max(0, at - 64), at + 64); });
+    const double selectionMs = repeated([&](int) { edit.GetSelection(); });
+    const double lengthMs = repeated([&](int) { edit.TextLength(); });
+    const double scrollMs = repeated([&](int) { edit.ScrollPosition(); });
+    std::printf("  line %6d: text range of 128 %7.3f ms, get selection %7.3f ms, text length %7.3f ms, "
+                "scroll position %7.3f ms\n",
+                line, rangeMs, selectionMs, lengthMs, scrollMs);
   }
   // A request the control answers from a field: what the layer adds to every request.
   const double eventMaskMs = TimeRuns(runs, [&] {
@@ -324,6 +337,39 @@ void PerKeystrokeCase(BenchEditor& bench, const std::string& text, int runs) {
   std::printf("\n");
 }
 
+// A letter typed and erased with Backspace through the real control and the editor's
+// handler in front of it, at line 10 and at the end, against the control alone.
+void TypedKeyCase(BenchEditor& bench, int runs) {
+  editor::Editor& editor = bench.Get();
+  editor.tabs.Tab(1).caption = "big.iwb";
+  editor.tabs.SetActiveTab(1);
+  HWND control = dynamic_cast<win32::Window&>(bench.Main()).ControlHandle(editor::kEditor);
+  const auto key = [control](WPARAM virtualKey, WPARAM character) {
+    ::SendMessageA(control, WM_KEYDOWN, virtualKey, 0);
+    ::SendMessageA(control, WM_CHAR, character, 0);
+    ::SendMessageA(control, WM_KEYUP, virtualKey, 0);
+  };
+  const auto typeAndErase = [&] {
+    key('A', 'a');
+    key(VK_BACK, '\b');
+  };
+  const int lines[] = {10, bench.Edit().LineCount() - 2};
+  std::printf("(e) a letter typed and erased through the edit control\n");
+  for (const bool handler : {false, true}) {
+    if (handler) editor::InstallEditControlHandler(editor);
+    double ms[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      bench.ShowFromLine(std::max(0, lines[i] - 5));
+      bench.PutCaretOnLine(lines[i]);
+      ms[i] = TimeRuns(runs, typeAndErase).medianMs;
+    }
+    std::printf("  %-44s line %5d: %8.3f ms   line %5d: %8.3f ms   (x %.2f)\n",
+                handler ? "with the editor's handler" : "the control alone", lines[0] + 1, ms[0], lines[1] + 1, ms[1],
+                ms[0] > 0 ? ms[1] / ms[0] : 0.0);
+  }
+  std::printf("\n");
+}
+
 }  // namespace
 
 int RunIndexColourWin32Bench(ui::System& system, int runs) {
@@ -342,6 +388,7 @@ int RunIndexColourWin32Bench(ui::System& system, int runs) {
   PageCase(bench, "at the end", bench.Edit().LineCount() - bench.PageLines(), runs);
   RequestCostCase(bench, runs);
   PerKeystrokeCase(bench, text, runs);
+  TypedKeyCase(bench, runs);
   return 0;
 }
 

@@ -6,6 +6,8 @@ namespace editor {
 
 namespace {
 
+constexpr int kMargin = 64;
+
 std::size_t CommonPrefix(std::string_view a, std::string_view b) {
   return static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), b.size())), b.begin()).first - a.begin());
 }
@@ -30,14 +32,12 @@ EditCapture BeginEditCapture(const ui::RichEdit& edit, EditKind kind) {
   EditCapture capture;
   capture.kind = kind;
   const auto [start, end] = edit.GetSelection();
-  const int firstLine = edit.LineFromChar(start);
-  const int lastLine = edit.LineFromChar(end);
-  capture.regionStart = std::max(0, edit.LineIndex(std::max(0, firstLine - 1)));
-  capture.regionEnd = edit.LineIndex(lastLine + 2);  // -1 past the last line: the end of the text
-  capture.regionText = edit.TextRange(capture.regionStart, capture.regionEnd);
   capture.lengthBefore = edit.TextLength();
+  capture.regionStart = std::max(0, start - kMargin);
+  capture.regionEnd = end + kMargin >= capture.lengthBefore ? -1 : end + kMargin;
+  capture.regionText = edit.TextRange(capture.regionStart, capture.regionEnd);
   capture.caretBefore = start;
-  capture.firstVisibleBefore = edit.FirstVisibleLine();
+  capture.scrollBefore = edit.ScrollPosition().y;
   return capture;
 }
 
@@ -55,8 +55,8 @@ std::optional<TextEdit> FinishEditCapture(const ui::RichEdit& edit, const EditCa
   change.kind = KindOfChange(capture.kind, change.removed);
   change.caretBefore = capture.caretBefore;
   change.caretAfter = edit.GetSelection().first;
-  change.firstVisibleBefore = capture.firstVisibleBefore;
-  change.firstVisibleAfter = edit.FirstVisibleLine();
+  change.scrollBefore = capture.scrollBefore;
+  change.scrollAfter = edit.ScrollPosition().y;
   return change;
 }
 

@@ -1,7 +1,8 @@
-// Seeing what a key did to the text: the lines around the caret are read before the
-// control acts on the key and compared afterwards, whatever the key turned out to do
-// (a letter over a selection, a break, a join of two lines). A few requests near the
-// caret, whatever the size of the file.
+// Seeing what a key did to the text: the characters around the selection are read before
+// the control acts on the key and compared afterwards, whatever the key turned out to do
+// (a letter over a selection, a break, a join of two lines). Two reads of a range near
+// the caret, whatever the size of the file: on the real control every request that
+// finds a line or a position walks the text up to it.
 #pragma once
 
 #include <optional>
@@ -19,10 +20,11 @@ struct EditCapture {
   std::string regionText;
   int lengthBefore = 0;
   int caretBefore = 0;
-  int firstVisibleBefore = 0;
+  int scrollBefore = 0;
 };
 
-// The line above the selection's first line to the line below its last.
+// The selection and a margin of characters on each side: a key changes at most the
+// character next to the selection, or the selection itself.
 EditCapture BeginEditCapture(const ui::RichEdit& edit, EditKind kind);
 
 // The change since the capture as one replacement, or nullopt when the text is the same.

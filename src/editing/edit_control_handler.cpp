@@ -49,7 +49,7 @@ class EditControlHandler {
  private:
   bool KeyDown(ui::RichEdit& edit, int key) {
     const EditorPreferences& prefs = editor_.prefs;
-    viewBefore_ = edit.FirstVisibleLine();
+    viewBefore_ = edit.ScrollPosition().y;
     if (key == ui::key::kControl) {
       editor_.view.shortcutKeyHeld = true;
       return false;
@@ -97,7 +97,7 @@ class EditControlHandler {
     const int delta = static_cast<short>((message.wparam >> 16) & 0xFFFF);
     const int notches = delta / kWheelNotch;
     if (notches == 0) return true;
-    viewBefore_ = edit.FirstVisibleLine();
+    viewBefore_ = edit.ScrollPosition().y;
     edit.LineScroll(-notches * editor_.prefs.wheelLines);
     FollowScrolledView(edit);
     return true;
@@ -115,7 +115,7 @@ class EditControlHandler {
   // Keys and the wheel may have moved the view: what came into it is coloured and the
   // gutter numbers it.
   void FollowScrolledView(ui::RichEdit& edit) {
-    if (!viewBefore_ || edit.FirstVisibleLine() == *viewBefore_) return;
+    if (!viewBefore_ || edit.ScrollPosition().y == *viewBefore_) return;
     viewBefore_.reset();
     RunColourPass(editor_, ColourPass::kVisiblePage);
     RefreshGutter(editor_);

@@ -21,7 +21,7 @@ struct Replay {
   const std::string& present;  // what the control holds now at the entry's start
   const std::string& wanted;   // what goes there
   int caret;
-  int firstVisible;
+  int scroll;
 };
 
 // One range selected and replaced once, however long the texts: on the real control each
@@ -33,7 +33,7 @@ void ApplyReplay(Editor& editor, ui::RichEdit& edit, int start, const Replay& re
     edit.SetSelection(start, start + static_cast<int>(replay.present.size()));
     edit.ReplaceSelection(replay.wanted, false);
     edit.SetSelection(replay.caret, replay.caret);
-    edit.LineScroll(replay.firstVisible - edit.FirstVisibleLine());
+    edit.SetScrollPosition({0, replay.scroll});
     edit.SetRedraw(true);
   }
   MarkActiveFileModified(editor);
@@ -68,7 +68,7 @@ bool UndoStep(Editor& editor) {
   if (history == nullptr || edit == nullptr) return false;
   const std::optional<TextEdit> entry = history->TakeUndo();
   if (!entry) return false;
-  ApplyReplay(editor, *edit, entry->start, {entry->inserted, entry->removed, entry->caretBefore, entry->firstVisibleBefore});
+  ApplyReplay(editor, *edit, entry->start, {entry->inserted, entry->removed, entry->caretBefore, entry->scrollBefore});
   return true;
 }
 
@@ -78,7 +78,7 @@ bool RedoStep(Editor& editor) {
   if (history == nullptr || edit == nullptr) return false;
   const std::optional<TextEdit> entry = history->TakeRedo();
   if (!entry) return false;
-  ApplyReplay(editor, *edit, entry->start, {entry->removed, entry->inserted, entry->caretAfter, entry->firstVisibleAfter});
+  ApplyReplay(editor, *edit, entry->start, {entry->removed, entry->inserted, entry->caretAfter, entry->scrollAfter});
   return true;
 }
 

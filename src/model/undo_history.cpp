@@ -24,7 +24,7 @@ void UndoHistory::Record(TextEdit edit) {
     TextEdit& last = undo_.back();
     last.inserted += edit.inserted;
     last.caretAfter = edit.caretAfter;
-    last.firstVisibleAfter = edit.firstVisibleAfter;
+    last.scrollAfter = edit.scrollAfter;
     return;
   }
   PushBounded(undo_, std::move(edit));

@@ -23,8 +23,9 @@ enum class EditKind {
 };
 
 // At character position `start` (a break counting one, breaks as CR) the text `removed`
-// gave way to `inserted`. The caret and the first visible line before and after let a
-// step bring the view back with the text.
+// gave way to `inserted`. The caret and the view's scroll position (in pixels: the control
+// answers that at once, where the first visible line costs a walk through the text)
+// before and after let a step bring the view back with the text.
 struct TextEdit {
   EditKind kind = EditKind::kTyping;
   int start = 0;
@@ -32,8 +33,8 @@ struct TextEdit {
   std::string inserted;
   int caretBefore = 0;
   int caretAfter = 0;
-  int firstVisibleBefore = 0;
-  int firstVisibleAfter = 0;
+  int scrollBefore = 0;
+  int scrollAfter = 0;
 };
 
 class UndoHistory {
