@@ -96,8 +96,14 @@ void OnFindExtentBox(Editor& editor, ui::ControlId clicked) {
     if (id != clicked) window.SetChecked(id, false);
 }
 
+// Ctrl+F in the editor arrives here as the menu's accelerator, with Ctrl still held: the
+// box starts empty for a new search.
 void FocusFindBox(Editor& editor) {
-  if (!editor.view.shortcutKeyHeld) editor.main->Focus(kFindBox);
+  if (editor.view.shortcutKeyHeld) {
+    editor.view.shortcutKeyHeld = false;
+    editor.main->SetText(kFindBox, "");
+  }
+  editor.main->Focus(kFindBox);
 }
 
 namespace {

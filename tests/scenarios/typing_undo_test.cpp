@@ -136,6 +136,19 @@ TEST_F(TypingAndUndo, EachTabKeepsItsOwnHistory) {
   EXPECT_EQ(Edit().Text(), "a\r\n");
 }
 
+TEST_F(TypingAndUndo, FWithoutCtrlIsALetterAndCtrlFEmptiesAndFocusesTheFindBox) {
+  OpenFile("a\r\n");
+  Main().SetText(kFindBox, "old search");
+  CaretAt(1);
+  driver_.TypeText(Main(), "f");
+  EXPECT_EQ(Edit().Text(), "af\r\n");
+  EXPECT_EQ(Main().GetText(kFindBox), "old search");
+  driver_.PressCtrlKey(Main(), 'F');
+  EXPECT_EQ(Main().FocusedControl(), kFindBox);
+  EXPECT_EQ(Main().GetText(kFindBox), "");
+  EXPECT_EQ(Edit().Text(), "af\r\n");
+}
+
 TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
   OpenFile("a\r\n");
   Main().Focus(kFindBox);
