@@ -87,9 +87,11 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   const std::string oldName = editor.currentName;
   FileTab& slot = editor.tabs.Tab(tab);
   slot.path = path;
-  slot.caption = path.filename().string();
+  // Starred: the new file holds its literals as typed, and only a save writes the
+  // normalised form, which the star offers the next Save and the question on closing.
+  slot.caption = path.filename().string() + "*";
   editor.currentPath = path;
-  editor.currentName = slot.caption;
+  editor.currentName = std::string(slot.Name());
   // The text on disk now is the text of the state carried over: no re-index is due.
   editor.lastSavedPath = path;
   WriteEditorState(editor);

@@ -108,9 +108,10 @@ TEST_F(SaveAndClose, SaveAsWritesTheNewFileAndCarriesTheCompanionsAndTheState) {
   // Literals keep their case under a new name; the last line still gets its break.
   EXPECT_EQ(Read(renamed), "SUB Main\r\nx = 0XFF\r\nENDSUB\r\n");
   EXPECT_EQ(Read(old), "SUB Main\r\nx = 0XFF\r\nENDSUB");
-  EXPECT_EQ(Caption(1), "new.iwb");
+  // Starred, so that the next save writes the normalised form.
+  EXPECT_EQ(Caption(1), "new.iwb*");
   EXPECT_EQ(editor_.tabs.Tab(1).path, renamed);
-  EXPECT_EQ(Main().Caption().rfind("new.iwb", 0), 0u);
+  EXPECT_EQ(Main().Caption().rfind("new.iwb ", 0), 0u);
   EXPECT_EQ(Read(start_ / "Res" / "new.txt"), Read(start_ / "Res" / "old.txt"));
   EXPECT_EQ(Read(start_ / "Res" / "new.pth"), renamed.string() + "\r\n");
   EXPECT_EQ(Read(start_ / "Res" / "vorevav4.ini"), renamed.string() + "\r\n!1\r\n#0\r\n");
@@ -118,6 +119,10 @@ TEST_F(SaveAndClose, SaveAsWritesTheNewFileAndCarriesTheCompanionsAndTheState) {
   const auto& dialog = driver_.Dialogs().back();
   EXPECT_EQ(dialog.title, "Save File");
   EXPECT_EQ(dialog.initialName, "old.iwb");
+
+  Save();
+  EXPECT_EQ(Read(renamed), "SUB Main\r\nx = 0xff\r\nENDSUB\r\n");
+  EXPECT_EQ(Caption(1), "new.iwb");
 }
 
 TEST_F(SaveAndClose, SaveAsOntoAReadOnlyFileSaysSoAndLeavesFileAndTabAsTheyWere) {
