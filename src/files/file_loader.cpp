@@ -138,7 +138,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   // Only now: until this file's state is written, the ".pth" keeps naming the file whose
   // state is in Res, so that the index does not take that state for this file's.
   WritePathCompanion(editor, path);
-  SizeTabs(window, true);
+  ArrangeTabs(editor, window);
   ShowEditingControls(editor, window.ListCount(kPlacesCombo));
   window.SetText(kLineNumberBox, "1");
   FocusEditor(editor);

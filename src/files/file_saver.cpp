@@ -101,7 +101,7 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   window.SetText(TabButtonId(tab), slot.caption);
   RefreshGutter(editor);
   MarkGutterLine(editor, ToNumber(CaretLineOf(edit)));
-  SizeTabs(window, true);
+  ArrangeTabs(editor, window);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);
   window.ShowControl(kClearUndoButton, false);
