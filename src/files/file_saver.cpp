@@ -34,8 +34,20 @@ std::string LowerPath(const std::filesystem::path& path) {
   return text;
 }
 
-// Writes the bytes and tells the user when they did not reach the disk.
+// A tab whose file was refused on loading, or never read, holds none of that file's text:
+// writing the tab would put whatever it shows over a file the user has not seen.
+bool FileNeverReadIntoItsTab(const Editor& editor, const std::filesystem::path& path) {
+  const std::optional<int> tab = editor.tabs.FindOpenFile(path);
+  return tab && !editor.tabs.Tab(*tab).inUse;
+}
+
+// Every write of a source file comes here: it tells the user when the bytes did not reach
+// the disk, and leaves alone a file whose text never reached its tab.
 bool WriteOrWarn(Editor& editor, const std::filesystem::path& path, std::string_view bytes) {
+  if (FileNeverReadIntoItsTab(editor, path)) {
+    ShowNotice(editor, notice::kFileNotSaved);
+    return false;
+  }
   switch (WriteSourceFile(path, bytes)) {
     case SourceWriteStatus::kWritten: return true;
     case SourceWriteStatus::kReadOnly: ShowNotice(editor, notice::kFileReadOnly); return false;
@@ -87,6 +99,7 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   const std::string oldName = editor.currentName;
   FileTab& slot = editor.tabs.Tab(tab);
   slot.path = path;
+  slot.inUse = true;  // its text is the new file's now, even if the old file never reached it
   // Starred: the new file holds its literals as typed, and only a save writes the
   // normalised form, which the star offers the next Save and the question on closing.
   slot.caption = path.filename().string() + "*";
@@ -171,8 +184,7 @@ void SaveActiveFileAs(Editor& editor) {
 bool SaveTab(Editor& editor, int tab) {
   if (tab < 1 || tab > kTabCount) return false;
   FileTab& slot = editor.tabs.Tab(tab);
-  // A tab only named holds no text yet: saving it would empty its file.
-  if (slot.IsEmpty() || !slot.inUse) return false;
+  if (slot.IsEmpty()) return false;
   if (InIncludeFolder(editor, slot.path)) {
     ShowNotice(editor, notice::kIncludeFolderRefused);
     return false;
