@@ -18,9 +18,6 @@
 
 namespace editor {
 
-namespace {
-
-// A notice for each way a file can be refused; 0 when it can be loaded.
 int RefusalNotice(SourceReadStatus status) {
   switch (status) {
     case SourceReadStatus::kHasNul: return notice::kFileHasNul;
@@ -31,8 +28,6 @@ int RefusalNotice(SourceReadStatus status) {
   }
   return notice::kFileUnreadable;
 }
-
-}  // namespace
 
 std::vector<std::pair<std::string, std::string>> SourceFileFilters() {
   std::vector<std::pair<std::string, std::string>> filters;

@@ -9,6 +9,7 @@
 #include "files/editor_state_file.h"
 #include "files/file_loader.h"
 #include "files/tab_editors.h"
+#include "files/tab_history.h"
 #include "files/tab_switch.h"
 #include "model/keyword_case.h"
 #include "model/source_file.h"
@@ -93,7 +94,7 @@ std::optional<std::filesystem::path> AskSaveAsPath(Editor& editor) {
 }
 
 // The tab now names the new file: its caption, the editor state, the companions, the
-// gutter and the undo buttons follow.
+// gutter and the undo history follow.
 void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit) {
   ui::Window& window = *editor.main;
   const std::string oldName = editor.currentName;
@@ -117,8 +118,7 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   ArrangeTabs(editor, window);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);
-  window.ShowControl(kClearUndoButton, false);
-  window.ShowControl(kNothingToUndoButton, true);
+  ClearActiveTabUndoAndRedo(editor);
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ namespace editor {
 namespace {
 
 // Controls whose commands are not built yet: the lists, bookmarks, places, code blocks,
-// find and control tools, undo, reload, fast code, and the edit control's own handler.
+// find and control tools, undo, fast code, and the edit control's own handler.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
-    kEditor, kReloadButton, kClearUndoButton, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
+    kEditor, kClearUndoButton, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
     kSubroutineCombo, kSubroutineList, kGoToSubButton, kGoToSubEndButton, kSearchSubsButton, kCopySubButton,
     kCopySubToBlockButton, kMoveSubButton, kDeleteSubButton, kSubMultiSelectButton, kClearSubSelectionButton,
     kWindowCombo, kWindowList, kGoToWindowButton, kGoToWindowEndButton, kGoToHandlerButton, kCopyWindowButton,
