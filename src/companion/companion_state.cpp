@@ -8,10 +8,10 @@ namespace editor {
 
 // Both run inside window handlers: nothing may escape them, and a failure becomes a notice.
 
-bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view) {
+bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view, IndexRows rows) {
   FileStateRestore restored;
   try {
-    restored = RestoreFileState(editor, tab);
+    restored = RestoreFileState(editor, tab, rows);
   } catch (const std::exception&) {
     restored.stateFile = CompanionRead::kUnreadable;
   }

@@ -11,7 +11,8 @@ namespace editor {
 // Tab t's text is on screen: its lists, selections and places come back from its state
 // file, then the view steps that end a restore. False when the state was another file's
 // (one of the same name in another folder) and the lists are still to be made.
-bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view = ViewAfterRestore::kCaretToTopLine);
+bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view = ViewAfterRestore::kCaretToTopLine,
+                           IndexRows rows = IndexRows::kFromState);
 
 // Writes tab t's state file and its ".pth", which names the file the state is of; a failed
 // write is reported.

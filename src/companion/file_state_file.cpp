@@ -202,12 +202,16 @@ void ApplyCaretLine(Editor& editor, int tab, std::optional<int> caretLine) {
     editor.tabs.Tab(tab).firstVisibleLine = editor.currentLine;
 }
 
+bool ListsIndexRows(const FileStateSection& section) {
+  return section.control == kSubroutineList || section.control == kWindowList;
+}
+
 void ApplySection(Editor& editor, int tab, const FileStateSection& section, const FileState& state,
-                  FileStateRestore& restored) {
+                  IndexRows rows, FileStateRestore& restored) {
   ui::Window& window = *editor.main;
   switch (section.kind) {
     case SectionKind::kRows:
-      AddRows(editor, section, state.*section.rows);
+      if (rows == IndexRows::kFromState || !ListsIndexRows(section)) AddRows(editor, section, state.*section.rows);
       break;
     case SectionKind::kStrings:
       AddStrings(window, section, state.*section.strings, restored);
@@ -226,7 +230,8 @@ void ApplySection(Editor& editor, int tab, const FileStateSection& section, cons
   }
 }
 
-CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName, FileStateRestore& restored) {
+CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName, IndexRows rows,
+                           FileStateRestore& restored) {
   const FileBytes file = ReadCompanionFile(editor.folders.Companion(fileName, ".txt"), kMaxStateFileBytes);
   if (file.status != CompanionRead::kRead) return file.status;
   ParseReport report;
@@ -234,7 +239,8 @@ CompanionRead RestorePanes(Editor& editor, int tab, const std::string& fileName,
   const ControlsRedrawOff drawnOnceFull(*editor.main, {kSubroutineList, kWindowList, kControlList, kBookmarkList,
                                                        kSubroutineCombo, kWindowCombo, kControlCombo, kBookmarkCombo,
                                                        kIncludeCombo, kPlacesCombo});
-  for (const FileStateSection& section : FileStateSections()) ApplySection(editor, tab, section, state, restored);
+  for (const FileStateSection& section : FileStateSections())
+    ApplySection(editor, tab, section, state, rows, restored);
   return report.Damaged() ? CompanionRead::kDamaged : CompanionRead::kRead;
 }
 
@@ -290,7 +296,7 @@ bool CompanionStateIsFor(const Editor& editor, const std::filesystem::path& path
   return line.empty() || SamePath(std::filesystem::path(std::string(line)), path);
 }
 
-FileStateRestore RestoreFileState(Editor& editor, int tab) {
+FileStateRestore RestoreFileState(Editor& editor, int tab, IndexRows rows) {
   FileStateRestore restored;
   if (!editor.main) return restored;
   // Filling the boxes and combos raises their change notices; while the flag is up the
@@ -303,7 +309,7 @@ FileStateRestore RestoreFileState(Editor& editor, int tab) {
     return restored;
   }
   RestorePath(editor, tab, fileName);
-  restored.stateFile = RestorePanes(editor, tab, fileName, restored);
+  restored.stateFile = RestorePanes(editor, tab, fileName, rows, restored);
   RestoreCaretLineBox(editor, fileName);
   // Steps left to the caller: gutter marker, caption, recolouring, caret, scroll range
   // and the editing controls (FinishStateRestore).

@@ -41,6 +41,13 @@ struct FileStateRestore {
   int placesRead = 0;          // places put into the empty places combo: the pointer and count
 };
 
+// Where the subroutine and window rows come from on a restore.
+enum class IndexRows {
+  kFromState,  // the state file's rows fill the lists
+  kFromText,   // a full index has just listed the text's own: rows of names it no longer
+               // has must not come back
+};
+
 // Whether Res's companion state under this file's base name is this file's: two files of
 // one name in two folders share the companion files, and ".pth" names the one whose state
 // was written last.
@@ -50,7 +57,7 @@ bool CompanionStateIsFor(const Editor& editor, const std::filesystem::path& path
 // caret line box from ".src". Missing files are normal and leave the controls as they are;
 // a state that another file of the same name wrote is not applied at all. The gutter marker, caption, recolouring, caret, scroll range
 // and showing the editing controls are the caller's to do afterwards.
-FileStateRestore RestoreFileState(Editor& editor, int tab);
+FileStateRestore RestoreFileState(Editor& editor, int tab, IndexRows rows = IndexRows::kFromState);
 
 
 }  // namespace editor

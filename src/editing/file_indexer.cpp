@@ -144,7 +144,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
 
   // The restore colours the lines in view itself; a second pass would cost as much again.
   if (const int tab = editor.tabs.ActiveTab(); tab != 0)
-    RestoreCompanionState(editor, tab);
+    RestoreCompanionState(editor, tab, ViewAfterRestore::kCaretToTopLine, IndexRows::kFromText);
   else
     RecolourVisible(editor);
   edit->LineScroll(firstVisible - edit->FirstVisibleLine());

@@ -42,8 +42,9 @@ TextIndex IndexText(std::string_view text, const LineProgress& progress = {});
 
 enum class IndexProgress { kHidden, kShown };
 
-// Rebuilds the lists and tables from the edit control's text, then puts back the file's
-// remembered state, recolours the page and returns the view to where it was.
+// Rebuilds the lists and tables from the edit control's text, then puts back the rest of
+// the file's remembered state (never a subroutine or window the text no longer has),
+// recolours the page and returns the view to where it was.
 void FullIndex(Editor& editor, IndexProgress progress);
 // The same with the control's whole text already read by the caller, which saves a read.
 void FullIndex(Editor& editor, IndexProgress progress, std::string_view controlText);

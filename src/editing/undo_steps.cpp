@@ -92,6 +92,11 @@ void RedoAll(Editor& editor) {
   }
 }
 
+void ClearActiveTabUndoAndRedo(Editor& editor) {
+  if (UndoHistory* history = ActiveHistory(editor)) history->Clear();
+  ShowUndoButtons(editor);
+}
+
 void ClearUndoCommand(Editor& editor) {
   UndoHistory* history = ActiveHistory(editor);
   if (history == nullptr || !AskConfirm(editor, question::kClearUndo)) return;

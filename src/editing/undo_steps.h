@@ -20,6 +20,9 @@ bool RedoStep(Editor& editor);
 void UndoAll(Editor& editor);
 void RedoAll(Editor& editor);
 
+// A text that comes from disk again or goes under a new name starts a history of its own.
+void ClearActiveTabUndoAndRedo(Editor& editor);
+
 // "Clear undo's && redo's" after its question; the notice says it is done.
 void ClearUndoCommand(Editor& editor);
 

@@ -101,7 +101,7 @@ void CloseActiveFile(Editor& editor) {
   }
   window.EnableControl(kCloseFileButton, true);
   ActivateTab(editor, editor.tabs.ActiveTab());
-  SizeTabs(window, true);
+  ArrangeTabs(editor, window);
   FullIndex(editor, IndexProgress::kHidden);
   // The tab now shown brought its own control.
   if (ui::RichEdit* shown = window.Edit(kEditor)) ShowViewedLine(editor, *shown);

@@ -7,6 +7,7 @@
 #include "files/file_backup.h"
 #include "files/file_closer.h"
 #include "files/file_loader.h"
+#include "files/file_reload.h"
 #include "files/file_saver.h"
 #include "files/new_file.h"
 #include "view/notices.h"
@@ -55,6 +56,7 @@ constexpr ControlCommand kControlRows[] = {
     {kBackupButton, kClick, BackupFile},
     {kCloseFileButton, kClick, Call<CloseActiveFile>},
     {kCloseFileTopButton, kClick, Call<CloseActiveFile>},
+    {kReloadButton, kClick, Call<ReloadActiveFile>},
     {kExitButton, kClick, Call<ExitPath>},
     {kFixScrollingButton, kClick, Call<RestartEditor>},
 };

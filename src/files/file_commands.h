@@ -1,5 +1,5 @@
 // The file commands of the tool buttons and the File menu: new, open, close, save, save
-// as, backup, exit, and the restart that mends a stuck scroll.
+// as, backup, reload, exit, and the restart that mends a stuck scroll.
 #pragma once
 
 #include "state/command_table.h"

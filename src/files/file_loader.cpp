@@ -18,9 +18,6 @@
 
 namespace editor {
 
-namespace {
-
-// A notice for each way a file can be refused; 0 when it can be loaded.
 int RefusalNotice(SourceReadStatus status) {
   switch (status) {
     case SourceReadStatus::kHasNul: return notice::kFileHasNul;
@@ -31,8 +28,6 @@ int RefusalNotice(SourceReadStatus status) {
   }
   return notice::kFileUnreadable;
 }
-
-}  // namespace
 
 std::vector<std::pair<std::string, std::string>> SourceFileFilters() {
   std::vector<std::pair<std::string, std::string>> filters;
@@ -139,7 +134,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   // Only now: until this file's state is written, the ".pth" keeps naming the file whose
   // state is in Res, so that the index does not take that state for this file's.
   WritePathCompanion(editor, path);
-  SizeTabs(window, true);
+  ArrangeTabs(editor, window);
   ShowEditingControls(editor, window.ListCount(kPlacesCombo));
   window.SetText(kLineNumberBox, "1");
   FocusEditor(editor);

@@ -7,9 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "model/source_file.h"
+
 namespace editor {
 
 struct Editor;
+
+// The notice for each way a file can be refused; 0 when it can be loaded (a missing file
+// loads as an empty text).
+int RefusalNotice(SourceReadStatus status);
 
 enum class LoadResult {
   kLoaded,

@@ -6,6 +6,7 @@
 #include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
+#include "editing/undo_steps.h"
 #include "files/editor_state_file.h"
 #include "files/file_loader.h"
 #include "files/tab_editors.h"
@@ -34,8 +35,20 @@ std::string LowerPath(const std::filesystem::path& path) {
   return text;
 }
 
-// Writes the bytes and tells the user when they did not reach the disk.
+// A tab whose file was refused on loading, or never read, holds none of that file's text:
+// writing the tab would put whatever it shows over a file the user has not seen.
+bool FileNeverReadIntoItsTab(const Editor& editor, const std::filesystem::path& path) {
+  const std::optional<int> tab = editor.tabs.FindOpenFile(path);
+  return tab && !editor.tabs.Tab(*tab).inUse;
+}
+
+// Every write of a source file comes here: it tells the user when the bytes did not reach
+// the disk, and leaves alone a file whose text never reached its tab.
 bool WriteOrWarn(Editor& editor, const std::filesystem::path& path, std::string_view bytes) {
+  if (FileNeverReadIntoItsTab(editor, path)) {
+    ShowNotice(editor, notice::kFileNotSaved);
+    return false;
+  }
   switch (WriteSourceFile(path, bytes)) {
     case SourceWriteStatus::kWritten: return true;
     case SourceWriteStatus::kReadOnly: ShowNotice(editor, notice::kFileReadOnly); return false;
@@ -81,15 +94,18 @@ std::optional<std::filesystem::path> AskSaveAsPath(Editor& editor) {
 }
 
 // The tab now names the new file: its caption, the editor state, the companions, the
-// gutter and the undo buttons follow.
+// gutter and the undo history follow.
 void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui::RichEdit& edit) {
   ui::Window& window = *editor.main;
   const std::string oldName = editor.currentName;
   FileTab& slot = editor.tabs.Tab(tab);
   slot.path = path;
-  slot.caption = path.filename().string();
+  slot.inUse = true;  // its text is the new file's now, even if the old file never reached it
+  // Starred: the new file holds its literals as typed, and only a save writes the
+  // normalised form, which the star offers the next Save and the question on closing.
+  slot.caption = path.filename().string() + "*";
   editor.currentPath = path;
-  editor.currentName = slot.caption;
+  editor.currentName = std::string(slot.Name());
   // The text on disk now is the text of the state carried over: no re-index is due.
   editor.lastSavedPath = path;
   WriteEditorState(editor);
@@ -99,12 +115,10 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   window.SetText(TabButtonId(tab), slot.caption);
   RefreshGutter(editor);
   MarkGutterLine(editor, ToNumber(CaretLineOf(edit)));
-  SizeTabs(window, true);
+  ArrangeTabs(editor, window);
   WritePathCompanion(editor, path);
   AppendRecentFile(editor, path);
-  // The history belongs to the file the tab held before; its positions mean nothing in a new one.
-  slot.history.Clear();
-  ShowUndoButtons(editor);
+  ClearActiveTabUndoAndRedo(editor);
 }
 
 }  // namespace
@@ -170,8 +184,7 @@ void SaveActiveFileAs(Editor& editor) {
 bool SaveTab(Editor& editor, int tab) {
   if (tab < 1 || tab > kTabCount) return false;
   FileTab& slot = editor.tabs.Tab(tab);
-  // A tab only named holds no text yet: saving it would empty its file.
-  if (slot.IsEmpty() || !slot.inUse) return false;
+  if (slot.IsEmpty()) return false;
   if (InIncludeFolder(editor, slot.path)) {
     ShowNotice(editor, notice::kIncludeFolderRefused);
     return false;

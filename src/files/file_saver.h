@@ -1,6 +1,7 @@
 // Writing files back to disk: the Save command, the write it runs, Save as under a new
 // name, and the save of any tab that the exit path asks for. A write that fails leaves
-// the old file as it was, keeps the tab's star and says so.
+// the old file as it was, keeps the tab's star and says so; a file whose text never
+// reached its tab is never written over.
 #pragma once
 
 #include <filesystem>
@@ -24,7 +25,7 @@ bool WriteActiveFile(Editor& editor);
 void SaveActiveFileAs(Editor& editor);
 
 // Saves tab t's text to its file, the text on screen for the active tab and the waiting
-// text for the others. A tab whose file was never read has nothing to save.
+// text for the others. A tab whose file was refused or never read is not written.
 bool SaveTab(Editor& editor, int tab);
 
 }  // namespace editor

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/tab_table.h"
+#include "state/editor.h"
 
 namespace editor {
 
@@ -57,6 +58,13 @@ void SizeTabs(ui::Window& window, bool editorVisible) {
 void PlaceTabsFixed(ui::Window& window) {
   for (int tab = 1; tab <= kTabCount; ++tab)
     window.MoveControl(TabButtonId(tab), {kFixedTabWidth * (tab - 1), kTabY, kFixedTabWidth, kTabHeight});
+}
+
+void ArrangeTabs(const Editor& editor, ui::Window& window) {
+  if (editor.resizeTabs)
+    SizeTabs(window, true);
+  else
+    PlaceTabsFixed(window);
 }
 
 }  // namespace editor

@@ -8,6 +8,8 @@
 
 namespace editor {
 
+struct Editor;
+
 // The width of a tab button for this caption: 20 plus the caption's character widths.
 int TabWidthForCaption(std::string_view caption);
 
@@ -17,5 +19,9 @@ void SizeTabs(ui::Window& window, bool editorVisible);
 
 // Puts the tab buttons back at their fixed places, 225 pixels apart.
 void PlaceTabsFixed(ui::Window& window);
+
+// The tab buttons after a file took, renamed or gave up a tab: sized to their captions
+// while the resize-tabs switch is on, at their fixed places while it is off.
+void ArrangeTabs(const Editor& editor, ui::Window& window);
 
 }  // namespace editor

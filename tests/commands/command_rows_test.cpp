@@ -20,9 +20,9 @@ namespace editor {
 namespace {
 
 // Controls whose commands are not built yet: the lists, bookmarks, places, code blocks,
-// find and control tools, reload, fast code, and the edit control's notifications.
+// find and control tools, fast code, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
-    kEditor, kReloadButton, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
+    kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
     kSubroutineCombo, kSubroutineList, kGoToSubButton, kGoToSubEndButton, kSearchSubsButton, kCopySubButton,
     kCopySubToBlockButton, kMoveSubButton, kDeleteSubButton, kSubMultiSelectButton, kClearSubSelectionButton,
     kWindowCombo, kWindowList, kGoToWindowButton, kGoToWindowEndButton, kGoToHandlerButton, kCopyWindowButton,

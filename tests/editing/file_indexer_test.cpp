@@ -129,5 +129,22 @@ TEST_F(FullIndexTest, TheReindexCommandTellsTheUserWhenItIsDone) {
   EXPECT_TRUE(toldDone);
 }
 
+TEST_F(FullIndexTest, NamesTheTextNoLongerHasDoNotComeBackFromTheStateFile) {
+  Start();
+  PutFileInTab(1, "prog.iwb", "SUB Kept\r\nENDSUB\r\n");
+  ShowEditingControls(editor_, 0);
+  ActivateTab(editor_, 1);
+  // Written while the text still had them; what the index does not make still comes back.
+  WriteFile(start_ / "Res" / "prog.txt",
+            ":lv2-2\r\nKept|1!2\r\nGone|3!4\r\n:lv4-1\r\nw1|5!9#h\r\n:bmk-1\r\n2 look here\r\n");
+  FullIndex(editor_, IndexProgress::kHidden);
+  ASSERT_EQ(Main().ViewRowCount(kSubroutineList), 1);
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 0), "Kept");
+  EXPECT_EQ(Main().ListCount(kSubroutineCombo), 1);
+  EXPECT_EQ(Main().ViewRowCount(kWindowList), 0);
+  ASSERT_EQ(Main().ListCount(kBookmarkCombo), 1);
+  EXPECT_EQ(Main().ListText(kBookmarkCombo, 0), "2 look here");
+}
+
 }  // namespace
 }  // namespace editor

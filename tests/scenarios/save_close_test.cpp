@@ -108,9 +108,10 @@ TEST_F(SaveAndClose, SaveAsWritesTheNewFileAndCarriesTheCompanionsAndTheState) {
   // Literals keep their case under a new name; the last line still gets its break.
   EXPECT_EQ(Read(renamed), "SUB Main\r\nx = 0XFF\r\nENDSUB\r\n");
   EXPECT_EQ(Read(old), "SUB Main\r\nx = 0XFF\r\nENDSUB");
-  EXPECT_EQ(Caption(1), "new.iwb");
+  // Starred, so that the next save writes the normalised form.
+  EXPECT_EQ(Caption(1), "new.iwb*");
   EXPECT_EQ(editor_.tabs.Tab(1).path, renamed);
-  EXPECT_EQ(Main().Caption().rfind("new.iwb", 0), 0u);
+  EXPECT_EQ(Main().Caption().rfind("new.iwb ", 0), 0u);
   EXPECT_EQ(Read(start_ / "Res" / "new.txt"), Read(start_ / "Res" / "old.txt"));
   EXPECT_EQ(Read(start_ / "Res" / "new.pth"), renamed.string() + "\r\n");
   EXPECT_EQ(Read(start_ / "Res" / "vorevav4.ini"), renamed.string() + "\r\n!1\r\n#0\r\n");
@@ -118,6 +119,10 @@ TEST_F(SaveAndClose, SaveAsWritesTheNewFileAndCarriesTheCompanionsAndTheState) {
   const auto& dialog = driver_.Dialogs().back();
   EXPECT_EQ(dialog.title, "Save File");
   EXPECT_EQ(dialog.initialName, "old.iwb");
+
+  Save();
+  EXPECT_EQ(Read(renamed), "SUB Main\r\nx = 0xff\r\nENDSUB\r\n");
+  EXPECT_EQ(Caption(1), "new.iwb");
 }
 
 TEST_F(SaveAndClose, SaveAsOntoAReadOnlyFileSaysSoAndLeavesFileAndTabAsTheyWere) {
@@ -341,6 +346,58 @@ TEST_F(SaveAndClose, AtExitAChangedTabIsSavedFromItsOwnTextAndAMerelyNamedOneIsN
   driver_.ClickCloseBox(Main());
   EXPECT_EQ(Read(a), "a = 9\r\n");
   EXPECT_EQ(Read(named), "keep = 1\r\n");
+}
+
+TEST_F(SaveAndClose, AFileRefusedOnLoadingIsNeverWrittenBySaveCloseOrExit) {
+  Open(Source("a.iwb", "a = 1\r\n"));
+  const std::string held(std::string("x = 1\0\r\n", 8));
+  const auto refused = Source("held.iwb", held);
+  FileTab& slot = editor_.tabs.Tab(2);
+  slot.caption = "held.iwb";
+  slot.path = refused;
+  Main().SetText(TabButtonId(2), slot.caption);
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(2)));
+  ASSERT_EQ(WindowsTitled("Please check"), 1);
+  // Whatever is typed into the empty tab is not the file's text.
+  Edit().ReplaceSelection("typed\r\n", false);
+  MarkActiveModified();
+
+  Save();
+  EXPECT_EQ(Read(refused), held);
+  EXPECT_EQ(WindowsTitled("Not saved"), 1);
+  EXPECT_EQ(Caption(2), "held.iwb*");
+
+  driver_.WhenWindowOpens(std::string(kQuestionCaption), [this](ui::Window& q) { driver_.Click(q, kYesButton); });
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuCloseFile));
+  EXPECT_EQ(Read(refused), held);
+  EXPECT_EQ(Caption(2), "held.iwb*") << "the tab stays, with what was typed";
+  EXPECT_EQ(Edit().Text(), "typed\r\n");
+
+  // Waiting in another tab's shadow, it is still not written at exit.
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  editor_.prefs.saveFilesWhenClosingEditor = true;
+  driver_.WhenWindowOpens(std::string(kQuestionCaption), [this](ui::Window& q) { driver_.Click(q, kYesButton); });
+  driver_.ClickCloseBox(Main());
+  EXPECT_EQ(Read(refused), held);
+  EXPECT_EQ(WindowsTitled("Not saved"), 3);
+}
+
+TEST_F(SaveAndClose, WhatIsTypedIntoARefusedTabCanBeSavedAsAnotherFile) {
+  Open(Source("a.iwb", "a = 1\r\n"));
+  const auto refused = Source("held.iwb", std::string("x\0", 2));
+  FileTab& slot = editor_.tabs.Tab(2);
+  slot.caption = "held.iwb";
+  slot.path = refused;
+  Main().SetText(TabButtonId(2), slot.caption);
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(2)));
+  Edit().ReplaceSelection("y = 0XA\r\n", false);
+  const auto kept = start_ / "kept.iwb";
+  driver_.AnswerSaveDialog(kept);
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuSaveFileAs));
+  Save();
+  EXPECT_EQ(Read(kept), "y = 0xa\r\n");
+  EXPECT_EQ(Read(refused), std::string("x\0", 2));
+  EXPECT_EQ(WindowsTitled("Not saved"), 0);
 }
 
 TEST_F(SaveAndClose, ANamedTabReadsItsFileWhenFirstShown) {
