@@ -41,7 +41,7 @@ win_passed=$(grep -oE '^\[  PASSED  \] [0-9]+ test' "$log_dir/win32.log" | grep 
 win_failed=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log_dir/win32.log" | grep -oE '[0-9]+' | tail -1)
 native_total=${native_total:-0}; native_failed=${native_failed:-0}
 win_passed=${win_passed:-0}; win_failed=${win_failed:-0}
-contract_suites='(RichEditLines|RichEditText|RichEditSelection|RichEditView|RichEditInput|RichEditPerFile|Controls|ListViews|WindowEvents)'
+contract_suites='(RichEditLines|RichEditText|RichEditSelection|RichEditView|RichEditInput|RichEditPerFile|Controls|ListViews|WindowEvents|EditFields|RichEditTabStops)'
 native_contract=$(grep -cE "Test +#[0-9]+: $contract_suites\..* Passed" "$log_dir/native.log")
 win_contract=$(grep -cE "^\[       OK \] $contract_suites\." "$log_dir/win32.log")
 if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; fi

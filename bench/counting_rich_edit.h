@@ -71,6 +71,7 @@ class CountingRichEdit final : public ui::RichEdit {
   void SetBackground(ui::Colour colour) override { Any(); inner_.SetBackground(colour); }
   void SetFont(const ui::FontSpec& font) override { Any(); inner_.SetFont(font); }
   void SetDefaultTextColour(ui::Colour colour) override { Any(); inner_.SetDefaultTextColour(colour); }
+  void SetTabStops(int width) override { Any(); inner_.SetTabStops(width); }
   void SetMessageFilter(ui::MessageFilter filter) override { Any(); inner_.SetMessageFilter(std::move(filter)); }
 
  private:

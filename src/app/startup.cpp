@@ -9,6 +9,7 @@
 #include "editing/edit_control_handler.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
+#include "prefs/preferences_in_force.h"
 #include "view/main_window.h"
 #include "view/panel_switches.h"
 #include "view/tab_sizing.h"
@@ -63,6 +64,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   editor.main = CreateMainWindow(editor);
   if (!editor.main) return false;
   InstallEditControlHandler(editor);
+  PutTabStopsInForce(editor);
   StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });

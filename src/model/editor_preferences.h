@@ -64,6 +64,9 @@ struct EditorPreferences {
   ui::Colour quotation = ui::Rgb(148, 0, 211);
 
   std::string ColourWord() const { return colourWordIsColour ? "colour" : "color"; }
+  // The tab stop width the spacing gives, in the rich edit's tab units: a quarter of a
+  // character each, so a stop every tabSpacing characters.
+  int TabStopWidthForSpacing() const { return 4 * tabSpacing; }
 
   friend bool operator==(const EditorPreferences&, const EditorPreferences&) = default;
 };

@@ -87,6 +87,8 @@ class RichEdit {
   virtual void SetScrollPosition(Point position) = 0;
   virtual void LineScroll(int lines) = 0;
   virtual Point PositionFromChar(int charPos) const = 0;  // client pixels of the character's top-left
+  // The character position nearest to a point, as a click there places the caret: a point
+  // on the right half of a character gives the position after it.
   virtual int CharFromPosition(Point position) const = 0;
   virtual void SetRedraw(bool on) = 0;
 
@@ -96,6 +98,16 @@ class RichEdit {
   virtual void SetBackground(Colour colour) = 0;
   virtual void SetFont(const FontSpec& font) = 0;
   virtual void SetDefaultTextColour(Colour colour) = 0;
+  // Tab stops every `width` dialog template units, the unit of the control's tab-stop
+  // request: a quarter of the average character width of the control's font, so that a
+  // width of 4n puts a stop every n characters of a fixed-pitch font. The stops are
+  // turned into pixels when set (a later font leaves them where they are) and hold for the
+  // whole text and for any text typed, replaced or streamed in later. A TAB reaches the
+  // first stop beyond the text before it, counted from the line's left edge; past the
+  // 32nd stop, and with a width of 0 or less, stops stand every half inch (48 pixels at
+  // 96 dots per inch), the control's own. Setting the stops in force again costs nothing;
+  // other stops over a large text cost the real control time in proportion to its lines.
+  virtual void SetTabStops(int width) = 0;
 
   // Installs the filter in front of the control's own message handling; an empty
   // function removes it.

@@ -31,6 +31,22 @@ enum class ControlKind {
 
 enum class TextAlign { kLeft, kCentre, kRight };
 
+// The characters typing may put into a single-line edit. Only typing is filtered: text
+// the program sets goes in whole.
+enum class EditAccepts {
+  kAnything,
+  // Letters A to Z and a to z, "@", "$" and "_": the characters of key words and names.
+  kWordCharacters,
+};
+
+// Whether a typed character reaches an edit that accepts `accepts`. Backspace and Enter
+// always do; any other character the filter leaves out is refused: nothing is inserted
+// and no change is reported.
+constexpr bool AcceptsTypedCharacter(EditAccepts accepts, unsigned char c) {
+  if (accepts == EditAccepts::kAnything || c == '\b' || c == '\r') return true;
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '@' || c == '$' || c == '_';
+}
+
 struct ControlSpec {
   ControlKind kind = ControlKind::kStatic;
   ControlId id = 0;
@@ -44,6 +60,10 @@ struct ControlSpec {
   bool multiSelect = false;        // list views and list boxes
   bool checkBoxes = false;         // list views: a tick box in each row
   bool readOnly = false;           // edits
+  // Edits: what typing may insert, and at most how many characters typing leaves in the
+  // edit (0: the control's own limit). Text set by the program is neither filtered nor cut.
+  EditAccepts accepts = EditAccepts::kAnything;
+  int maxLength = 0;
   // Each key going down on the control also reaches the handler as a notify::kKeyDown
   // notification, the key in the command code; the control still acts on the key itself.
   bool reportsKeys = false;

@@ -36,6 +36,10 @@ void PutFontInForce(Editor& editor, ui::Window& window) {
   MarkCurrentGutterRow(editor);
 }
 
+void PutTabStopsInForce(Editor& editor, ui::Window& window) {
+  ForEachEditArea(window, [&editor](ui::RichEdit& edit) { ApplyTabStops(editor, edit); });
+}
+
 void PutTooltipsInForce(ui::Window& window, const EditorPreferences& prefs) {
   const bool shown = MainWindowTooltipsShown(window);
   if (!prefs.showTooltips) {
@@ -83,10 +87,17 @@ void PutColoursInForce(Editor& editor) {
   RecolourGutter(editor);
 }
 
+void PutTabStopsInForce(Editor& editor) {
+  if (ui::Window* window = OpenMain(editor)) PutTabStopsInForce(editor, *window);
+}
+
 void PutSettingsInForce(Editor& editor) {
   ui::Window* window = OpenMain(editor);
   if (window == nullptr) return;
   PutFontInForce(editor, *window);
+  // After the font, whose characters the stops are counted in. Stops already in force
+  // cost nothing; new ones over a large text take the real control a while.
+  PutTabStopsInForce(editor, *window);
   PutTooltipsInForce(*window, editor.prefs);
   PutSwitchesInForce(editor, *window);
 }

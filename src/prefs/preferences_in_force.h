@@ -1,7 +1,7 @@
 // Puts the preferences to work on the running editor: the colours on the key word table,
 // the edit areas, the main window and its gutter; the settings "Apply" takes on the
-// editor font, tool tips, panels and switches. Settings whose part reads them itself
-// (wheel lines, tab spacing, save on close, timer) need nothing here.
+// editor font, tab stops, tool tips, panels and switches. Settings whose part reads them
+// itself (wheel lines, save on close, timer) need nothing here.
 #pragma once
 
 #include "state/editor.h"
@@ -11,6 +11,10 @@ namespace editor {
 void PutColoursInForce(Editor& editor);
 
 void PutSettingsInForce(Editor& editor);
+
+// Every edit area (the file on screen, the files waiting in the other tabs, the code
+// blocks) takes tab stops of the tab spacing.
+void PutTabStopsInForce(Editor& editor);
 
 // The auto-complete switch and its button follow the preference at once.
 void PutAutoCompleteInForce(Editor& editor);

@@ -26,8 +26,9 @@ bool CreateEntry(ui::Window& window, const LayoutEntry& entry) {
   return true;
 }
 
-// The document editor and the four code-block editors share place, font, events and colour.
-bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, int textLimit, bool visible) {
+// The document editor and the four code-block editors share place, font, events, colour
+// and tab stops.
+bool CreateRichEdit(ui::Window& window, ui::ControlId id, Editor& editor, int textLimit, bool visible) {
   ui::ControlSpec desc;
   desc.kind = ui::ControlKind::kRichEdit;
   desc.id = id;
@@ -41,10 +42,17 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, 
   edit->SetBackground(editor.prefs.fileBackground);
   edit->SetDefaultTextColour(editor.prefs.text);
   edit->SetTextLimit(textLimit);
+  // Before any text: a text streamed in later keeps the stops at no cost.
+  ApplyTabStops(editor, *edit);
   return true;
 }
 
 }  // namespace
+
+void ApplyTabStops(Editor& editor, ui::RichEdit& edit) {
+  editor.prefs.tabStopWidth = editor.prefs.TabStopWidthForSpacing();
+  edit.SetTabStops(editor.prefs.tabStopWidth);
+}
 
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible) {
   ui::Window& window = *editor.main;

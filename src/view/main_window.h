@@ -32,6 +32,10 @@ void ShowUndoButtons(Editor& editor);
 // colours, text limit and events. False when no control could be made.
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);
 
+// Tab stops every tab-spacing characters on one edit area; the preferences' tab stop
+// width takes the value the spacing gives.
+void ApplyTabStops(Editor& editor, ui::RichEdit& edit);
+
 // The editor font now gives these line metrics, which become the editor's: each gutter
 // row moves to its place for the new line height (rows the window lacks are made), rows
 // left over are emptied and hidden for good, and the edit areas and their frame take the

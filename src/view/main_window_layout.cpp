@@ -27,6 +27,7 @@ constexpr int kEdgeButtonSize = 15;
 constexpr int kComboDropHeight = 200;
 constexpr int kRowButton = 24;  // the small image buttons under the panes
 constexpr int kRowPitch = 25;
+constexpr int kLineNumberBoxLength = 255;  // characters the caret line fields take from the keyboard
 
 LayoutEntry Entry(ControlKind kind, ControlId id, Rect rect, std::string text, ui::FontSpec font, Shown shown) {
   LayoutEntry entry;
@@ -75,6 +76,13 @@ LayoutEntry EditBox(ControlId id, Rect rect, ui::FontSpec font, Shown shown = Sh
   return Entry(ControlKind::kEdit, id, rect, "", std::move(font), shown);
 }
 
+// Key word and word search fields: typing puts only the characters of words in them.
+LayoutEntry WordBox(ControlId id, Rect rect, ui::FontSpec font, Shown shown = Shown::kWithFile) {
+  LayoutEntry entry = EditBox(id, rect, std::move(font), shown);
+  entry.desc.accepts = ui::EditAccepts::kWordCharacters;
+  return entry;
+}
+
 LayoutEntry Combo(ControlId id, int x, int y, int width, Shown shown = Shown::kWithFile) {
   return Entry(ControlKind::kComboBox, id, {x, y, width, kComboDropHeight}, "", kArial10, shown);
 }
@@ -113,8 +121,10 @@ void AddGoToLine(std::vector<LayoutEntry>& c) {
   c.push_back(EditBox(kGoToLineBox2, {35, 45, 85, 22}, kCourier11));
   c.push_back(EditBox(kGoToLineBox3, {35, 71, 85, 22}, kCourier11));
   // The caret's line kept for the commands; never shown, it sits under the go-to box.
-  c.push_back(EditBox(kLineNumberBox, {35, 19, 84, 22}, kCourier11, Shown::kOnDemand));
-  c.push_back(EditBox(kLineNumberCompanion, {35, 19, 84, 22}, kCourier11, Shown::kOnDemand));
+  for (ControlId id : {kLineNumberBox, kLineNumberCompanion}) {
+    c.push_back(EditBox(id, {35, 19, 84, 22}, kCourier11, Shown::kOnDemand));
+    c.back().desc.maxLength = kLineNumberBoxLength;
+  }
   c.push_back(EditBox(kLineField, {35, 19, 84, 22}, kCourier11, Shown::kOnDemand));
 }
 
@@ -208,7 +218,7 @@ void AddCodeBlocks(std::vector<LayoutEntry>& c) {
 
 void AddSearchBar(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kKeywordLabel, {374, 592, 100, 18}, "IWB Key word"));
-  c.push_back(EditBox(kKeywordBox, {480, 590, 200, 22}, kArial10));
+  c.push_back(WordBox(kKeywordBox, {480, 590, 200, 22}, kArial10));
   // The key word list and its buttons show once the box holds a word.
   c.push_back(Combo(kKeywordCombo, 372, 617, 310, Shown::kOnDemand));
   c.push_back(Image(kFindKeywordButton, {686, 616, 24, 24}, kBitmapFindKeyword, Shown::kOnDemand));
@@ -221,7 +231,7 @@ void AddSearchBar(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kFindLabel, {719, 592, 108, 18}, "Find something"));
   c.push_back(EditBox(kFindBox, {830, 590, 235, 22}, kArial12));
   // Words handed between the key word list and the search; never on screen.
-  c.push_back(EditBox(kWordBox, {750, 590, 100, 22}, kArial10, Shown::kOnDemand));
+  c.push_back(WordBox(kWordBox, {750, 590, 100, 22}, kArial10, Shown::kOnDemand));
   c.push_back(EditBox(kWordBox2, {750, 590, 100, 22}, kArial10, Shown::kOnDemand));
   c.push_back(Image(kFindButton, {1068, 589, 24, 24}, kBitmapFindAndReplace));
   c.push_back(Image(kClearFindButton, {1093, 589, 24, 24}, kBitmapClearFind));

@@ -242,6 +242,44 @@ TEST_F(FontChange, TheGutterTakesTheNewLineHeightAndItsRowsStayBesideTheLines) {
   ExpectGutterFollowsTheLines();
 }
 
+// Where the text after a line's leading TAB starts, in characters of the edit's font.
+double TabReach(const headless::RichEdit& edit, int line) {
+  const int start = edit.LineIndex(line);
+  return static_cast<double>(edit.PointOfChar(start + 1).x - edit.PointOfChar(start).x) / edit.CharWidth();
+}
+
+TEST_F(SettingsDialog, ApplyingATabSpacingMovesTheStopsOfEveryOpenFileAndCodeBlock) {
+  StartWithFactoryFiles();
+  for (const char* name : {"first.iwb", "second.iwb"}) {
+    WriteFile(start_ / name, "\tPRINT 1\r\n");
+    driver_.AnswerOpenDialog(start_ / name);
+    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
+  }
+  ASSERT_TRUE(Main().HasControl(TabEditorId(1))) << "the first file waits in its tab";
+  EXPECT_EQ(TabReach(Edit(), 0), 3);
+
+  OpenSettings([&](ui::Window& w) {
+    EXPECT_EQ(w.GetText(s::kTabSpacingBox), "3");
+    w.SelectAllText(s::kTabSpacingBox);
+    driver_.TypeText(w, s::kTabSpacingBox, "5");
+    driver_.Click(w, s::kApplyButton);
+    driver_.Click(w, s::kCancelButton);
+  });
+  EXPECT_EQ(editor_.prefs.tabSpacing, 5);
+  EXPECT_EQ(editor_.prefs.tabStopWidth, 20);
+  EXPECT_EQ(ReadBack().tabStopWidth, 20);
+  EXPECT_EQ(TabReach(Edit(), 0), 5);
+  EXPECT_EQ(TabReach(driver_.EditOf(Main(), TabEditorId(1)), 0), 5);
+  headless::RichEdit& block = driver_.EditOf(Main(), kCodeBlockEditorFirst);
+  block.SetText("\tx = 1");
+  EXPECT_EQ(TabReach(block, 0), 5);
+
+  WriteFile(start_ / "third.iwb", "\tPRINT 3\r\n");
+  driver_.AnswerOpenDialog(start_ / "third.iwb");
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
+  EXPECT_EQ(TabReach(Edit(), 0), 5) << "a file opened later takes the spacing in force";
+}
+
 TEST_F(SettingsDialog, ApplyPutsTheSwitchesAndToolTipsInForce) {
   StartWithFactoryFiles();
   ASSERT_FALSE(Main().Tooltip(kNewFileButton).empty());

@@ -153,6 +153,20 @@ TEST_F(MainWindow, EditorsAndHiddenHelpersAreSetUp) {
   EXPECT_TRUE(Main().GetText(kExitButton) == "Exit");
 }
 
+TEST_F(MainWindow, TypingIsHeldToWordCharactersInTheWordFieldsAnd255InTheCaretLineFields) {
+  Start();
+  ShowEditingControls(editor_, 0);
+  for (ui::ControlId id : {kKeywordBox, kWordBox}) {
+    driver_.TypeText(Main(), id, "If x1 = $y@_z");
+    EXPECT_EQ(Main().GetText(id), "Ifx$y@_z") << id;
+  }
+  for (ui::ControlId id : {kLineNumberBox, kLineNumberCompanion}) {
+    Main().SetText(id, "");
+    driver_.TypeText(Main(), id, std::string(300, '9'));
+    EXPECT_EQ(Main().GetText(id), std::string(255, '9')) << id;
+  }
+}
+
 TEST_F(MainWindow, EveryTooltipIsAttachedWithItsText) {
   Start();
   for (const TooltipEntry& entry : MainWindowTooltips())

@@ -54,7 +54,7 @@ std::string RichEdit::GetLine(int line, int maxChars) const {
 void RichEdit::SetSelection(int start, int end) {
   counts_.Add(Request::kSetSelection);
   const int length = buffer_.Length();
-  desiredColumn_ = -1;
+  desiredX_ = -1;
   if (start == end && (end < 0 || end > length)) {
     Select(length, length);
   } else if (start < 0) {
@@ -91,7 +91,7 @@ void RichEdit::ReplaceSelection(std::string_view text, bool /*canUndo*/) {
   std::string crText = TextBuffer::NormaliseBreaks(text);
   const int room = textLimit_ - (buffer_.Length() - (SelectionEnd() - SelectionStart()));
   if (static_cast<int>(crText.size()) > room) crText.resize(static_cast<std::size_t>(std::max(0, room)));
-  desiredColumn_ = -1;
+  desiredX_ = -1;
   ReplaceRange(SelectionStart(), SelectionEnd(), crText);
   ScrollCaretIntoView();
   NotifyChanged();
@@ -131,7 +131,7 @@ void RichEdit::SetText(std::string_view text) {
   const std::string crText = TextBuffer::NormaliseBreaks(text);
   buffer_.Replace(0, buffer_.Length(), crText, defaultColour_);
   Select(0, 0);
-  desiredColumn_ = -1;
+  desiredX_ = -1;
   firstLine_ = 0;
   NotifyChanged();
 }

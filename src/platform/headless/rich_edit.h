@@ -1,6 +1,6 @@
 // The in-memory rich edit: the real control's text model, selection, per-character
-// colours, a view with a fixed line height, and its default key and mouse handling
-// behind the message filter.
+// colours, a view with a fixed line height and character width and the control's tab
+// stops, and its default key and mouse handling behind the message filter.
 #pragma once
 
 #include <algorithm>
@@ -32,6 +32,10 @@ class RichEdit final : public ui::RichEdit {
   static constexpr int kDefaultCharWidth = 8;
   static constexpr int kWheelDelta = 120;
   static constexpr int kWheelLines = 3;
+  // The control's own stops, before any are set and past the last one set: every half
+  // inch, 720 twips at 96 dots per inch.
+  static constexpr int kDefaultTabStopPixels = 48;
+  static constexpr int kMaxTabStops = 32;  // the most a paragraph holds
 
   // The initial text is the control's creation text, not a request.
   RichEdit(ui::ControlId id, ui::Rect rect, RichEditHost& host, std::string_view initialText = {});
@@ -73,6 +77,7 @@ class RichEdit final : public ui::RichEdit {
   void SetBackground(ui::Colour colour) override { background_ = colour; }
   void SetFont(const ui::FontSpec& font) override;
   void SetDefaultTextColour(ui::Colour colour) override { defaultColour_ = colour; }
+  void SetTabStops(int width) override;
   void SetMessageFilter(ui::MessageFilter filter) override { filter_ = std::move(filter); }
 
   // A key or mouse message as the user's input produces it: the filter first, then
@@ -107,7 +112,10 @@ class RichEdit final : public ui::RichEdit {
   void ScrollTo(int firstLine);
   void ScrollCaretIntoView();
   ui::Point PointOf(int pos) const;
-  int PosAtPoint(ui::Point point, bool nearestBoundary) const;
+  int PosAtPoint(ui::Point point) const;
+  int PosAtX(int line, int x) const;
+  int XOf(int pos) const;  // from the line's left edge, before the one-pixel margin
+  int NextTabStop(int x) const;
 
   // Default handling (rich_edit_input.cpp).
   void HandleKeyDown(int virtualKey);
@@ -124,11 +132,12 @@ class RichEdit final : public ui::RichEdit {
   TextBuffer buffer_;
   int anchor_ = 0;
   int caret_ = 0;
-  int desiredColumn_ = -1;  // kept across Up and Down, as the control does
+  int desiredX_ = -1;  // kept across Up and Down, as the control does
   int textLimit_ = kDefaultTextLimit;
   int firstLine_ = 0;
   int lineHeight_ = kDefaultLineHeight;
   int charWidth_ = kDefaultCharWidth;
+  int tabStopPixels_ = 0;  // 0: the control's own stops
   bool redraw_ = true;
   std::uint32_t eventMask_ = 0;
   ui::Colour background_ = ui::Rgb(255, 255, 255);

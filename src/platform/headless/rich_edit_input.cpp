@@ -31,7 +31,7 @@ void RichEdit::HandleKeyDown(int virtualKey) {
   const KeyboardState& keys = host_.Keyboard();
   if (virtualKey != ui::key::kUp && virtualKey != ui::key::kDown && virtualKey != ui::key::kPageUp &&
       virtualKey != ui::key::kPageDown && virtualKey != ui::key::kShift && virtualKey != ui::key::kControl)
-    desiredColumn_ = -1;
+    desiredX_ = -1;
   const int line = buffer_.LineOf(caret_);
   const int lineEnd = buffer_.LineStart(line) + buffer_.LineLengthOf(line);
   const bool hasSelection = anchor_ != caret_;
@@ -93,8 +93,8 @@ void RichEdit::HandleMouse(const ui::InputMessage& message) {
   }
   host_.FocusFromControl(id_);
   const ui::Point point{LowWord(message.lparam), HighWord(message.lparam)};
-  desiredColumn_ = -1;
-  MoveCaret(PosAtPoint(point, true), host_.Keyboard().shift);
+  desiredX_ = -1;
+  MoveCaret(PosAtPoint(point), host_.Keyboard().shift);
 }
 
 void RichEdit::MoveCaret(int pos, bool extend) {
@@ -102,10 +102,11 @@ void RichEdit::MoveCaret(int pos, bool extend) {
   ScrollCaretIntoView();
 }
 
-// Up and Down keep the column the caret started from; past the first or last line the
-// caret goes to the start or end of the text.
+// Up and Down keep the caret's place on the screen from where it started, a TAB being as
+// wide as it shows; past the first or last line the caret goes to the start or end of
+// the text.
 void RichEdit::MoveCaretByLines(int lines, bool extend) {
-  if (desiredColumn_ < 0) desiredColumn_ = buffer_.ColumnOf(caret_);
+  if (desiredX_ < 0) desiredX_ = XOf(caret_);
   const int target = buffer_.LineOf(caret_) + lines;
   int pos;
   if (target < 0) {
@@ -113,7 +114,7 @@ void RichEdit::MoveCaretByLines(int lines, bool extend) {
   } else if (target >= buffer_.LineCount()) {
     pos = buffer_.Length();
   } else {
-    pos = buffer_.LineStart(target) + std::min(desiredColumn_, buffer_.LineLengthOf(target));
+    pos = PosAtX(target, desiredX_);
   }
   MoveCaret(pos, extend);
 }

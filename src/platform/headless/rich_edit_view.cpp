@@ -1,4 +1,5 @@
-// The rich edit's view: whole lines of a fixed height, scrolled by whole lines.
+// The rich edit's view: whole lines of a fixed height, scrolled by whole lines;
+// characters of a fixed width, and TABs that reach the next tab stop.
 #include <algorithm>
 
 #include "platform/headless/rich_edit.h"
@@ -37,7 +38,7 @@ ui::Point RichEdit::PositionFromChar(int charPos) const {
 
 int RichEdit::CharFromPosition(ui::Point position) const {
   counts_.Add(Request::kCharFromPosition);
-  return PosAtPoint(position, false);
+  return PosAtPoint(position);
 }
 
 void RichEdit::SetLineHeight(int pixels) { lineHeight_ = std::max(1, pixels); }
@@ -62,19 +63,53 @@ void RichEdit::ScrollCaretIntoView() {
   }
 }
 
+// A TAB ends at the first stop beyond the text before it: the set stops, then the
+// control's own half-inch ones, as the real control places them.
+int RichEdit::NextTabStop(int x) const {
+  const int lastSet = tabStopPixels_ * kMaxTabStops;
+  if (x < lastSet) return (x / tabStopPixels_ + 1) * tabStopPixels_;
+  return (x / kDefaultTabStopPixels + 1) * kDefaultTabStopPixels;
+}
+
+int RichEdit::XOf(int pos) const {
+  const int start = buffer_.LineStart(buffer_.LineOf(pos));
+  const std::string_view before = std::string_view(buffer_.Chars()).substr(static_cast<std::size_t>(start),
+                                                                             static_cast<std::size_t>(pos - start));
+  if (before.find('\t') == std::string_view::npos) return static_cast<int>(before.size()) * charWidth_;
+  int x = 0;
+  for (char c : before) x = c == '\t' ? NextTabStop(x) : x + charWidth_;
+  return x;
+}
+
 ui::Point RichEdit::PointOf(int pos) const {
   pos = std::clamp(pos, 0, buffer_.Length());
   const int line = buffer_.LineOf(pos);
-  return {1 + (pos - buffer_.LineStart(line)) * charWidth_, (line - firstLine_) * lineHeight_};
+  return {1 + XOf(pos), (line - firstLine_) * lineHeight_};
 }
 
-// The character under a point, or with nearestBoundary the gap nearest to it, as a
-// click places the caret.
-int RichEdit::PosAtPoint(ui::Point point, bool nearestBoundary) const {
+// The gap between characters nearest to a point, as a click places the caret and as the
+// real control answers for a position: a point on a character's right half is after it.
+int RichEdit::PosAtPoint(ui::Point point) const {
   const int line = std::clamp(firstLine_ + FloorDiv(point.y, lineHeight_), 0, buffer_.LineCount() - 1);
-  const int x = point.x - 1 + (nearestBoundary ? charWidth_ / 2 : 0);
-  const int column = std::clamp(FloorDiv(x, charWidth_), 0, buffer_.LineLengthOf(line));
-  return buffer_.LineStart(line) + column;
+  return PosAtX(line, point.x);
+}
+
+int RichEdit::PosAtX(int line, int x) const {
+  const int start = buffer_.LineStart(line);
+  const int length = buffer_.LineLengthOf(line);
+  const int target = x - 1;
+  int left = 0;
+  for (int column = 0; column < length; ++column) {
+    const char c = buffer_.At(start + column);
+    const int right = c == '\t' ? NextTabStop(left) : left + charWidth_;
+    if (2 * target < left + right) return start + column;
+    left = right;
+  }
+  return start + length;
+}
+
+void RichEdit::SetTabStops(int width) {
+  tabStopPixels_ = width > 0 ? std::max(1, (width * charWidth_ + 2) / 4) : 0;
 }
 
 }  // namespace headless

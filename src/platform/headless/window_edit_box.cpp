@@ -1,7 +1,8 @@
 // Where the user's keys go: reported to the handler first by controls that ask for it;
-// then what single-line edit boxes do with them: insert at the caret, Backspace on its
-// character, Delete and the arrows on the key going down, and Enter reported to the
-// parent (the editor's edit boxes are subclassed to do so).
+// then what single-line edit boxes do with them: insert at the caret (when the box's filter
+// and length limit let the character in), Backspace on its character, Delete and the
+// arrows on the key going down, and Enter reported to the parent (the editor's edit boxes
+// are subclassed to do so).
 #include <algorithm>
 
 #include "platform/headless/window.h"
@@ -36,6 +37,21 @@ bool ReplacesSelection(const ui::InputMessage& message) {
   return c == ui::key::kBackspace || (c >= ' ' && c <= 0xFF);
 }
 
+// A typed character the box's filter leaves out: it never reaches the control.
+bool Filtered(const ControlState& box, const ui::InputMessage& message) {
+  if (message.message != ui::message::kChar) return false;
+  const auto c = static_cast<unsigned>(message.wparam);
+  return c > 0xFF || !ui::AcceptsTypedCharacter(box.desc.accepts, static_cast<unsigned char>(c));
+}
+
+// A typed character one more than the box's limit allows; a selected text would make
+// room, as the real control's replacement does.
+bool OverLimit(const ControlState& box, const ui::InputMessage& message) {
+  if (message.message != ui::message::kChar || static_cast<unsigned>(message.wparam) < ' ') return false;
+  const int kept = box.allSelected ? 0 : static_cast<int>(box.text.size());
+  return box.desc.maxLength > 0 && kept >= box.desc.maxLength;
+}
+
 bool MovesCaret(int virtualKey) {
   return virtualKey == ui::key::kLeft || virtualKey == ui::key::kRight || virtualKey == ui::key::kHome ||
          virtualKey == ui::key::kEnd;
@@ -45,6 +61,12 @@ bool MovesCaret(int virtualKey) {
 
 void Window::EditBoxInput(ControlState& box, const ui::InputMessage& message) {
   const ui::ControlId id = box.desc.id;
+  if (Filtered(box, message)) return;
+  if (OverLimit(box, message)) {
+    // The real control reports a change even though nothing went in.
+    Notify(id, ui::notify::kTextChanged);
+    return;
+  }
   if (box.allSelected && !box.desc.readOnly && ReplacesSelection(message)) {
     box.text.clear();
     box.caret = 0;

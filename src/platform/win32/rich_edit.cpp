@@ -228,7 +228,13 @@ int RichEdit::TextLength() const {
   return static_cast<int>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how)));
 }
 
-void RichEdit::SetText(std::string_view text) { StreamInText(hwnd_, text); }
+void RichEdit::SetText(std::string_view text) {
+  if (tabStopTwips_ != 0) {
+    StreamKeepingTabStops(text);
+  } else {
+    StreamInText(hwnd_, text);
+  }
+}
 
 void RichEdit::SetTextLimit(int limit) { Send(EM_EXLIMITTEXT, 0, limit); }
 

@@ -62,6 +62,7 @@ class RichEdit final : public ui::RichEdit {
   void SetBackground(ui::Colour colour) override;
   void SetFont(const ui::FontSpec& font) override;
   void SetDefaultTextColour(ui::Colour colour) override;
+  void SetTabStops(int width) override;
 
   void SetMessageFilter(ui::MessageFilter filter) override;
 
@@ -71,12 +72,19 @@ class RichEdit final : public ui::RichEdit {
   void Unsubclass();
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
 
+  // Tab stops (rich_edit_tab_stops.cpp).
+  int AverageCharWidth() const;
+  void PutTabStopsOnEveryParagraph();
+  void StreamKeepingTabStops(std::string_view text);
+
   HWND hwnd_;
   ui::ControlId id_;
   WNDPROC previous_ = nullptr;
   std::unique_ptr<WindowProperty> previousProperty_;
   std::unique_ptr<WindowProperty> objectProperty_;
   ui::MessageFilter filter_;
+  // Every paragraph holds stops this many twips apart; 0 while the control's own stand.
+  long tabStopTwips_ = 0;
 };
 
 }  // namespace win32

@@ -34,12 +34,12 @@ std::size_t StreamChunkLength(std::string_view text, std::size_t offset, std::si
   return length;
 }
 
-bool StreamInText(HWND control, std::string_view text) {
+bool StreamInText(HWND control, std::string_view text, bool intoSelection) {
   StreamSource source{text, 0};
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
   stream.pfnCallback = &ReadChunk;
-  ::SendMessageA(control, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  ::SendMessageA(control, EM_STREAMIN, SF_TEXT | (intoSelection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
 }
 

@@ -12,7 +12,9 @@ namespace win32 {
 // CR while text follows: a CR LF pair split across chunks would become two breaks.
 std::size_t StreamChunkLength(std::string_view text, std::size_t offset, std::size_t maxBytes);
 
-// Replaces the control's whole text; returns false when the control reported an error.
-bool StreamInText(HWND control, std::string_view text);
+// Replaces the control's whole text, or with intoSelection only its selection (the text
+// then takes the selection's paragraph and character formats); returns false when the
+// control reported an error.
+bool StreamInText(HWND control, std::string_view text, bool intoSelection = false);
 
 }  // namespace win32

@@ -5,6 +5,7 @@
 #include "platform/win32/button_bitmap.h"
 #include "platform/win32/control_styles.h"
 #include "platform/win32/edit_enter_subclass.h"
+#include "platform/win32/edit_typing_filter.h"
 #include "platform/win32/key_report_subclass.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_text.h"
@@ -75,6 +76,9 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
       break;
     case ui::ControlKind::kEdit:
       WatchForEnter(hwnd, *this, desc.id);
+      FilterTypedCharacters(hwnd, desc.accepts);
+      // The limit holds what the user types; WM_SETTEXT still sets a longer text whole.
+      if (desc.maxLength > 0) ::SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(desc.maxLength), 0);
       break;
     case ui::ControlKind::kListView: {
       DWORD extended = LVS_EX_FULLROWSELECT | (desc.checkBoxes ? LVS_EX_CHECKBOXES : 0);

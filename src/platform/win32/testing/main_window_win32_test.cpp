@@ -1,10 +1,16 @@
 // The editor's main window built from the real controls: every control where the layout
-// table puts it, and a line height measured from the real font, again when it changes.
+// table puts it, a line height measured from the real font, again when it changes, and
+// tab stops of the tab spacing on a file loaded into the real control.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 #include "app/startup.h"
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
+#include "files/file_loader.h"
 #include "platform/win32/system.h"
 #include "prefs/preferences_in_force.h"
 #include "state/editor.h"
@@ -89,6 +95,36 @@ TEST_F(RealMainWindow, EditorAcceptsAMebibyteAndTheMenuFollowsTheLayout) {
   EXPECT_FALSE(window.IsMenuItemEnabled(editor::kMenuCut));
   EXPECT_TRUE(window.IsMenuItemEnabled(editor::kMenuNewFile));
   EXPECT_FALSE(window.IsControlVisible(editor::kEditor));
+}
+
+// Where the text after a line's first TAB starts, in characters of the line before it.
+int TabReachInCharacters(const ui::RichEdit& edit, int line) {
+  const int start = edit.LineIndex(line);
+  const int tab = static_cast<int>(edit.GetLine(line, 100).find('\t'));
+  const int width = edit.PositionFromChar(start + 1).x - edit.PositionFromChar(start).x;
+  return (edit.PositionFromChar(start + tab + 1).x - edit.PositionFromChar(start).x) / width;
+}
+
+TEST_F(RealMainWindow, AFileLoadedTakesStopsOfTheTabSpacingAndApplyMovesThem) {
+  const auto path = std::filesystem::temp_directory_path() / ("tabs-" + std::to_string(std::random_device{}()) + ".iwb");
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += "x\tPRINT " + std::to_string(i) + "\r\n";
+  std::ofstream(path, std::ios::binary) << text;
+  ASSERT_EQ(editor::LoadFile(editor_, path), editor::LoadResult::kLoaded);
+  ui::RichEdit& edit = *editor_.main->Edit(editor::kEditor);
+  EXPECT_EQ(TabReachInCharacters(edit, 0), 3);
+  EXPECT_EQ(TabReachInCharacters(edit, 299), 3);
+
+  editor_.prefs.tabSpacing = 5;
+  editor::PutSettingsInForce(editor_);
+  EXPECT_EQ(TabReachInCharacters(edit, 0), 5);
+  EXPECT_EQ(TabReachInCharacters(edit, 299), 5);
+  EXPECT_EQ(editor_.prefs.tabStopWidth, 20);
+
+  editor_.main->Close();
+  std::filesystem::remove(path);
+  for (const char* companion : {".txt", ".pth", ".src"})
+    std::filesystem::remove(editor_.folders.Companion(path.filename().string(), companion));
 }
 
 }  // namespace
