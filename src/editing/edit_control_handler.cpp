@@ -11,6 +11,7 @@
 #include "editing/undo_steps.h"
 #include "state/editor.h"
 #include "view/colour_passes.h"
+#include "view/edit_position_panel.h"
 #include "view/gutter.h"
 
 namespace editor {
@@ -39,7 +40,7 @@ class EditControlHandler {
       case ui::message::kKeyDown: return KeyDown(edit, static_cast<int>(message.wparam));
       case ui::message::kChar: return Character(edit, static_cast<int>(message.wparam));
       case ui::message::kKeyUp: return KeyUp(edit, static_cast<int>(message.wparam));
-      case ui::message::kLeftButtonUp: ShowEditItemsEnabled(edit); return false;
+      case ui::message::kLeftButtonUp: return LeftButtonUp(edit);
       case ui::message::kRightButtonDown: return ContextMenu(edit);
       case ui::message::kMouseWheel: return Wheel(edit, message);
       default: return false;
@@ -121,6 +122,12 @@ class EditControlHandler {
     RefreshGutter(editor_);
     MarkCurrentGutterRow(editor_);
     WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
+  }
+
+  bool LeftButtonUp(const ui::RichEdit& edit) {
+    ShowEditPosition(editor_, edit);
+    ShowEditItemsEnabled(edit);
+    return false;
   }
 
   void ShowEditItemsEnabled(const ui::RichEdit& edit) {
