@@ -7,6 +7,7 @@
 #include "base/number_text.h"
 #include "commands/main_window_handler.h"
 #include "editing/edit_control_handler.h"
+#include "editing/keyword_suggestions.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
 #include "view/edit_position_panel.h"
@@ -59,6 +60,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   editor.main = CreateMainWindow(editor);
   if (!editor.main) return false;
   InstallEditControlHandler(editor);
+  FillSuggestionList(editor);
   StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });

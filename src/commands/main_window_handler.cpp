@@ -4,6 +4,7 @@
 
 #include "base/control_ids.h"
 #include "editing/edit_commands.h"
+#include "editing/suggestion_acceptance.h"
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
@@ -39,7 +40,7 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 }  // namespace
 
 std::span<const CommandRows> MainWindowCommandRows() {
-  static const std::array rows{FileCommands(),        EditingCommands(),    NavigationCommands(), SearchBarCommands(),
+  static const std::array rows{FileCommands(),        EditingCommands(),    SuggestionCommands(), NavigationCommands(), SearchBarCommands(),
                                PanelSwitchCommands(), PreferenceCommands(), HelpCommands()};
   return rows;
 }

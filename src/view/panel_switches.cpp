@@ -86,6 +86,7 @@ void ToggleAutoComplete(Editor& editor) {
   editor.main->SetTooltip(kAutoCompleteButton,
                           on ? "Turn auto complete of key words off" : "Turn auto complete of key words on");
   editor.main->SetImage(kAutoCompleteButton, on ? kBitmapAutoCompleteOn : kBitmapAutoCompleteOff);
+  if (!on) editor.main->ShowControl(kAutoCompleteList, false);
 }
 
 namespace {

@@ -34,7 +34,7 @@ const std::set<ui::ControlId> kControlsNotBuiltYet{
     kCodeBlockButtonFirst + 2, kCodeBlockButtonFirst + 3, kCopyBlockButton, kDeleteBlockButton, kIncludeCombo,
     kFindKeywordButton, kFindBox, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
-    kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kAutoCompleteList, kMessageLine, kLineField,
+    kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,
     kLineNumberCompanion, kFontList};
 
 const std::set<int> kMenuItemsNotBuiltYet{kMenuRecentFiles, kMenuResetFirstUse};
