@@ -132,6 +132,23 @@ void HideSuggestions(Editor& editor) {
   if (editor.main) editor.main->ShowControl(kAutoCompleteList, false);
 }
 
+void CheckFindBoxWord(Editor& editor) {
+  if (!editor.main) return;
+  const std::string text = editor.main->GetText(kFindBox);
+  // The last word of the box: a space typed after it leaves none, which hides the list.
+  CheckKeywordSuggestion(editor, WordEndingText(text, nullptr), SuggestionPlace::kByFindBox);
+}
+
+namespace {
+
+constexpr ControlCommand kControlRows[] = {
+    {kFindBox, ui::notify::kTextChanged, Call<CheckFindBoxWord>},
+};
+
+}  // namespace
+
+CommandRows FieldSuggestionCommands() { return {kControlRows, {}}; }
+
 bool SuggestionsShown(const Editor& editor) {
   return editor.main && editor.main->IsControlVisible(kAutoCompleteList);
 }

@@ -7,6 +7,7 @@
 
 #include "model/keyword_table.h"
 #include "platform/rich_edit.h"
+#include "state/command_table.h"
 #include "state/editor.h"
 
 namespace editor {
@@ -40,6 +41,10 @@ void CheckKeywordSuggestion(Editor& editor, std::string_view typed, SuggestionPl
 
 // The check on the word that ends at the edit control's caret.
 void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit);
+
+// The check on the last word of the find box, on each change of its text.
+void CheckFindBoxWord(Editor& editor);
+CommandRows FieldSuggestionCommands();
 
 void HideSuggestions(Editor& editor);
 bool SuggestionsShown(const Editor& editor);

@@ -120,5 +120,22 @@ TEST_F(KeywordSuggestions, ADoubleClickedRowReplacesTheTypedWord) {
   EXPECT_EQ(Edit().Text(), "");
 }
 
+TEST_F(KeywordSuggestions, TheFindBoxOffersWordsAboveItAndTakesAPickedOne) {
+  OpenText("");
+  driver_.TypeText(Main(), kFindBox, "getc");
+  ASSERT_TRUE(Shown());
+  driver_.TypeText(Main(), kFindBox, " ");
+  EXPECT_FALSE(Shown()) << "a space ends the word";
+  driver_.TypeText(Main(), kFindBox, "sendm");
+  ASSERT_EQ(Offered(), "SENDMESSAGE");
+  EXPECT_EQ(Main().ControlRect(kAutoCompleteList), (ui::Rect{830, 530, 300, 58}));
+  const int row = Main().ViewFindExact(kAutoCompleteList, "SENDMESSAGE");
+  ASSERT_TRUE(driver_.ListViewDoubleClick(Main(), kAutoCompleteList, row));
+  EXPECT_EQ(Main().GetText(kFindBox), "getc SENDMESSAGE");
+  EXPECT_FALSE(Shown()) << "the finished word does not bring the list back";
+  EXPECT_EQ(Main().FocusedControl(), kFindBox);
+  EXPECT_EQ(Edit().Text(), "") << "the editor's text is not touched";
+}
+
 }  // namespace
 }  // namespace editor
