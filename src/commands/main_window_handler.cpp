@@ -41,9 +41,9 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 }  // namespace
 
 std::span<const CommandRows> MainWindowCommandRows() {
-  static const std::array rows{FileCommands(),         EditingCommands(),     SuggestionCommands(),
+  static const std::array rows{FileCommands(),        EditingCommands(),         SuggestionCommands(),
                                FieldSuggestionCommands(), NavigationCommands(), SearchBarCommands(),
-                               PanelSwitchCommands(),  PreferenceCommands(),  HelpCommands()};
+                               PanelSwitchCommands(), PreferenceCommands(),      HelpCommands()};
   return rows;
 }
 

@@ -16,7 +16,6 @@ constexpr int kListWidth = 300;
 constexpr int kListHeight = 58;
 constexpr ui::Point kBesideCaret{100, 118};
 constexpr ui::Point kAboveFindBox{830, 530};
-constexpr ui::Point kAboveWordBox{750, 520};
 // Longer than any dialect word: a word reaching further back cannot be completed.
 constexpr int kReachBeforeCaret = KeywordTable::kMaxWordLength + 1;
 
@@ -28,7 +27,6 @@ ui::Point WherePlaced(SuggestionPlace place, ui::Point caret) {
   switch (place) {
     case SuggestionPlace::kAtCaret: return {caret.x + kBesideCaret.x, caret.y + kBesideCaret.y};
     case SuggestionPlace::kByFindBox: return kAboveFindBox;
-    case SuggestionPlace::kByWordBox: return kAboveWordBox;
   }
   return kBesideCaret;
 }
@@ -37,7 +35,6 @@ ui::ControlId FieldOf(SuggestionPlace place) {
   switch (place) {
     case SuggestionPlace::kAtCaret: return kEditor;
     case SuggestionPlace::kByFindBox: return kFindBox;
-    case SuggestionPlace::kByWordBox: return kWordBox;
   }
   return kEditor;
 }
@@ -101,7 +98,8 @@ void FillSuggestionList(Editor& editor) {
   const ControlsRedrawOff quiet(window, {kAutoCompleteList});
   window.ViewClear(kAutoCompleteList);
   window.ViewInsertRow(kAutoCompleteList, 0, " ");
-  for (int slot = 1; slot <= table.WordCount(); ++slot) window.ViewInsertRow(kAutoCompleteList, slot, table.WordAt(slot));
+  for (int slot = 1; slot <= table.WordCount(); ++slot)
+    window.ViewInsertRow(kAutoCompleteList, slot, table.WordAt(slot));
 }
 
 void CheckKeywordSuggestion(Editor& editor, std::string_view typed, SuggestionPlace place, ui::Point caret) {
@@ -123,8 +121,13 @@ void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit) {
   const std::string_view word = WordEndingText(before, &followsDelimiter);
   // A word running back past what was read is longer than any dialect word.
   const bool whole = followsDelimiter || from == 0;
-  CheckKeywordSuggestion(editor, whole ? word : std::string_view{}, SuggestionPlace::kAtCaret,
-                         edit.PositionFromChar(caret));
+  if (!whole || !MayBeSuggested(word)) {
+    CheckKeywordSuggestion(editor, {}, SuggestionPlace::kAtCaret);
+    return;
+  }
+  // The caret's place is asked for only when a list may be shown: on the real control it
+  // costs a walk through the text.
+  CheckKeywordSuggestion(editor, word, SuggestionPlace::kAtCaret, edit.PositionFromChar(caret));
 }
 
 void HideSuggestions(Editor& editor) {

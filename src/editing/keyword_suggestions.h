@@ -33,7 +33,7 @@ std::string_view WordEndingText(std::string_view text, bool* followsDelimiter);
 // Puts the words into the list once, with its drawing off.
 void FillSuggestionList(Editor& editor);
 
-enum class SuggestionPlace { kAtCaret, kByFindBox, kByWordBox };
+enum class SuggestionPlace { kAtCaret, kByFindBox };
 
 // The check: chooses and shows the row for a typed word, or hides the list. Nothing
 // happens while auto-completion is off or the editor is busy.
