@@ -7,9 +7,11 @@
 #include "base/number_text.h"
 #include "commands/main_window_handler.h"
 #include "editing/edit_control_handler.h"
+#include "editing/keyword_suggestions.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
 #include "prefs/preferences_in_force.h"
+#include "view/edit_position_panel.h"
 #include "view/main_window.h"
 #include "view/panel_switches.h"
 #include "view/tab_sizing.h"
@@ -25,15 +27,10 @@ void ShowNoFileLayout(Editor& editor) {
   HideEditingControls(*editor.main);
 }
 
-// The caret's line and column in the status fields, then the position timer.
+// The caret's place in the position fields, then the position timer.
 void StartPositionTimer(Editor& editor) {
   ui::Window& window = *editor.main;
-  if (ui::RichEdit* edit = window.Edit(kEditor)) {
-    const int caret = edit->GetSelection().first;
-    const int line = edit->LineFromChar(caret);
-    window.SetText(kCurrentLineField, std::to_string(line + 1));
-    window.SetText(kColumnField, std::to_string(caret - edit->LineIndex(line)));
-  }
+  if (const ui::RichEdit* edit = window.Edit(kEditor)) ShowEditPosition(editor, *edit);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
 }
 
@@ -65,6 +62,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   if (!editor.main) return false;
   InstallEditControlHandler(editor);
   PutTabStopsInForce(editor);
+  FillSuggestionList(editor);
   StartSwitchesFromPreferences(editor);
   editor.main->SetHandler(
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });

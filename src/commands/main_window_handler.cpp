@@ -4,6 +4,8 @@
 
 #include "base/control_ids.h"
 #include "editing/edit_commands.h"
+#include "editing/keyword_suggestions.h"
+#include "editing/suggestion_acceptance.h"
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
@@ -39,8 +41,9 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 }  // namespace
 
 std::span<const CommandRows> MainWindowCommandRows() {
-  static const std::array rows{FileCommands(),        EditingCommands(),    NavigationCommands(), SearchBarCommands(),
-                               PanelSwitchCommands(), PreferenceCommands(), HelpCommands()};
+  static const std::array rows{FileCommands(),        EditingCommands(),         SuggestionCommands(),
+                               FieldSuggestionCommands(), NavigationCommands(), SearchBarCommands(),
+                               PanelSwitchCommands(), PreferenceCommands(),      HelpCommands()};
   return rows;
 }
 

@@ -16,7 +16,8 @@ std::string CountText(int open, std::string_view openLabel, int close, std::stri
   std::string text = " ";
   text += std::to_string(open);
   text += label(open, openLabel);
-  text += '\t';
+  // A static control draws no TAB at all, which ran the two counts together.
+  text += ", ";
   text += std::to_string(close);
   text += label(close, closeLabel);
   return text;

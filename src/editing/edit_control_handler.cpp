@@ -8,9 +8,12 @@
 #include "companion/viewed_line.h"
 #include "editing/edit_capture.h"
 #include "editing/edit_key_release.h"
+#include "editing/keyword_suggestions.h"
+#include "editing/suggestion_acceptance.h"
 #include "editing/undo_steps.h"
 #include "state/editor.h"
 #include "view/colour_passes.h"
+#include "view/edit_position_panel.h"
 #include "view/gutter.h"
 
 namespace editor {
@@ -21,6 +24,11 @@ constexpr int kCtrlZ = 26;
 constexpr int kCtrlY = 25;
 constexpr int kFirstLetter = 'A';
 constexpr int kWheelNotch = 120;
+constexpr int kAlt = 18;
+
+bool IsModifier(int key) {
+  return key == ui::key::kShift || key == ui::key::kControl || key == kAlt || key == ui::key::kCapsLock;
+}
 
 bool IsCtrlLetterTheControlWouldTake(int key) {
   return key == 'A' || key == 'C' || key == 'V' || key == 'X' || key == 'Y' || key == 'Z' || key == 'F';
@@ -39,7 +47,7 @@ class EditControlHandler {
       case ui::message::kKeyDown: return KeyDown(edit, static_cast<int>(message.wparam));
       case ui::message::kChar: return Character(edit, static_cast<int>(message.wparam));
       case ui::message::kKeyUp: return KeyUp(edit, static_cast<int>(message.wparam));
-      case ui::message::kLeftButtonUp: ShowEditItemsEnabled(edit); return false;
+      case ui::message::kLeftButtonUp: return LeftButtonUp(edit);
       case ui::message::kRightButtonDown: return ContextMenu(edit);
       case ui::message::kMouseWheel: return Wheel(edit, message);
       default: return false;
@@ -62,6 +70,7 @@ class EditControlHandler {
     // The control would act on these itself (its own one-level undo among them); the
     // editor's commands arrive as menu accelerators or as the characters below.
     if (editor_.view.shortcutKeyHeld && IsCtrlLetterTheControlWouldTake(key)) return true;
+    if (SuggestionsShown(editor_) && SuggestionKey(key)) return true;
     if (key == prefs.undoKey) return UndoStep(editor_), true;
     if (key == prefs.redoKey) return RedoStep(editor_), true;
     if (key == prefs.undoAllKey) return UndoAll(editor_), true;
@@ -74,7 +83,24 @@ class EditControlHandler {
     return false;
   }
 
+  // Tab takes the suggestion shown, Escape puts it away; the control sees neither the key
+  // nor its character. Enter keeps its line break: a line ending in a short name of the
+  // user's own ("ab", "st") would otherwise be rewritten into a key word unasked.
+  bool SuggestionKey(int key) {
+    if (key == ui::key::kEscape) {
+      HideSuggestions(editor_);
+    } else if (key != ui::key::kTab || !AcceptSuggestion(editor_)) {
+      return false;
+    }
+    swallowCharacter_ = true;
+    return true;
+  }
+
   bool Character(ui::RichEdit& edit, int character) {
+    if (swallowCharacter_) {
+      swallowCharacter_ = false;
+      if (character == ui::key::kTab || character == ui::key::kEscape) return true;
+    }
     if (editor_.view.shortcutKeyHeld && character < kFirstLetter) {
       if (character == kCtrlZ) UndoStep(editor_);
       if (character == kCtrlY) RedoStep(editor_);
@@ -82,6 +108,7 @@ class EditControlHandler {
     }
     if (character == ui::key::kTab) Begin(edit, EditKind::kTab);
     else if (character >= ' ') Begin(edit, EditKind::kTyping);
+    wordChanged_ = character >= ' ' || character == ui::key::kBackspace;
     return false;
   }
 
@@ -89,7 +116,19 @@ class EditControlHandler {
     if (key == ui::key::kControl) editor_.view.shortcutKeyHeld = false;
     AfterEditKeyRelease(editor_, key);
     FollowScrolledView(edit);
+    FollowTypedWord(edit, key);
     return false;
+  }
+
+  // A character typed or rubbed out checks the word it leaves before the caret; any other
+  // key but a modifier has moved on from it.
+  void FollowTypedWord(const ui::RichEdit& edit, int key) {
+    if (wordChanged_) {
+      wordChanged_ = false;
+      CheckWordBeforeCaret(editor_, edit);
+    } else if (!IsModifier(key) && SuggestionsShown(editor_)) {
+      HideSuggestions(editor_);
+    }
   }
 
   // The wheel moves the view by the lines the preferences ask for, not the control's own.
@@ -123,6 +162,12 @@ class EditControlHandler {
     WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
   }
 
+  bool LeftButtonUp(const ui::RichEdit& edit) {
+    ShowEditPosition(editor_, edit);
+    ShowEditItemsEnabled(edit);
+    return false;
+  }
+
   void ShowEditItemsEnabled(const ui::RichEdit& edit) {
     const auto [start, end] = edit.GetSelection();
     const bool selected = start != end;
@@ -150,6 +195,8 @@ class EditControlHandler {
   Editor& editor_;
   std::optional<EditCapture> pending_;
   std::optional<int> viewBefore_;
+  bool swallowCharacter_ = false;  // the key was a suggestion's: its character goes nowhere
+  bool wordChanged_ = false;       // a character since the last release changed the word at the caret
 };
 
 }  // namespace

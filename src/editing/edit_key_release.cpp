@@ -9,6 +9,7 @@
 #include "state/editor.h"
 #include "view/colour_passes.h"
 #include "view/edit_lines.h"
+#include "view/edit_position_panel.h"
 
 namespace editor {
 
@@ -19,6 +20,7 @@ void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   // line number in the real control, and this runs on every key.
   const LineIndex caretLine = CaretLineOf(edit);
   const std::string text = edit.GetLine(caretLine.Value(), kLineBufferChars);
+  ShowEditPosition(editor, edit);
   ShowBracketCountsOf(editor, text);
   UpdateFromLine(editor, caretLine, text);
   // Enter has just given the line above its break, which ends the word it ended with.

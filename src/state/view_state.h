@@ -26,6 +26,12 @@ struct ViewState {
   bool editPositionShown = false;
   bool debugPanelShown = false;
 
+  // The key word suggestion list: the row the last check chose, how well it matched
+  // (0 nothing, 1 a longer word, 2 the word itself) and the field it was shown for.
+  int suggestionRow = 0;
+  int suggestionMatch = 0;
+  int suggestionField = 0;
+
   int editColumn = 0;
   int editOffset = 0;
   int lastWrittenFirstLine = 0;  // the ".src" file is rewritten only when this changes

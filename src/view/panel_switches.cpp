@@ -2,6 +2,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
+#include "view/edit_position_panel.h"
 
 namespace editor {
 
@@ -36,6 +37,7 @@ void StartSwitchesFromPreferences(Editor& editor) {
   window.SetChecked(kAndBox, editor.prefs.joinAnd);
   window.SetChecked(kOrBox, editor.prefs.joinOr);
   window.SetImage(kAutoCompleteButton, view.autoComplete ? kBitmapAutoCompleteOn : kBitmapAutoCompleteOff);
+  ShowEditPositionPanel(editor, editor.prefs.showEditCoordinates);
 }
 
 void ToggleDebugPanel(Editor& editor) {
@@ -58,15 +60,9 @@ void ToggleDebugPanel(Editor& editor) {
 }
 
 void ToggleEditPositionPanel(Editor& editor) {
-  ui::Window& window = *editor.main;
-  const bool shown = editor.view.editPositionShown = !editor.view.editPositionShown;
-  for (ui::ControlId id : {kCurrentLineField, kColumnField, kEditPositionField, kEditOffsetField})
-    window.ShowControl(id, shown);
-  window.SetText(kShowEditPositionBox, shown ? "Hide the edit position" : "Show the edit position");
-  window.SetTooltip(kShowEditPositionBox,
-                    shown ? "Hide the edit position etc" : "Show the edit position etc (top right of the screen)");
-  window.SetChecked(kShowEditPositionBox, false);
-  window.FocusWindow();
+  ShowEditPositionPanel(editor, !editor.view.editPositionShown);
+  if (const ui::RichEdit* edit = editor.main->Edit(kEditor)) ShowEditPosition(editor, *edit);
+  editor.main->FocusWindow();
 }
 
 void ToggleJumpToSelections(Editor& editor) {
@@ -90,6 +86,7 @@ void ToggleAutoComplete(Editor& editor) {
   editor.main->SetTooltip(kAutoCompleteButton,
                           on ? "Turn auto complete of key words off" : "Turn auto complete of key words on");
   editor.main->SetImage(kAutoCompleteButton, on ? kBitmapAutoCompleteOn : kBitmapAutoCompleteOff);
+  if (!on) editor.main->ShowControl(kAutoCompleteList, false);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
 #include "view/edit_lines.h"
+#include "view/edit_position_panel.h"
 #include "view/gutter.h"
 
 namespace editor {
@@ -23,10 +24,7 @@ void SetLineNumberBox(Editor& editor, LineNumber line) {
 void PlaceSuggestionList(Editor& editor, ui::RichEdit& edit, int caret) {
   const ui::Point at = edit.PositionFromChar(caret);
   editor.main->MoveControl(kAutoCompleteList, {at.x + 58, at.y + 98, 300, 38});
-  editor.view.editColumn = std::max(0, (at.x - 1) / 8 + 1);
-  editor.view.editOffset = edit.LineIndex(std::max(0, ToIndex(editor.view.topLine).Value())) + editor.view.editColumn;
-  editor.main->SetText(kEditPositionField, std::to_string(editor.view.editColumn));
-  editor.main->SetText(kEditOffsetField, std::to_string(editor.view.editOffset));
+  ShowEditPosition(editor, edit);
 }
 
 // A line outside the rows the gutter numbers is brought to the top of the view; left to

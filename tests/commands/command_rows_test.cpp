@@ -32,9 +32,9 @@ const std::set<ui::ControlId> kControlsNotBuiltYet{
     kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,
     kClearPlacesButton, kMainProgramButton, kCodeBlockButtonFirst, kCodeBlockButtonFirst + 1,
     kCodeBlockButtonFirst + 2, kCodeBlockButtonFirst + 3, kCopyBlockButton, kDeleteBlockButton, kIncludeCombo,
-    kFindKeywordButton, kFindBox, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
+    kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
-    kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kAutoCompleteList, kMessageLine, kLineField,
+    kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,
     kLineNumberCompanion, kFontList};
 
 const std::set<int> kMenuItemsNotBuiltYet{kMenuRecentFiles, kMenuResetFirstUse};

@@ -16,9 +16,9 @@ TEST(CountBrackets, QuotedBracketsDoNotCountButCommentedOnesDo) {
 }
 
 TEST(BracketLabels, OneBracketIsSingular) {
-  EXPECT_EQ(RoundBracketText({}), " 0 ( Brackets\t0 ) Brackets");
-  EXPECT_EQ(RoundBracketText({1, 2, 0, 0}), " 1 ( Bracket\t2 ) Brackets");
-  EXPECT_EQ(SquareBracketText({0, 0, 1, 0}), " 1 [ Bracket\t0 ] Brackets");
+  EXPECT_EQ(RoundBracketText({}), " 0 ( Brackets, 0 ) Brackets");
+  EXPECT_EQ(RoundBracketText({1, 2, 0, 0}), " 1 ( Bracket, 2 ) Brackets");
+  EXPECT_EQ(SquareBracketText({0, 0, 1, 0}), " 1 [ Bracket, 0 ] Brackets");
 }
 
 class BracketFields : public EditorTest {
@@ -36,8 +36,8 @@ class BracketFields : public EditorTest {
 TEST_F(BracketFields, ALineWithoutBracketsShowsNoughtsInTheTextColour) {
   Start();
   ShowFor("PRINT x");
-  EXPECT_EQ(Main().GetText(kRoundBracketField), " 0 ( Brackets\t0 ) Brackets");
-  EXPECT_EQ(Main().GetText(kSquareBracketField), " 0 [ Brackets\t0 ] Brackets");
+  EXPECT_EQ(Main().GetText(kRoundBracketField), " 0 ( Brackets, 0 ) Brackets");
+  EXPECT_EQ(Main().GetText(kSquareBracketField), " 0 [ Brackets, 0 ] Brackets");
   EXPECT_EQ(TextColourOf(kRoundBracketField), editor_.prefs.text);
   EXPECT_EQ(TextColourOf(kSquareBracketField), editor_.prefs.text);
 }
@@ -46,8 +46,8 @@ TEST_F(BracketFields, AnUnclosedIndexIsShownInTheHighlightColour) {
   Start();
   editor_.prefs.lineHighlight = ui::Rgb(250, 10, 10);
   ShowFor("total = Add(a, b) + cells[i");
-  EXPECT_EQ(Main().GetText(kRoundBracketField), " 1 ( Bracket\t1 ) Bracket");
-  EXPECT_EQ(Main().GetText(kSquareBracketField), " 1 [ Bracket\t0 ] Brackets");
+  EXPECT_EQ(Main().GetText(kRoundBracketField), " 1 ( Bracket, 1 ) Bracket");
+  EXPECT_EQ(Main().GetText(kSquareBracketField), " 1 [ Bracket, 0 ] Brackets");
   EXPECT_EQ(TextColourOf(kRoundBracketField), editor_.prefs.text);
   EXPECT_EQ(TextColourOf(kSquareBracketField), ui::Rgb(250, 10, 10));
 }
@@ -58,7 +58,7 @@ TEST_F(BracketFields, TypingOnALineRecountsIt) {
   Main().Focus(kEditor);
   Edit().SetSelection(7, 7);  // line 2
   driver_.TypeText(Main(), "(");
-  EXPECT_EQ(Main().GetText(kRoundBracketField), " 1 ( Bracket\t0 ) Brackets");
+  EXPECT_EQ(Main().GetText(kRoundBracketField), " 1 ( Bracket, 0 ) Brackets");
 }
 
 }  // namespace

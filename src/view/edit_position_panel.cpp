@@ -1,0 +1,47 @@
+#include "view/edit_position_panel.h"
+
+#include <algorithm>
+#include <string>
+
+#include "base/control_ids.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kCellWidth = 8;
+
+void SetIfChanged(ui::Window& window, ui::ControlId id, const std::string& text) {
+  // The line field's change notice marks the gutter: it is sent only for a new line.
+  if (window.GetText(id) != text) window.SetText(id, text);
+}
+
+}  // namespace
+
+void ShowEditPositionPanel(Editor& editor, bool shown) {
+  ui::Window& window = *editor.main;
+  editor.view.editPositionShown = shown;
+  for (ui::ControlId id : {kCurrentLineField, kColumnField, kEditPositionField, kEditOffsetField})
+    window.ShowControl(id, shown);
+  window.SetText(kShowEditPositionBox, shown ? "Hide the edit position" : "Show the edit position");
+  window.SetTooltip(kShowEditPositionBox,
+                    shown ? "Hide the edit position etc" : "Show the edit position etc (top right of the screen)");
+  window.SetChecked(kShowEditPositionBox, false);
+}
+
+void ShowEditPosition(Editor& editor, const ui::RichEdit& edit) {
+  if (!editor.main || !editor.view.editPositionShown) return;
+  ui::Window& window = *editor.main;
+  const int caret = edit.GetSelection().first;
+  const int line = edit.LineFromChar(caret);
+  const int lineStart = edit.LineIndex(line);
+  const int cellColumn = std::max(0, (edit.PositionFromChar(caret).x - 1) / kCellWidth + 1);
+  editor.view.editColumn = cellColumn;
+  editor.view.editOffset = lineStart + cellColumn;
+  SetIfChanged(window, kCurrentLineField, std::to_string(line + 1));
+  SetIfChanged(window, kColumnField, std::to_string(caret - lineStart + 1));
+  SetIfChanged(window, kEditPositionField, std::to_string(editor.view.editColumn));
+  SetIfChanged(window, kEditOffsetField, std::to_string(editor.view.editOffset));
+}
+
+}  // namespace editor
