@@ -50,6 +50,22 @@ TEST_F(RichEditInput, AConsumedCharacterIsNotInserted) {
   EXPECT_EQ(edit.Text(), "ab");
 }
 
+// Taking a suggestion: the filter rewrites the text on Tab going down and consumes both the
+// key and its character, so that no TAB reaches the text.
+TEST_F(RichEditInput, AConsumedTabKeyAndItsCharacterLeaveOnlyWhatTheFilterWrote) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetMessageFilter([](ui::RichEdit& control, ui::InputMessage& m) {
+    if (m.wparam != ui::key::kTab) return false;
+    if (m.message == ui::message::kKeyDown) control.ReplaceSelection("Y", true);
+    return m.message == ui::message::kKeyDown || m.message == ui::message::kChar;
+  });
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "a");
+  env_->PressKey(*window_, kEdit, ui::key::kTab);
+  EXPECT_EQ(edit.Text(), "aY");
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(2, 2));
+}
+
 TEST_F(RichEditInput, AFilterMayChangeTheMessageBeforeTheControlSeesIt) {
   ui::RichEdit& edit = MakeRichEdit();
   edit.SetMessageFilter([](ui::RichEdit&, ui::InputMessage& m) {

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <vector>
 
 #include "app/startup.h"
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
+#include "editing/keyword_suggestions.h"
 #include "files/file_loader.h"
 #include "platform/win32/system.h"
 #include "prefs/preferences_in_force.h"
@@ -125,6 +127,22 @@ TEST_F(RealMainWindow, AFileLoadedTakesStopsOfTheTabSpacingAndApplyMovesThem) {
   std::filesystem::remove(path);
   for (const char* companion : {".txt", ".pth", ".src"})
     std::filesystem::remove(editor_.folders.Companion(path.filename().string(), companion));
+}
+
+// The list is owner-data: its rows live in the window's vectors, yet the control's own
+// selection must follow a check from one word to the next.
+TEST_F(RealMainWindow, TheSuggestionListHoldsEveryWordAndSelectsTheOneOffered) {
+  ui::Window& window = *editor_.main;
+  ASSERT_EQ(window.ViewRowCount(editor::kAutoCompleteList), 1662);
+  editor::CheckKeywordSuggestion(editor_, "sendm", editor::SuggestionPlace::kByFindBox);
+  EXPECT_TRUE(window.IsControlVisible(editor::kAutoCompleteList));
+  const int sendMessage = window.ViewFindExact(editor::kAutoCompleteList, "SENDMESSAGE");
+  EXPECT_EQ(window.ViewSelectedRows(editor::kAutoCompleteList), std::vector<int>{sendMessage});
+  editor::CheckKeywordSuggestion(editor_, "@swh", editor::SuggestionPlace::kByFindBox);
+  EXPECT_EQ(window.ViewSelectedRows(editor::kAutoCompleteList),
+            std::vector<int>{window.ViewFindExact(editor::kAutoCompleteList, "@SWHIDE")});
+  editor::CheckKeywordSuggestion(editor_, "xo", editor::SuggestionPlace::kByFindBox);
+  EXPECT_FALSE(window.IsControlVisible(editor::kAutoCompleteList));
 }
 
 }  // namespace
