@@ -32,6 +32,13 @@ bool RunControlNotify(Editor& editor, const ui::Event& event) {
   return false;
 }
 
+// The list's own answer, or the control's default drawing.
+int RunCustomDraw(Editor& editor, const ui::Event& event) {
+  for (const CommandRows& rows : MainWindowCommandRows())
+    if (const std::optional<int> answer = RunCustomDrawCommand(rows.customDraws, editor, event)) return *answer;
+  return ui::custom_draw::kDoDefault;
+}
+
 bool RunMenuPick(Editor& editor, const ui::Event& event) {
   for (const CommandRows& rows : MainWindowCommandRows())
     if (RunMenuCommand(rows.menus, editor, event)) return true;
@@ -67,6 +74,7 @@ int MainWindowHandler(Editor& editor, ui::Window& window, const ui::Event& event
       if (event.commandCode == kPositionTimer) OnPositionTimer(editor);
       return 0;
     case ui::MessageKind::kControlNotify:
+      if (event.notifyCode == ui::notify::kCustomDraw) return RunCustomDraw(editor, event);
       RunControlNotify(editor, event);
       return 0;
   }

@@ -1,5 +1,6 @@
 // The main window's one event handler: every event of the window passes through here and
-// goes to the feature that owns its control or menu item.
+// goes to the feature that owns its control or menu item. A custom-draw notification goes
+// to the list's custom-draw row, whose answer is the handler's result.
 #pragma once
 
 #include <span>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "platform/types.h"
 
@@ -42,6 +43,34 @@ constexpr int kThumbTrack = 5;
 constexpr int kEndScroll = 8;
 }  // namespace scroll
 
+// Custom draw: the stages a control draws in, and what the handler answers at each. The
+// values are the Windows ones.
+namespace custom_draw {
+constexpr int kPrePaint = 0x00001;  // the control, before it draws anything
+constexpr int kPostPaint = 0x00002;
+constexpr int kItemPrePaint = 0x10001;  // one row
+constexpr int kItemPostPaint = 0x10002;
+constexpr int kSubItemPrePaint = 0x30001;  // one cell of a row
+constexpr int kSubItemPostPaint = 0x30002;
+
+constexpr int kDoDefault = 0x00;
+constexpr int kNewFont = 0x02;  // the handler changed the row's font or colours
+constexpr int kSkipDefault = 0x04;
+constexpr int kNotifyPostPaint = 0x10;
+constexpr int kNotifyItemDraw = 0x20;     // at kPrePaint: each row's stages follow
+constexpr int kNotifySubItemDraw = 0x20;  // at kItemPrePaint: each cell's stages follow
+}  // namespace custom_draw
+
+// What a custom-draw notification is drawing. At a row's or a cell's stage of a list view
+// the handler may set the colours it is drawn in; left empty, the control's own stand.
+struct CustomDraw {
+  int stage = custom_draw::kPrePaint;
+  int row = -1;    // the row drawn; -1 at the control's own stages
+  int column = 0;  // the cell's column at the cell stages
+  std::optional<Colour> textColour = std::nullopt;
+  std::optional<Colour> backgroundColour = std::nullopt;
+};
+
 struct Event {
   MessageKind kind = MessageKind::kCreated;
   int menuId = 0;          // menu picks
@@ -49,9 +78,11 @@ struct Event {
   int scrollPosition = 0;  // thumb position of scroll events; list-view row of list-view clicks
   ControlId controlId = 0;
   int notifyCode = 0;
+  CustomDraw* customDraw = nullptr;  // notify::kCustomDraw: what is being drawn, for the handler to fill
 };
 
-// The handler's return value is the message result; it matters only for custom draw.
+// The handler's return value is the message result; it matters only for custom draw,
+// where it is one or more of the custom_draw answers.
 using EventHandler = std::function<int(Window&, const Event&)>;
 
 }  // namespace ui

@@ -106,7 +106,8 @@ class RichEdit {
   // first stop beyond the text before it, counted from the line's left edge; past the
   // 32nd stop, and with a width of 0 or less, stops stand every half inch (48 pixels at
   // 96 dots per inch), the control's own. Setting the stops in force again costs nothing;
-  // other stops over a large text cost the real control time in proportion to its lines.
+  // other stops over a text cost the real control time in proportion to its lines (about
+  // 6 s a mebibyte under Wine) and drop its own undo record; set them before the text.
   virtual void SetTabStops(int width) = 0;
 
   // Installs the filter in front of the control's own message handling; an empty

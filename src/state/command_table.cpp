@@ -21,4 +21,12 @@ bool RunMenuCommand(std::span<const MenuCommand> table, Editor& editor, const ui
   return false;
 }
 
+std::optional<int> RunCustomDrawCommand(std::span<const CustomDrawCommand> table, Editor& editor,
+                                        const ui::Event& event) {
+  if (event.notifyCode != ui::notify::kCustomDraw || event.customDraw == nullptr) return std::nullopt;
+  for (const CustomDrawCommand& command : table)
+    if (command.id == event.controlId) return command.draw(editor, *event.customDraw);
+  return std::nullopt;
+}
+
 }  // namespace editor

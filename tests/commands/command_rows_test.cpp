@@ -123,6 +123,10 @@ TEST(CommandRows, EveryMenuItemRunsExactlyOneCommandOrWaitsForItsFeature) {
 TEST(CommandRows, EveryRowBelongsToAControlOrMenuItemThatExists) {
   const auto kinds = MainWindowControlKinds();
   for (const ControlCommand& row : AllControlRows()) EXPECT_TRUE(kinds.contains(row.id)) << "control " << row.id;
+  for (const CommandRows& feature : MainWindowCommandRows())
+    for (const CustomDrawCommand& row : feature.customDraws)
+      EXPECT_EQ(kinds.contains(row.id) ? kinds.at(row.id) : ui::ControlKind::kStatic, ui::ControlKind::kListView)
+          << "custom draw " << row.id;
   std::vector<int> ids;
   CollectMenuIds(MainMenuBar(), ids);
   // The edit control's context menu is built by its handler; its items share the rows.

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/menu_ids.h"
+#include "commands/main_window_handler.h"
 #include "files/tab_switch.h"
 #include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
@@ -202,6 +203,32 @@ TEST_F(Dispatch, ClosingOffersToSaveEachModifiedTabAndWritesTheEditorState) {
   EXPECT_EQ(ReadCompanion("vorevav4.ini"), (start_ / "prog.iwb").string() + "\r\n" +
                                                (start_ / "other.iwb").string() + "\r\n!1\r\n");
   EXPECT_FALSE(Main().IsOpen());
+}
+
+int ColourSecondRow(Editor&, ui::CustomDraw& draw) {
+  if (draw.stage == ui::custom_draw::kPrePaint) return ui::custom_draw::kNotifyItemDraw;
+  if (draw.stage == ui::custom_draw::kItemPrePaint && draw.row == 1) draw.textColour = ui::Rgb(200, 0, 0);
+  return ui::custom_draw::kNewFont;
+}
+
+TEST_F(Dispatch, AListsCustomDrawRowAnswersForItAndAListWithoutOneIsDrawnAsUsual) {
+  OpenFile(3);
+  constexpr CustomDrawCommand kRows[] = {{kSubroutineList, &ColourSecondRow}};
+  ui::CustomDraw item{.stage = ui::custom_draw::kItemPrePaint, .row = 1};
+  ui::Event event{.kind = ui::MessageKind::kControlNotify, .controlId = kSubroutineList,
+                  .notifyCode = ui::notify::kCustomDraw};
+  event.customDraw = &item;
+  EXPECT_EQ(RunCustomDrawCommand(kRows, editor_, event), ui::custom_draw::kNewFont);
+  EXPECT_EQ(item.textColour, ui::Rgb(200, 0, 0));
+  event.controlId = kWindowList;
+  EXPECT_EQ(RunCustomDrawCommand(kRows, editor_, event), std::nullopt);
+
+  // No list of the main window is drawn row by row yet.
+  Main().ShowControl(kSubroutineList, true);
+  Main().ViewInsertRow(kSubroutineList, 0, "Main");
+  const std::vector<ui::CustomDraw> drawn = driver_.PaintListView(Main(), kSubroutineList);
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].stage, ui::custom_draw::kPrePaint);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "platform/ui.h"
 
@@ -29,6 +30,11 @@ class Env {
   virtual void PickMenuItem(ui::Window& window, int menuId) = 0;
   virtual void PressAccelerator(ui::Window& window, int virtualKey, bool ctrl) = 0;
   virtual void ClickCloseBox(ui::Window& window) = 0;
+
+  // Draws a list view now, as when it comes on screen: the records of the custom-draw
+  // notifications it sent, each as the handler left it (a colour the handler did not set
+  // is empty).
+  virtual std::vector<ui::CustomDraw> PaintListView(ui::Window& window, ui::ControlId id) = 0;
 
   // Lets time pass (virtual time in the headless layer) while messages are delivered.
   virtual void Wait(int milliseconds) = 0;

@@ -178,6 +178,45 @@ TEST_F(ListViews, AUserClickNotifiesWithTheRow) {
   EXPECT_EQ(window_->ViewSelectedRows(kView), std::vector<int>{1});
 }
 
+// A handler that asks for each row's stage and colours row 1, as a list drawn per row does.
+TEST_F(ListViews, CustomDrawLetsAHandlerColourOneRow) {
+  namespace cd = ui::custom_draw;
+  MakeView(false, false);
+  constexpr ui::Colour kText = ui::Rgb(200, 0, 0);
+  constexpr ui::Colour kBackground = ui::Rgb(255, 255, 0);
+  window_->SetHandler([&](ui::Window&, const ui::Event& event) {
+    if (event.controlId != kView || event.notifyCode != ui::notify::kCustomDraw || event.customDraw == nullptr)
+      return 0;
+    ui::CustomDraw& draw = *event.customDraw;
+    if (draw.stage == cd::kPrePaint) return cd::kNotifyItemDraw;
+    if (draw.stage == cd::kItemPrePaint && draw.row == 1) {
+      draw.textColour = kText;
+      draw.backgroundColour = kBackground;
+      return cd::kNewFont;
+    }
+    return cd::kDoDefault;
+  });
+  const std::vector<ui::CustomDraw> drawn = env_->PaintListView(*window_, kView);
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.front().stage, cd::kPrePaint);
+  std::vector<int> rows;
+  for (const ui::CustomDraw& draw : drawn) {
+    if (draw.stage != cd::kItemPrePaint) continue;
+    rows.push_back(draw.row);
+    EXPECT_EQ(draw.textColour, draw.row == 1 ? std::optional(kText) : std::nullopt) << draw.row;
+    EXPECT_EQ(draw.backgroundColour, draw.row == 1 ? std::optional(kBackground) : std::nullopt) << draw.row;
+  }
+  EXPECT_EQ(rows, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(ListViews, CustomDrawSendsNoRowStagesUnlessAskedTo) {
+  MakeView(false, false);
+  const std::vector<ui::CustomDraw> drawn = env_->PaintListView(*window_, kView);
+  ASSERT_FALSE(drawn.empty());
+  for (const ui::CustomDraw& draw : drawn) EXPECT_EQ(draw.row, -1) << draw.stage;
+  EXPECT_EQ(NotifyCodesOf(kView).size(), drawn.size()) << "each stage reaches the handler as a notification";
+}
+
 TEST_F(Controls, CheckBoxTicksByCodeSilentlyAndByAClickWithANotification) {
   MakeControl(ui::ControlKind::kCheckBox, kCheck, {10, 10, 150, 20}, "Remember places");
   EXPECT_FALSE(window_->IsChecked(kCheck));

@@ -115,6 +115,12 @@ bool Driver::Scroll(ui::Window& w, ui::ControlId id, int scrollCode, int positio
   return true;
 }
 
+std::vector<ui::CustomDraw> Driver::PaintListView(ui::Window& w, ui::ControlId id) {
+  Window& window = Headless(w);
+  if (!window.IsOpen()) return {};
+  return window.DrawListView(id);
+}
+
 void Driver::TypeText(ui::Window& w, std::string_view text) { TypeText(w, Headless(w).FocusedControl(), text); }
 
 void Driver::TypeText(ui::Window& w, ui::ControlId id, std::string_view text) {

@@ -29,6 +29,9 @@ class Driver {
   bool ListViewDoubleClick(ui::Window& window, ui::ControlId id, int row);
   bool ClickTickBox(ui::Window& window, ui::ControlId id, int row);
   bool Scroll(ui::Window& window, ui::ControlId id, int scrollCode, int position = 0);
+  // The list view is drawn, as when it comes on screen: its custom-draw notifications,
+  // each record as the handler left it. Empty for a hidden or missing list view.
+  std::vector<ui::CustomDraw> PaintListView(ui::Window& window, ui::ControlId id);
 
   // Keyboard. Keys go to the focused control unless one is named; a key that matches
   // an accelerator becomes a menu pick instead, as the message loop makes it.

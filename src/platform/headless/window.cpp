@@ -29,10 +29,10 @@ void Window::SetHandler(ui::EventHandler handler) {
   if (handler_) Deliver({.kind = ui::MessageKind::kCreated});
 }
 
-void Window::Deliver(const ui::Event& event) {
-  if (!open_ || !handler_) return;
+int Window::Deliver(const ui::Event& event) {
+  if (!open_ || !handler_) return 0;
   const ui::EventHandler handler = handler_;  // the handler may replace itself or close the window
-  handler(*this, event);
+  return handler(*this, event);
 }
 
 void Window::Notify(ui::ControlId id, int notifyCode, int row) {

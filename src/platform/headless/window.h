@@ -134,7 +134,7 @@ class Window final : public ui::Window, private RichEditHost {
   bool IsOpen() const override { return open_; }
 
   // Headless only: delivering events, and the state a test may look at.
-  void Deliver(const ui::Event& event);
+  int Deliver(const ui::Event& event);  // the handler's answer, 0 without one
   void Notify(ui::ControlId id, int notifyCode, int row = 0);
   void DeliverMenuPick(int id);
   // What the close box does: asks the handler, or closes a window that has none.
@@ -148,6 +148,9 @@ class Window final : public ui::Window, private RichEditHost {
   // reportsKeys reports a key going down; rich edits and edit boxes act on it, other
   // controls ignore it.
   void SendInput(ui::ControlId id, ui::InputMessage message);
+  // Draws a shown list view: its custom-draw notifications, each record as the handler
+  // left it, in the order they were sent (window_custom_draw.cpp).
+  std::vector<ui::CustomDraw> DrawListView(ui::ControlId id);
   // Replaces an edit box's text without the notification a programmatic set sends.
   void SetEditTextSilently(ui::ControlId id, std::string text, int caret);
 

@@ -39,7 +39,8 @@ bool StreamInText(HWND control, std::string_view text, bool intoSelection) {
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
   stream.pfnCallback = &ReadChunk;
-  ::SendMessageA(control, EM_STREAMIN, SF_TEXT | (intoSelection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
+  const WPARAM format = SF_TEXT | (intoSelection ? SFF_SELECTION : 0);
+  ::SendMessageA(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
 }
 

@@ -159,6 +159,7 @@ class Window final : public ui::Window {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
   LRESULT OnNotify(const NMHDR& header, LPARAM lparam);
+  LRESULT OnCustomDraw(const Control& control, ui::ControlId id, LPARAM lparam);
   LRESULT OnVerticalScroll(WPARAM wparam, LPARAM lparam);
   LRESULT OnControlColour(UINT message, HDC dc, HWND control);
   const Control* FindByHandle(HWND control) const;

@@ -149,13 +149,7 @@ LRESULT Window::OnNotify(const NMHDR& header, LPARAM lparam) {
   const Control* control = FindByHandle(header.hwndFrom);
   if (control == nullptr) return 0;
   const auto id = static_cast<ui::ControlId>(header.idFrom);
-  if (header.code == NM_CUSTOMDRAW) {
-    ui::Event event;
-    event.kind = ui::MessageKind::kControlNotify;
-    event.controlId = id;
-    event.notifyCode = ui::notify::kCustomDraw;
-    return Deliver(event);
-  }
+  if (header.code == NM_CUSTOMDRAW) return OnCustomDraw(*control, id, lparam);
   if (control->rows && (header.code == LVN_GETDISPINFOA || header.code == LVN_GETDISPINFOW))
     return AnswerRowRequest(*control, header, lparam);
   if (control->kind == ui::ControlKind::kListView && (header.code == NM_CLICK || header.code == NM_DBLCLK)) {
@@ -165,6 +159,35 @@ LRESULT Window::OnNotify(const NMHDR& header, LPARAM lparam) {
                   activate->iItem);
   }
   return 0;
+}
+
+static_assert(ui::custom_draw::kItemPrePaint == CDDS_ITEMPREPAINT &&
+                  ui::custom_draw::kSubItemPrePaint == (CDDS_ITEMPREPAINT | CDDS_SUBITEM) &&
+                  ui::custom_draw::kNotifyItemDraw == CDRF_NOTIFYITEMDRAW,
+              "the layer's custom-draw values are the control's own");
+
+// The handler sees what is drawn and may set a list view row's or cell's colours, which
+// go back to the control in its own record; its answer is the message's result.
+LRESULT Window::OnCustomDraw(const Control& control, ui::ControlId id, LPARAM lparam) {
+  auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(lparam);
+  const bool listView = control.kind == ui::ControlKind::kListView;  // the control may go with the handler
+  ui::CustomDraw record;
+  record.stage = static_cast<int>(draw->dwDrawStage);
+  if (draw->dwDrawStage & CDDS_ITEM) record.row = static_cast<int>(draw->dwItemSpec);
+  if (listView && (draw->dwDrawStage & CDDS_SUBITEM))
+    record.column = reinterpret_cast<NMLVCUSTOMDRAW*>(lparam)->iSubItem;
+  ui::Event event;
+  event.kind = ui::MessageKind::kControlNotify;
+  event.controlId = id;
+  event.notifyCode = ui::notify::kCustomDraw;
+  event.customDraw = &record;
+  const int result = Deliver(event);
+  if (listView) {
+    auto* view = reinterpret_cast<NMLVCUSTOMDRAW*>(lparam);
+    if (record.textColour) view->clrText = *record.textColour;
+    if (record.backgroundColour) view->clrTextBk = *record.backgroundColour;
+  }
+  return result;
 }
 
 LRESULT Window::OnVerticalScroll(WPARAM wparam, LPARAM lparam) {

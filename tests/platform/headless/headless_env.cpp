@@ -46,6 +46,9 @@ class HeadlessEnv final : public Env {
     driver_.PressAccelerator(window, virtualKey, ctrl);
   }
   void ClickCloseBox(ui::Window& window) override { driver_.ClickCloseBox(window); }
+  std::vector<ui::CustomDraw> PaintListView(ui::Window& window, ui::ControlId id) override {
+    return driver_.PaintListView(window, id);
+  }
   void Wait(int milliseconds) override { driver_.AdvanceClock(milliseconds); }
   void WhenModalRuns(std::function<void()> action) override {
     driver_.WhenModalRuns([action = std::move(action)](ui::Window&) { action(); });

@@ -108,7 +108,8 @@ int TabReachInCharacters(const ui::RichEdit& edit, int line) {
 }
 
 TEST_F(RealMainWindow, AFileLoadedTakesStopsOfTheTabSpacingAndApplyMovesThem) {
-  const auto path = std::filesystem::temp_directory_path() / ("tabs-" + std::to_string(std::random_device{}()) + ".iwb");
+  const auto path =
+      std::filesystem::temp_directory_path() / ("tabs-" + std::to_string(std::random_device{}()) + ".iwb");
   std::string text;
   for (int i = 0; i < 300; ++i) text += "x\tPRINT " + std::to_string(i) + "\r\n";
   std::ofstream(path, std::ios::binary) << text;

@@ -155,6 +155,19 @@ class Win32Env final : public Env {
     Pump();
   }
 
+  // The window's own records of the drawing are read on their way back to the list view,
+  // so what is seen is what the control draws with.
+  std::vector<ui::CustomDraw> PaintListView(ui::Window& window, ui::ControlId id) override {
+    win32::Window& real = Real(window);
+    HWND view = real.ControlHandle(id);
+    if (view == nullptr) return {};
+    DrawWatch watch{view, {}};
+    ::SetWindowSubclass(real.Handle(), &DrawWatchProcedure, kDrawWatchId, reinterpret_cast<DWORD_PTR>(&watch));
+    ::RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ::RemoveWindowSubclass(real.Handle(), &DrawWatchProcedure, kDrawWatchId);
+    return watch.drawn;
+  }
+
   void Wait(int milliseconds) override {
     const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
@@ -189,6 +202,32 @@ class Win32Env final : public Env {
     // The release is queued first: a list view may wait for it inside the press.
     ::PostMessageA(view, WM_LBUTTONUP, 0, at);
     ::SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  }
+
+  static constexpr UINT_PTR kDrawWatchId = 1;
+  struct DrawWatch {
+    HWND view;
+    std::vector<ui::CustomDraw> drawn;
+  };
+
+  static LRESULT CALLBACK DrawWatchProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                             DWORD_PTR refData) {
+    auto* watch = reinterpret_cast<DrawWatch*>(refData);
+    const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+    if (message != WM_NOTIFY || header->hwndFrom != watch->view || header->code != NM_CUSTOMDRAW)
+      return ::DefSubclassProc(hwnd, message, wparam, lparam);
+    const auto* draw = reinterpret_cast<const NMLVCUSTOMDRAW*>(lparam);
+    const COLORREF text = draw->clrText;
+    const COLORREF background = draw->clrTextBk;
+    const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
+    ui::CustomDraw record;
+    record.stage = static_cast<int>(draw->nmcd.dwDrawStage);
+    if (draw->nmcd.dwDrawStage & CDDS_ITEM) record.row = static_cast<int>(draw->nmcd.dwItemSpec);
+    if (draw->nmcd.dwDrawStage & CDDS_SUBITEM) record.column = draw->iSubItem;
+    if (draw->clrText != text) record.textColour = draw->clrText;
+    if (draw->clrTextBk != background) record.backgroundColour = draw->clrTextBk;
+    watch->drawn.push_back(record);
+    return result;
   }
 
   static LRESULT CALLBACK ModalHookProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
