@@ -78,8 +78,6 @@ class EditControlHandler {
     if (key == ui::key::kDelete) Begin(edit, EditKind::kDelete);
     if (key == ui::key::kBackspace) Begin(edit, EditKind::kBackspace);
     if (key == ui::key::kEnter) Begin(edit, EditKind::kEnter);
-    if (key == ui::key::kPageDown) RunColourPass(editor_, ColourPass::kNextPage);
-    if (key == ui::key::kPageUp) RunColourPass(editor_, ColourPass::kPreviousPage);
     return false;
   }
 

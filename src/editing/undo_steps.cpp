@@ -1,5 +1,6 @@
 #include "editing/undo_steps.h"
 
+#include <optional>
 #include <string>
 
 #include "base/control_ids.h"
@@ -17,34 +18,54 @@ namespace {
 
 ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
 
-struct Replay {
-  const std::string& present;  // what the control holds now at the entry's start
-  const std::string& wanted;   // what goes there
-  int caret;
-  int scroll;
-};
+enum class Direction { kBack, kForward };
 
-// One range selected and replaced once, however long the texts: on the real control each
-// request costs in proportion to its position, and a large replacement only once.
-void ApplyReplay(Editor& editor, ui::RichEdit& edit, int start, const Replay& replay) {
-  {
-    const ScopedFlag busy(editor.view.busy);
-    edit.SetRedraw(false);
-    edit.SetSelection(start, start + static_cast<int>(replay.present.size()));
-    edit.ReplaceSelection(replay.wanted, false);
-    edit.SetSelection(replay.caret, replay.caret);
-    edit.SetScrollPosition({0, replay.scroll});
-    edit.SetRedraw(true);
-  }
+// One entry's text put back or forward: one range selected and replaced once, however long
+// the texts, since on the real control each request costs in proportion to its position.
+// Returns whether lines came or went, or nullopt when the store was empty.
+std::optional<bool> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdit& edit, Direction direction) {
+  const bool back = direction == Direction::kBack;
+  const std::optional<TextEdit> entry = back ? history.TakeUndo() : history.TakeRedo();
+  if (!entry) return std::nullopt;
+  const std::string& present = back ? entry->inserted : entry->removed;
+  const std::string& wanted = back ? entry->removed : entry->inserted;
+  const int caret = back ? entry->caretBefore : entry->caretAfter;
+  const ScopedFlag busy(editor.view.busy);
+  edit.SetRedraw(false);
+  edit.SetSelection(entry->start, entry->start + static_cast<int>(present.size()));
+  edit.ReplaceSelection(wanted, false);
+  edit.SetSelection(caret, caret);
+  edit.SetScrollPosition({0, back ? entry->scrollBefore : entry->scrollAfter});
+  edit.SetRedraw(true);
+  return present.find('\r') != std::string::npos || wanted.find('\r') != std::string::npos;
+}
+
+// The index, colours, gutter and buttons follow the text once, however many steps ran:
+// colouring a page costs tens of milliseconds on the real control.
+void FollowReplayedText(Editor& editor, ui::RichEdit& edit, bool linesChanged) {
   MarkActiveFileModified(editor);
-  const bool linesChanged = replay.present.find('\r') != std::string::npos ||
-                            replay.wanted.find('\r') != std::string::npos;
   if (linesChanged) editor.main->SetScrollRange(kLineScrollBar, 0, edit.LineCount());
   UpdateFromCaretLine(editor);
   RecolourVisible(editor);
   RefreshGutter(editor);
   MarkCurrentGutterRow(editor);
   ShowUndoButtons(editor);
+}
+
+bool Step(Editor& editor, Direction direction, bool wholeStore) {
+  UndoHistory* history = ActiveHistory(editor);
+  ui::RichEdit* edit = EditorControl(editor);
+  if (history == nullptr || edit == nullptr) return false;
+  bool stepped = false;
+  bool linesChanged = false;
+  do {
+    const std::optional<bool> replayed = ReplayText(editor, *history, *edit, direction);
+    if (!replayed) break;
+    stepped = true;
+    linesChanged = linesChanged || *replayed;
+  } while (wholeStore);
+  if (stepped) FollowReplayedText(editor, *edit, linesChanged);
+  return stepped;
 }
 
 }  // namespace
@@ -62,35 +83,10 @@ void RecordEdit(Editor& editor, TextEdit edit) {
   ShowUndoButtons(editor);
 }
 
-bool UndoStep(Editor& editor) {
-  UndoHistory* history = ActiveHistory(editor);
-  ui::RichEdit* edit = EditorControl(editor);
-  if (history == nullptr || edit == nullptr) return false;
-  const std::optional<TextEdit> entry = history->TakeUndo();
-  if (!entry) return false;
-  ApplyReplay(editor, *edit, entry->start, {entry->inserted, entry->removed, entry->caretBefore, entry->scrollBefore});
-  return true;
-}
-
-bool RedoStep(Editor& editor) {
-  UndoHistory* history = ActiveHistory(editor);
-  ui::RichEdit* edit = EditorControl(editor);
-  if (history == nullptr || edit == nullptr) return false;
-  const std::optional<TextEdit> entry = history->TakeRedo();
-  if (!entry) return false;
-  ApplyReplay(editor, *edit, entry->start, {entry->removed, entry->inserted, entry->caretAfter, entry->scrollAfter});
-  return true;
-}
-
-void UndoAll(Editor& editor) {
-  while (UndoStep(editor)) {
-  }
-}
-
-void RedoAll(Editor& editor) {
-  while (RedoStep(editor)) {
-  }
-}
+bool UndoStep(Editor& editor) { return Step(editor, Direction::kBack, false); }
+bool RedoStep(Editor& editor) { return Step(editor, Direction::kForward, false); }
+void UndoAll(Editor& editor) { Step(editor, Direction::kBack, true); }
+void RedoAll(Editor& editor) { Step(editor, Direction::kForward, true); }
 
 void ClearActiveTabUndoAndRedo(Editor& editor) {
   if (UndoHistory* history = ActiveHistory(editor)) history->Clear();

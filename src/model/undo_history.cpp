@@ -22,6 +22,15 @@ void PushBounded(std::deque<TextEdit>& store, TextEdit edit) {
   if (store.size() > UndoHistory::kLimit) store.pop_front();
 }
 
+// The newest entry of one store goes onto the other, and a copy comes back.
+std::optional<TextEdit> MoveNewest(std::deque<TextEdit>& from, std::deque<TextEdit>& to) {
+  if (from.empty()) return std::nullopt;
+  TextEdit edit = std::move(from.back());
+  from.pop_back();
+  PushBounded(to, edit);
+  return edit;
+}
+
 }  // namespace
 
 void UndoHistory::Record(TextEdit edit) {
@@ -37,21 +46,8 @@ void UndoHistory::Record(TextEdit edit) {
   PushBounded(undo_, std::move(edit));
 }
 
-std::optional<TextEdit> UndoHistory::TakeUndo() {
-  if (undo_.empty()) return std::nullopt;
-  TextEdit edit = std::move(undo_.back());
-  undo_.pop_back();
-  PushBounded(redo_, edit);
-  return edit;
-}
-
-std::optional<TextEdit> UndoHistory::TakeRedo() {
-  if (redo_.empty()) return std::nullopt;
-  TextEdit edit = std::move(redo_.back());
-  redo_.pop_back();
-  PushBounded(undo_, edit);
-  return edit;
-}
+std::optional<TextEdit> UndoHistory::TakeUndo() { return MoveNewest(undo_, redo_); }
+std::optional<TextEdit> UndoHistory::TakeRedo() { return MoveNewest(redo_, undo_); }
 
 void UndoHistory::Clear() {
   undo_.clear();
