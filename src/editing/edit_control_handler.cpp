@@ -43,6 +43,7 @@ class EditControlHandler {
   bool Handle(ui::RichEdit& edit, const ui::InputMessage& message) {
     // Whatever the last key changed is done by the time the next message comes.
     RecordPendingEdit(edit);
+    if (!message.ctrlHeld) editor_.view.shortcutKeyHeld = false;
     switch (message.message) {
       case ui::message::kKeyDown: return KeyDown(edit, static_cast<int>(message.wparam));
       case ui::message::kChar: return Character(edit, static_cast<int>(message.wparam));

@@ -120,7 +120,7 @@ void UpdateFromLine(Editor& editor, LineIndex lineIndex, std::string_view text) 
   if (words.Count() == 0) DropEmptiedSubroutine(editor, line);
 }
 
-void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine) {
+void UpdateFromLines(Editor& editor, LineIndex firstLine, LineIndex lastLine) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   std::optional<int> lastSubroutine;
@@ -133,6 +133,10 @@ void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine) {
     FollowPastedLine(editor, kWindows, words, line, lastWindow);
     line += 1;
   }
+}
+
+void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine) {
+  UpdateFromLines(editor, firstLine, lastLine);
   RecolourVisible(editor);
 }
 

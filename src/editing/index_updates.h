@@ -16,7 +16,10 @@ void UpdateFromCaretLine(Editor& editor);
 // The same for the caret's line and its text, read by the caller.
 void UpdateFromLine(Editor& editor, LineIndex lineIndex, std::string_view text);
 
-// The lines of a paste, inclusive; the visible page is recoloured afterwards.
+// Lines that came in whole (a paste, an undone cut), inclusive: their declarations are
+// listed, a known one found again.
+void UpdateFromLines(Editor& editor, LineIndex firstLine, LineIndex lastLine);
+// The same for a paste, with the visible page recoloured afterwards.
 void UpdateAfterPaste(Editor& editor, LineIndex firstLine, LineIndex lastLine);
 
 }  // namespace editor

@@ -1,11 +1,13 @@
 #include "editing/undo_steps.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "base/control_ids.h"
 #include "base/scoped_flag.h"
 #include "editing/index_updates.h"
+#include "editing/line_references.h"
 #include "state/editor.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
@@ -19,6 +21,14 @@ namespace {
 ui::RichEdit* EditorControl(Editor& editor) { return editor.main ? editor.main->Edit(kEditor) : nullptr; }
 
 enum class Direction { kBack, kForward };
+
+// Whole lines a step brings back are listed as a paste's are.
+void IndexLinesPutBack(Editor& editor, const ui::RichEdit& edit, int start, const std::string& text) {
+  const auto breaks = static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+  if (breaks == 0) return;
+  const LineIndex first(edit.LineFromChar(start));
+  UpdateFromLines(editor, first, first + breaks);
+}
 
 // One entry's text put back or forward: one range selected and replaced once, however long
 // the texts, since on the real control each request costs in proportion to its position.
@@ -34,6 +44,8 @@ std::optional<bool> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdi
   edit.SetRedraw(false);
   edit.SetSelection(entry->start, entry->start + static_cast<int>(present.size()));
   edit.ReplaceSelection(wanted, false);
+  FollowEditedLines(editor, edit, entry->start, present, wanted);
+  IndexLinesPutBack(editor, edit, entry->start, wanted);
   edit.SetSelection(caret, caret);
   edit.SetScrollPosition({0, back ? entry->scrollBefore : entry->scrollAfter});
   edit.SetRedraw(true);
@@ -78,6 +90,7 @@ UndoHistory* ActiveHistory(Editor& editor) {
 void RecordEdit(Editor& editor, TextEdit edit) {
   UndoHistory* history = ActiveHistory(editor);
   if (history == nullptr) return;
+  if (ui::RichEdit* control = EditorControl(editor)) FollowEditedLines(editor, *control, edit.start, edit.removed, edit.inserted);
   history->Record(std::move(edit));
   MarkActiveFileModified(editor);
   ShowUndoButtons(editor);

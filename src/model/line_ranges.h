@@ -28,6 +28,14 @@ class LineRanges {
     if (!ranges_.empty()) ranges_.back().last = line;
   }
   void Clear() { ranges_.clear(); }
+  // Every marker line moved to where `move` puts it; an open end stays open.
+  template <typename Move>
+  void MoveLines(Move move) {
+    for (Range& r : ranges_) {
+      r.first = move(r.first);
+      if (r.last != kOpen) r.last = move(r.last);
+    }
+  }
 
   bool Contains(LineIndex line) const {
     for (const Range& r : ranges_)

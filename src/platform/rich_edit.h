@@ -37,6 +37,9 @@ struct InputMessage {
   int message = 0;            // one of ui::message
   std::uintptr_t wparam = 0;  // virtual-key code, character, or wheel delta in the high word
   std::intptr_t lparam = 0;   // client x in the low word, y in the high word for mouse messages
+  // Whether Ctrl is down as the message comes: its own release may have gone to another
+  // control, so a flag kept from its key-down message can outlive the key.
+  bool ctrlHeld = false;
 };
 
 class RichEdit;

@@ -147,6 +147,51 @@ TEST_F(TypingAndUndo, FWithoutCtrlIsALetterAndCtrlFEmptiesAndFocusesTheFindBox) 
   EXPECT_EQ(Main().FocusedControl(), kFindBox);
   EXPECT_EQ(Main().GetText(kFindBox), "");
   EXPECT_EQ(Edit().Text(), "af\r\n");
+
+  // Ctrl went down in the editor and came up in another control.
+  Main().Focus(kEditor);
+  driver_.KeyDown(Main(), ui::key::kControl);
+  Main().Focus(kFindBox);
+  driver_.KeyUp(Main(), ui::key::kControl);
+  Main().Focus(kEditor);
+  CaretAt(2);
+  driver_.TypeText(Main(), "r");
+  EXPECT_EQ(Main().FocusedControl(), kEditor) << "an R taken for Ctrl+R";
+  EXPECT_EQ(Edit().Text(), "afr\r\n");
+}
+
+// A row that kept its old line would send a jump to the wrong code, and an empty line
+// typed just above a SUB line used to drop its row.
+TEST_F(TypingAndUndo, LinesThatComeAndGoAboveADeclarationMoveItsRowWithIt) {
+  OpenFile("x = 1\r\nSUB Main\r\nENDSUB\r\nOPENWINDOW w\r\nWAITUNTIL w = 0\r\n");
+  const auto rowLines = [this](ui::ControlId list) {
+    return Main().ViewCell(list, 0, 1) + "-" + Main().ViewCell(list, 0, 2);
+  };
+  // A full index leaves a row's end on its begin line until typing or the state fills it.
+  ASSERT_EQ(rowLines(kSubroutineList), "2-2");
+  CaretAt(5);
+  driver_.PressKey(Main(), ui::key::kEnter);
+  EXPECT_EQ(rowLines(kSubroutineList), "3-3");
+  EXPECT_EQ(Main().ViewCell(kWindowList, 0, 1), "5");
+  CaretAt(7);  // the start of the SUB line
+  driver_.PressKey(Main(), ui::key::kEnter);
+  driver_.PressKey(Main(), ui::key::kEnter);
+  EXPECT_EQ(rowLines(kSubroutineList), "5-5");
+  driver_.PressKey(Main(), ui::key::kBackspace);
+  EXPECT_EQ(rowLines(kSubroutineList), "4-4");
+  driver_.PressKey(Main(), ui::key::kF3);  // undo all
+  EXPECT_EQ(rowLines(kSubroutineList), "2-2");
+  EXPECT_EQ(Main().ViewCell(kWindowList, 0, 1), "4");
+
+  // Lines taken away with the declaration's own line take its row.
+  Edit().SetSelection(6, 22);
+  ASSERT_TRUE(driver_.PressAccelerator(Main(), 'X', true));
+  EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 0);
+  EXPECT_EQ(Main().ViewCell(kWindowList, 0, 1), "2");
+  Undo();  // lines put back are indexed as pasted ones are
+  ASSERT_EQ(Main().ViewRowCount(kSubroutineList), 1);
+  EXPECT_EQ(rowLines(kSubroutineList), "2-3");
+  EXPECT_EQ(Main().ViewCell(kWindowList, 0, 1), "4");
 }
 
 TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {

@@ -14,6 +14,7 @@ int HighWord(std::intptr_t v) { return static_cast<short>((v >> 16) & 0xFFFF); }
 }  // namespace
 
 void RichEdit::Input(ui::InputMessage message) {
+  message.ctrlHeld = host_.Keyboard().ctrl;
   if (filter_) {
     const ui::MessageFilter filter = filter_;  // the filter may replace itself
     if (filter(*this, message)) return;

@@ -96,7 +96,7 @@ LRESULT RichEdit::Filter(WNDPROC previous, UINT message, WPARAM wparam, LPARAM l
   HWND hwnd = hwnd_;
   if (!filter_) return ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
   ui::InputMessage input{static_cast<int>(message), static_cast<std::uintptr_t>(wparam),
-                         static_cast<std::intptr_t>(lparam)};
+                         static_cast<std::intptr_t>(lparam), ::GetKeyState(VK_CONTROL) < 0};
   // A copy, so that a filter that removes itself finishes running.
   ui::MessageFilter filter = filter_;
   bool consumed = false;
