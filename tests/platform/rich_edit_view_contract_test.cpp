@@ -87,5 +87,21 @@ TEST_F(RichEditView, ColumnsAdvanceByOneCharacterWidthInAFixedPitchFont) {
   EXPECT_EQ(x4 - x0, 4 * (x1 - x0));
 }
 
+// The view scrolls by pixels and stops with the last line at its bottom: the inside of
+// the control, within its two-pixel sunken edge, is no whole number of lines here.
+TEST_F(RichEditView, TheEndOfTheTextComesInAtTheBottomOfTheView) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  const int inside = kEditRect.height - 4;
+  const int last = edit.LineIndex(edit.LineCount() - 1);
+  env_->PressCtrlKey(*window_, kEdit, ui::key::kEnd);
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(last, last));
+  EXPECT_EQ(edit.PositionFromChar(last).y + lineHeight, inside);
+  EXPECT_NE(edit.ScrollPosition().y % lineHeight, 0);
+  edit.SetScrollPosition({0, 0});
+  edit.SetScrollPosition({0, 1'000'000});
+  EXPECT_EQ(edit.PositionFromChar(last).y + lineHeight, inside) << "no further than the end";
+}
+
 }  // namespace
 }  // namespace contract

@@ -124,7 +124,7 @@ void RichEdit::SetText(std::string_view text) {
   buffer_.Replace(0, buffer_.Length(), crText, defaultColour_);
   Select(0, 0);
   desiredColumn_ = -1;
-  firstLine_ = 0;
+  scrollY_ = 0;
   NotifyChanged();
 }
 

@@ -32,6 +32,7 @@ class RichEdit final : public ui::RichEdit {
   static constexpr int kDefaultCharWidth = 8;
   static constexpr int kWheelDelta = 120;
   static constexpr int kWheelLines = 3;
+  static constexpr int kEdgeWidth = 2;  // the sunken edge round the inside
 
   // The initial text is the control's creation text, not a request.
   RichEdit(ui::ControlId id, ui::Rect rect, RichEditHost& host, std::string_view initialText = {});
@@ -85,6 +86,7 @@ class RichEdit final : public ui::RichEdit {
   int CharWidth() const { return charWidth_; }
   void SetClientRect(ui::Rect rect) { rect_ = rect; }
   int VisibleRows() const;
+  int ViewHeight() const;  // the pixels of text in view
   bool IsRedrawOn() const { return redraw_; }
   ui::Colour Background() const { return background_; }
   const ui::FontSpec& Font() const { return font_; }
@@ -102,8 +104,11 @@ class RichEdit final : public ui::RichEdit {
   void ReplaceRange(int start, int end, std::string_view crText);
   ui::Colour InsertColour(int pos) const;
   void NotifyChanged();
-  int MaxFirstLine() const { return buffer_.LineCount() - 1; }
-  void ScrollTo(int firstLine);
+  int InsideHeight() const { return std::max(0, rect_.height - 2 * kEdgeWidth); }
+  int FirstLine() const { return scrollY_ / lineHeight_; }
+  // The view scrolls by pixels, no further than puts the last line at its bottom.
+  void ScrollToPixel(int y);
+  void ScrollTo(int firstLine) { ScrollToPixel(firstLine * lineHeight_); }
   void ScrollCaretIntoView();
   ui::Point PointOf(int pos) const;
   int PosAtPoint(ui::Point point, bool nearestBoundary) const;
@@ -125,7 +130,7 @@ class RichEdit final : public ui::RichEdit {
   int caret_ = 0;
   int desiredColumn_ = -1;  // kept across Up and Down, as the control does
   int textLimit_ = kDefaultTextLimit;
-  int firstLine_ = 0;
+  int scrollY_ = 0;  // pixels of text above the view
   int lineHeight_ = kDefaultLineHeight;
   int charWidth_ = kDefaultCharWidth;
   bool redraw_ = true;
