@@ -38,6 +38,7 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, 
   ui::RichEdit* edit = window.Edit(id);
   if (edit == nullptr) return false;
   edit->SetEventMask(kEditorEvents);
+  ShowGutterRowsOnly(editor, *edit);
   edit->SetBackground(editor.prefs.fileBackground);
   edit->SetDefaultTextColour(editor.prefs.text);
   edit->SetTextLimit(textLimit);
@@ -45,6 +46,10 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, const Editor& editor, 
 }
 
 }  // namespace
+
+void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit) {
+  edit.ShowWholeRows(editor.metrics.lineHeight, editor.metrics.gutterLines);
+}
 
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible) {
   ui::Window& window = *editor.main;

@@ -25,6 +25,11 @@ void ShowEditingControls(Editor& editor, int placesCount);
 // caption asks for a file.
 void HideEditingControls(ui::Window& window);
 
+// The edit area shows the gutter's rows and no more, each whole: the edit area is a little
+// taller than they are, and a row scrolled in from below would otherwise stand part of a
+// line off its number, or below the last one.
+void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit);
+
 // A fresh, empty document editor under this id and in this place, with the editor's font,
 // colours, text limit and events. False when no control could be made.
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);

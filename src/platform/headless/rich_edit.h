@@ -67,6 +67,7 @@ class RichEdit final : public ui::RichEdit {
   ui::Point PositionFromChar(int charPos) const override;
   int CharFromPosition(ui::Point position) const override;
   void SetRedraw(bool on) override { redraw_ = on; }
+  void ShowWholeRows(int rowHeight, int maxRows) override;
 
   void SetEventMask(std::uint32_t mask) override { eventMask_ = mask; }
   std::uint32_t EventMask() const override { return eventMask_; }
@@ -132,6 +133,8 @@ class RichEdit final : public ui::RichEdit {
   int textLimit_ = kDefaultTextLimit;
   int scrollY_ = 0;  // pixels of text above the view
   int lineHeight_ = kDefaultLineHeight;
+  int wholeRowHeight_ = 0;  // 0: the text fills the inside
+  int maxWholeRows_ = 0;
   int charWidth_ = kDefaultCharWidth;
   bool redraw_ = true;
   std::uint32_t eventMask_ = 0;

@@ -50,7 +50,16 @@ void RichEdit::SetFont(const ui::FontSpec& font) {
   if (font.pointSize > 0) SetLineHeight((font.pointSize * 4 + 1) / 3);
 }
 
-int RichEdit::ViewHeight() const { return InsideHeight(); }
+void RichEdit::ShowWholeRows(int rowHeight, int maxRows) {
+  wholeRowHeight_ = std::max(0, rowHeight);
+  maxWholeRows_ = std::max(1, maxRows);
+  ScrollToPixel(scrollY_);
+}
+
+int RichEdit::ViewHeight() const {
+  if (wholeRowHeight_ == 0) return InsideHeight();
+  return std::clamp(InsideHeight() / wholeRowHeight_, 1, maxWholeRows_) * wholeRowHeight_;
+}
 
 int RichEdit::VisibleRows() const { return std::max(1, ViewHeight() / lineHeight_); }
 

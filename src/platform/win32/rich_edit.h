@@ -55,6 +55,7 @@ class RichEdit final : public ui::RichEdit {
   ui::Point PositionFromChar(int charPos) const override;
   int CharFromPosition(ui::Point position) const override;
   void SetRedraw(bool on) override;
+  void ShowWholeRows(int rowHeight, int maxRows) override;
 
   void SetEventMask(std::uint32_t mask) override;
   std::uint32_t EventMask() const override;
@@ -68,6 +69,8 @@ class RichEdit final : public ui::RichEdit {
   static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Filter(WNDPROC previous, UINT message, WPARAM wparam, LPARAM lparam);
   void Unsubclass();
+  // The formatting rectangle: whole rows from the top, as many as fit and are wanted.
+  void FitTextToWholeRows();
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
 
   HWND hwnd_;
@@ -76,6 +79,8 @@ class RichEdit final : public ui::RichEdit {
   std::unique_ptr<WindowProperty> previousProperty_;
   std::unique_ptr<WindowProperty> objectProperty_;
   ui::MessageFilter filter_;
+  int wholeRowHeight_ = 0;  // 0: the control's own formatting rectangle
+  int maxWholeRows_ = 0;
 };
 
 }  // namespace win32
