@@ -137,6 +137,7 @@ void RichEdit::Select(int anchor, int caret) {
 
 void RichEdit::ReplaceRange(int start, int end, std::string_view crText) {
   buffer_.Replace(start, end, crText, InsertColour(start));
+  ScrollToPixel(scrollY_);  // a shorter text may end above the view's bottom
   const int after = start + static_cast<int>(crText.size());
   Select(after, after);
 }

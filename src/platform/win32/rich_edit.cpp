@@ -269,10 +269,11 @@ void RichEdit::FitTextToWholeRows() {
   RECT format{};
   Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   const int rows = std::clamp(static_cast<int>(inside.bottom) / wholeRowHeight_, 1, maxWholeRows_);
+  // A new rectangle lays the whole text out again: only when the rows would change.
+  if (format.top == 0 && format.bottom == rows * wholeRowHeight_) return;
   // From the very top: an inset there would leave every row a pixel short of whole.
   format.top = 0;
   format.bottom = rows * wholeRowHeight_;
-  format.right = std::max(format.left + 1, inside.right);
   Send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
 }
 
