@@ -65,6 +65,7 @@ class CountingRichEdit final : public ui::RichEdit {
   ui::Point PositionFromChar(int charPos) const override { Any(); return inner_.PositionFromChar(charPos); }
   int CharFromPosition(ui::Point position) const override { Any(); return inner_.CharFromPosition(position); }
   void SetRedraw(bool on) override { Any(); inner_.SetRedraw(on); }
+  void ShowWholeRows(int rowHeight, int maxRows) override { Any(); inner_.ShowWholeRows(rowHeight, maxRows); }
 
   void SetEventMask(std::uint32_t mask) override { Any(); inner_.SetEventMask(mask); }
   std::uint32_t EventMask() const override { Any(); return inner_.EventMask(); }

@@ -1,6 +1,5 @@
 #include "files/file_reload.h"
 
-#include <algorithm>
 #include <string>
 
 #include "base/control_ids.h"
@@ -49,11 +48,9 @@ void MarkTabAsOnDisk(Editor& editor, int tab) {
   editor.main->SetCaption(CaptionForFile(slot.caption));
 }
 
-// The line that was at the top is at the top again; a shorter file stops at its last line.
-void ScrollToLine(ui::RichEdit& edit, LineNumber top) {
-  const int first = std::clamp(ToIndex(top).Value(), 0, std::max(0, edit.LineCount() - 1));
-  edit.LineScroll(first - edit.FirstVisibleLine());
-}
+// The line that was at the top is at the top again, as far as the control scrolls: a
+// shorter file shows its end.
+void ScrollToLine(ui::RichEdit& edit, LineNumber top) { edit.LineScroll(ToIndex(top).Value() - edit.FirstVisibleLine()); }
 
 // The caret at the start of the top line, the boxes, scroll bar and gutter numbering from
 // it, and its gutter row marked.

@@ -94,6 +94,10 @@ class RichEdit {
   // on the right half of a character gives the position after it.
   virtual int CharFromPosition(Point position) const = 0;
   virtual void SetRedraw(bool on) = 0;
+  // The text shows only in whole rows of this height from the control's top, at most
+  // maxRows of them (fewer when fewer fit), the rest of the control blank: whatever the
+  // control scrolls into view then lands on a whole row. Kept while the control is resized.
+  virtual void ShowWholeRows(int rowHeight, int maxRows) = 0;
 
   // Notifications and appearance.
   virtual void SetEventMask(std::uint32_t mask) = 0;

@@ -32,6 +32,7 @@ void PutFontInForce(Editor& editor, ui::Window& window) {
   const ui::FontSpec& font = editor.prefs.editorFont;
   ForEachEditArea(window, [&font](ui::RichEdit& edit) { edit.SetFont(font); });
   FitEditAreaToLineMetrics(editor, MeasureLineSpacing(editor.system, font));
+  ForEachEditArea(window, [&editor](ui::RichEdit& edit) { ShowGutterRowsOnly(editor, edit); });
   RefreshGutter(editor);
   MarkCurrentGutterRow(editor);
 }

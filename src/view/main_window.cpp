@@ -39,6 +39,7 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, Editor& editor, int te
   ui::RichEdit* edit = window.Edit(id);
   if (edit == nullptr) return false;
   edit->SetEventMask(kEditorEvents);
+  ShowGutterRowsOnly(editor, *edit);
   edit->SetBackground(editor.prefs.fileBackground);
   edit->SetDefaultTextColour(editor.prefs.text);
   edit->SetTextLimit(textLimit);
@@ -52,6 +53,10 @@ bool CreateRichEdit(ui::Window& window, ui::ControlId id, Editor& editor, int te
 void ApplyTabStops(Editor& editor, ui::RichEdit& edit) {
   editor.prefs.tabStopWidth = editor.prefs.TabStopWidthForSpacing();
   edit.SetTabStops(editor.prefs.tabStopWidth);
+}
+
+void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit) {
+  edit.ShowWholeRows(editor.metrics.lineHeight, editor.metrics.gutterLines);
 }
 
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible) {

@@ -27,6 +27,10 @@ void HideEditingControls(ui::Window& window);
 
 // The clear button while the active tab has anything to undo, "Nothing to undo" otherwise.
 void ShowUndoButtons(Editor& editor);
+// The edit area shows the gutter's rows and no more, each whole: the edit area is a little
+// taller than they are, and a row scrolled in from below would otherwise stand part of a
+// line off its number, or below the last one.
+void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit);
 
 // A fresh, empty document editor under this id and in this place, with the editor's font,
 // colours, text limit and events. False when no control could be made.

@@ -23,6 +23,8 @@ class Env {
   virtual void Click(ui::Window& window, ui::ControlId id) = 0;
   virtual void TypeText(ui::Window& window, ui::ControlId id, std::string_view text) = 0;
   virtual void PressKey(ui::Window& window, ui::ControlId id, int virtualKey) = 0;
+  // The key pressed with Ctrl held down.
+  virtual void PressCtrlKey(ui::Window& window, ui::ControlId id, int virtualKey) = 0;
   // Picks an entry of a list box, combo box or list view (row) as a user would.
   virtual void PickListEntry(ui::Window& window, ui::ControlId id, int index) = 0;
   // A click on the tick box of a row of a list view made with tick boxes.

@@ -16,6 +16,7 @@ namespace contract {
 class ContractTest : public ::testing::Test {
  protected:
   static constexpr ui::ControlId kEdit = 904;
+  static constexpr ui::Rect kEditRect{10, 10, 600, 400};
 
   void SetUp() override {
     env_ = MakeEnv();
@@ -42,7 +43,7 @@ class ContractTest : public ::testing::Test {
     ui::ControlSpec desc;
     desc.kind = ui::ControlKind::kRichEdit;
     desc.id = kEdit;
-    desc.rect = {10, 10, 600, 400};
+    desc.rect = kEditRect;
     desc.font = ui::FontSpec{"Courier New", 12};
     EXPECT_TRUE(window_->CreateControl(desc));
     ui::RichEdit* edit = window_->Edit(kEdit);

@@ -87,5 +87,49 @@ TEST_F(RichEditView, ColumnsAdvanceByOneCharacterWidthInAFixedPitchFont) {
   EXPECT_EQ(x4 - x0, 4 * (x1 - x0));
 }
 
+// The view scrolls by pixels and stops with the last line at its bottom: the inside of
+// the control, within its two-pixel sunken edge, is no whole number of lines here.
+TEST_F(RichEditView, TheEndOfTheTextComesInAtTheBottomOfTheView) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  const int inside = kEditRect.height - 4;
+  const int last = edit.LineIndex(edit.LineCount() - 1);
+  env_->PressCtrlKey(*window_, kEdit, ui::key::kEnd);
+  EXPECT_EQ(edit.GetSelection(), std::make_pair(last, last));
+  EXPECT_EQ(edit.PositionFromChar(last).y + lineHeight, inside);
+  EXPECT_NE(edit.ScrollPosition().y % lineHeight, 0);
+  edit.SetScrollPosition({0, 0});
+  edit.SetScrollPosition({0, 1'000'000});
+  EXPECT_EQ(edit.PositionFromChar(last).y + lineHeight, inside) << "no further than the end";
+}
+
+// Whole rows only: whatever comes into view lands on a row, even when a long line
+// brings a horizontal scroll bar that takes some of the inside.
+TEST_F(RichEditView, AViewOfWholeRowsScrollsByWholeRows) {
+  ui::RichEdit& edit = MakeLongText();
+  const int lineHeight = LineHeight(edit);
+  edit.ShowWholeRows(lineHeight, 10);
+  const int last = edit.LineIndex(edit.LineCount() - 1);
+  env_->PressCtrlKey(*window_, kEdit, ui::key::kEnd);
+  EXPECT_EQ(edit.ScrollPosition().y % lineHeight, 0);
+  EXPECT_EQ(edit.PositionFromChar(last).y, 9 * lineHeight);
+
+  edit.SetSelection(0, 0);
+  edit.SetSelection(edit.LineIndex(50), edit.LineIndex(50));
+  EXPECT_EQ(edit.FirstVisibleLine(), 41);
+  EXPECT_EQ(edit.ScrollPosition().y, 41 * lineHeight);
+
+  edit.SetText(std::string(1000, 'w') + "\r\n" + std::string(edit.Text()));
+  env_->PressCtrlKey(*window_, kEdit, ui::key::kEnd);
+  EXPECT_EQ(edit.ScrollPosition().y % lineHeight, 0);
+  EXPECT_EQ(edit.PositionFromChar(edit.LineIndex(edit.LineCount() - 1)).y, 9 * lineHeight);
+
+  // More rows than fit: as many as do.
+  edit.ShowWholeRows(lineHeight, 1000);
+  env_->PressCtrlKey(*window_, kEdit, ui::key::kEnd);
+  EXPECT_EQ(edit.ScrollPosition().y % lineHeight, 0);
+  EXPECT_LE(edit.PositionFromChar(edit.LineIndex(edit.LineCount() - 1)).y + lineHeight, kEditRect.height - 4);
+}
+
 }  // namespace
 }  // namespace contract

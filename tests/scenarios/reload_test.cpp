@@ -67,12 +67,15 @@ TEST_F(Reload, TheFileComesBackFromDiskInAFreshControlWithTheViewWhereItStood) {
   EXPECT_EQ(Read(path_), Program("Second", 120));
 }
 
-TEST_F(Reload, AShorterFileIsShownFromItsLastLine) {
-  WriteFile(path_, Program("Short", 10));
+TEST_F(Reload, AFileNowTooShortForTheOldPlaceIsShownAsFarAsItGoes) {
+  WriteFile(path_, Program("Short", 50));
   ReloadAnswering(kYesButton);
-  EXPECT_EQ(Edit().Text(), Program("Short", 10));
-  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(Edit().LineCount() - 1));
-  EXPECT_EQ(Main().GetText(kLineNumberBox), std::to_string(Edit().FirstVisibleLine() + 1));
+  EXPECT_EQ(Edit().Text(), Program("Short", 50));
+  const int first = Edit().FirstVisibleLine();
+  EXPECT_LT(first, 39);
+  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(first));
+  EXPECT_EQ(Main().GetText(kLineNumberBox), std::to_string(first + 1));
+  EXPECT_EQ(Main().GetText(kFirstGutterLabel), "> " + std::to_string(first + 1));
 }
 
 TEST_F(Reload, AnsweringNoChangesNothing) {

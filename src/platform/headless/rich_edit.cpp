@@ -132,7 +132,7 @@ void RichEdit::SetText(std::string_view text) {
   buffer_.Replace(0, buffer_.Length(), crText, defaultColour_);
   Select(0, 0);
   desiredX_ = -1;
-  firstLine_ = 0;
+  scrollY_ = 0;
   NotifyChanged();
 }
 
@@ -145,6 +145,7 @@ void RichEdit::Select(int anchor, int caret) {
 
 void RichEdit::ReplaceRange(int start, int end, std::string_view crText) {
   buffer_.Replace(start, end, crText, InsertColour(start));
+  ScrollToPixel(scrollY_);  // a shorter text may end above the view's bottom
   const int after = start + static_cast<int>(crText.size());
   Select(after, after);
 }

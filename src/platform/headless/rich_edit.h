@@ -36,6 +36,7 @@ class RichEdit final : public ui::RichEdit {
   // inch, 720 twips at 96 dots per inch.
   static constexpr int kDefaultTabStopPixels = 48;
   static constexpr int kMaxTabStops = 32;  // the most a paragraph holds
+  static constexpr int kEdgeWidth = 2;  // the sunken edge round the inside
 
   // The initial text is the control's creation text, not a request.
   RichEdit(ui::ControlId id, ui::Rect rect, RichEditHost& host, std::string_view initialText = {});
@@ -71,6 +72,7 @@ class RichEdit final : public ui::RichEdit {
   ui::Point PositionFromChar(int charPos) const override;
   int CharFromPosition(ui::Point position) const override;
   void SetRedraw(bool on) override { redraw_ = on; }
+  void ShowWholeRows(int rowHeight, int maxRows) override;
 
   void SetEventMask(std::uint32_t mask) override { eventMask_ = mask; }
   std::uint32_t EventMask() const override { return eventMask_; }
@@ -91,6 +93,7 @@ class RichEdit final : public ui::RichEdit {
   int CharWidth() const { return charWidth_; }
   void SetClientRect(ui::Rect rect) { rect_ = rect; }
   int VisibleRows() const;
+  int ViewHeight() const;  // the pixels of text in view
   bool IsRedrawOn() const { return redraw_; }
   ui::Colour Background() const { return background_; }
   const ui::FontSpec& Font() const { return font_; }
@@ -108,8 +111,11 @@ class RichEdit final : public ui::RichEdit {
   void ReplaceRange(int start, int end, std::string_view crText);
   ui::Colour InsertColour(int pos) const;
   void NotifyChanged();
-  int MaxFirstLine() const { return buffer_.LineCount() - 1; }
-  void ScrollTo(int firstLine);
+  int InsideHeight() const { return std::max(0, rect_.height - 2 * kEdgeWidth); }
+  int FirstLine() const { return scrollY_ / lineHeight_; }
+  // The view scrolls by pixels, no further than puts the last line at its bottom.
+  void ScrollToPixel(int y);
+  void ScrollTo(int firstLine) { ScrollToPixel(firstLine * lineHeight_); }
   void ScrollCaretIntoView();
   ui::Point PointOf(int pos) const;
   int PosAtPoint(ui::Point point) const;
@@ -134,8 +140,10 @@ class RichEdit final : public ui::RichEdit {
   int caret_ = 0;
   int desiredX_ = -1;  // kept across Up and Down, as the control does
   int textLimit_ = kDefaultTextLimit;
-  int firstLine_ = 0;
+  int scrollY_ = 0;  // pixels of text above the view
   int lineHeight_ = kDefaultLineHeight;
+  int wholeRowHeight_ = 0;  // 0: the text fills the inside
+  int maxWholeRows_ = 0;
   int charWidth_ = kDefaultCharWidth;
   int tabStopPixels_ = 0;  // 0: the control's own stops
   bool redraw_ = true;

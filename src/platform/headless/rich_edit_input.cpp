@@ -48,18 +48,18 @@ void RichEdit::HandleKeyDown(int virtualKey) {
     case ui::key::kUp: MoveCaretByLines(-1, keys.shift); break;
     case ui::key::kDown: MoveCaretByLines(1, keys.shift); break;
     case ui::key::kPageUp:
-      if (firstLine_ == 0) {
+      if (scrollY_ == 0) {
         MoveCaret(0, keys.shift);
       } else {
-        ScrollTo(firstLine_ - VisibleRows());
+        ScrollTo(FirstLine() - VisibleRows());
         MoveCaretByLines(-VisibleRows(), keys.shift);
       }
       break;
     case ui::key::kPageDown:
-      if (firstLine_ + VisibleRows() > MaxFirstLine()) {
+      if (FirstLine() + VisibleRows() >= buffer_.LineCount()) {
         MoveCaret(buffer_.Length(), keys.shift);
       } else {
-        ScrollTo(firstLine_ + VisibleRows());
+        ScrollTo(FirstLine() + VisibleRows());
         MoveCaretByLines(VisibleRows(), keys.shift);
       }
       break;
@@ -89,7 +89,7 @@ void RichEdit::HandleChar(int character) {
 void RichEdit::HandleMouse(const ui::InputMessage& message) {
   if (message.message == ui::message::kMouseWheel) {
     const int delta = HighWord(static_cast<std::intptr_t>(message.wparam));
-    ScrollTo(firstLine_ - delta * kWheelLines / kWheelDelta);
+    ScrollTo(FirstLine() - delta * kWheelLines / kWheelDelta);
     return;
   }
   host_.FocusFromControl(id_);

@@ -1,4 +1,5 @@
-// The rich edit's view: whole lines of a fixed height, scrolled by whole lines;
+// The rich edit's view: lines of a fixed height, scrolled by pixels as the real control
+// scrolls, and never further than puts the last line at the bottom of the view;
 // characters of a fixed width, and TABs that reach the next tab stop.
 #include <algorithm>
 
@@ -13,22 +14,22 @@ int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 int RichEdit::FirstVisibleLine() const {
   counts_.Add(Request::kFirstVisibleLine);
-  return firstLine_;
+  return FirstLine();
 }
 
 ui::Point RichEdit::ScrollPosition() const {
   counts_.Add(Request::kScrollPosition);
-  return {0, firstLine_ * lineHeight_};
+  return {0, scrollY_};
 }
 
 void RichEdit::SetScrollPosition(ui::Point position) {
   counts_.Add(Request::kSetScrollPosition);
-  ScrollTo(FloorDiv(position.y, lineHeight_));
+  ScrollToPixel(position.y);
 }
 
 void RichEdit::LineScroll(int lines) {
   counts_.Add(Request::kLineScroll);
-  ScrollTo(firstLine_ + lines);
+  ScrollToPixel(scrollY_ + lines * lineHeight_);
 }
 
 ui::Point RichEdit::PositionFromChar(int charPos) const {
@@ -50,16 +51,31 @@ void RichEdit::SetFont(const ui::FontSpec& font) {
   if (font.pointSize > 0) SetLineHeight((font.pointSize * 4 + 1) / 3);
 }
 
-int RichEdit::VisibleRows() const { return std::max(1, rect_.height / lineHeight_); }
+void RichEdit::ShowWholeRows(int rowHeight, int maxRows) {
+  wholeRowHeight_ = std::max(0, rowHeight);
+  maxWholeRows_ = std::max(1, maxRows);
+  ScrollToPixel(scrollY_);
+}
 
-void RichEdit::ScrollTo(int firstLine) { firstLine_ = std::clamp(firstLine, 0, MaxFirstLine()); }
+int RichEdit::ViewHeight() const {
+  if (wholeRowHeight_ == 0) return InsideHeight();
+  return std::clamp(InsideHeight() / wholeRowHeight_, 1, maxWholeRows_) * wholeRowHeight_;
+}
 
+int RichEdit::VisibleRows() const { return std::max(1, ViewHeight() / lineHeight_); }
+
+void RichEdit::ScrollToPixel(int y) {
+  const int textHeight = buffer_.LineCount() * lineHeight_;
+  scrollY_ = std::clamp(y, 0, std::max(0, textHeight - ViewHeight()));
+}
+
+// A line above the view comes in at the top, one below it at the bottom, whole.
 void RichEdit::ScrollCaretIntoView() {
-  const int line = buffer_.LineOf(caret_);
-  if (line < firstLine_) {
-    ScrollTo(line);
-  } else if (line >= firstLine_ + VisibleRows()) {
-    ScrollTo(line - VisibleRows() + 1);
+  const int top = buffer_.LineOf(caret_) * lineHeight_;
+  if (top < scrollY_) {
+    ScrollToPixel(top);
+  } else if (top + lineHeight_ > scrollY_ + ViewHeight()) {
+    ScrollToPixel(top + lineHeight_ - ViewHeight());
   }
 }
 
@@ -84,13 +100,13 @@ int RichEdit::XOf(int pos) const {
 ui::Point RichEdit::PointOf(int pos) const {
   pos = std::clamp(pos, 0, buffer_.Length());
   const int line = buffer_.LineOf(pos);
-  return {1 + XOf(pos), (line - firstLine_) * lineHeight_};
+  return {1 + XOf(pos), line * lineHeight_ - scrollY_};
 }
 
 // The gap between characters nearest to a point, as a click places the caret and as the
 // real control answers for a position: a point on a character's right half is after it.
 int RichEdit::PosAtPoint(ui::Point point) const {
-  const int line = std::clamp(firstLine_ + FloorDiv(point.y, lineHeight_), 0, buffer_.LineCount() - 1);
+  const int line = std::clamp(FloorDiv(scrollY_ + point.y, lineHeight_), 0, buffer_.LineCount() - 1);
   return PosAtX(line, point.x);
 }
 

@@ -89,7 +89,11 @@ LRESULT CALLBACK RichEdit::SubclassProcedure(HWND hwnd, UINT message, WPARAM wpa
     return ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
   }
   if (IsFilteredMessage(message)) return self->Filter(previous, message, wparam, lparam);
-  return ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
+  const LRESULT result = ::CallWindowProcA(previous, hwnd, message, wparam, lparam);
+  // A new size (the horizontal scroll bar coming or going among them) moves the control's
+  // own formatting rectangle: the rows are fitted again.
+  if (message == WM_SIZE) self->FitTextToWholeRows();
+  return result;
 }
 
 LRESULT RichEdit::Filter(WNDPROC previous, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -269,6 +273,27 @@ int RichEdit::CharFromPosition(ui::Point position) const {
 void RichEdit::SetRedraw(bool on) {
   Send(WM_SETREDRAW, on ? TRUE : FALSE);
   if (on && hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void RichEdit::ShowWholeRows(int rowHeight, int maxRows) {
+  wholeRowHeight_ = std::max(0, rowHeight);
+  maxWholeRows_ = std::max(1, maxRows);
+  FitTextToWholeRows();
+}
+
+void RichEdit::FitTextToWholeRows() {
+  if (hwnd_ == nullptr || wholeRowHeight_ == 0) return;
+  RECT inside{};
+  ::GetClientRect(hwnd_, &inside);
+  RECT format{};
+  Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const int rows = std::clamp(static_cast<int>(inside.bottom) / wholeRowHeight_, 1, maxWholeRows_);
+  // A new rectangle lays the whole text out again: only when the rows would change.
+  if (format.top == 0 && format.bottom == rows * wholeRowHeight_) return;
+  // From the very top: an inset there would leave every row a pixel short of whole.
+  format.top = 0;
+  format.bottom = rows * wholeRowHeight_;
+  Send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
 }
 
 void RichEdit::SetEventMask(std::uint32_t mask) { Send(EM_SETEVENTMASK, 0, static_cast<LPARAM>(mask)); }

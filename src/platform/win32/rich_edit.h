@@ -56,6 +56,7 @@ class RichEdit final : public ui::RichEdit {
   ui::Point PositionFromChar(int charPos) const override;
   int CharFromPosition(ui::Point position) const override;
   void SetRedraw(bool on) override;
+  void ShowWholeRows(int rowHeight, int maxRows) override;
 
   void SetEventMask(std::uint32_t mask) override;
   std::uint32_t EventMask() const override;
@@ -70,6 +71,8 @@ class RichEdit final : public ui::RichEdit {
   static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Filter(WNDPROC previous, UINT message, WPARAM wparam, LPARAM lparam);
   void Unsubclass();
+  // The formatting rectangle: whole rows from the top, as many as fit and are wanted.
+  void FitTextToWholeRows();
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
 
   // Tab stops (rich_edit_tab_stops.cpp).
@@ -85,6 +88,8 @@ class RichEdit final : public ui::RichEdit {
   ui::MessageFilter filter_;
   // Every paragraph holds stops this many twips apart; 0 while the control's own stand.
   long tabStopTwips_ = 0;
+  int wholeRowHeight_ = 0;  // 0: the control's own formatting rectangle
+  int maxWholeRows_ = 0;
 };
 
 }  // namespace win32

@@ -37,6 +37,10 @@ class HeadlessEnv final : public Env {
   void PressKey(ui::Window& window, ui::ControlId id, int virtualKey) override {
     driver_.PressKey(window, id, virtualKey);
   }
+  void PressCtrlKey(ui::Window& window, ui::ControlId id, int virtualKey) override {
+    window.Focus(id);
+    driver_.PressCtrlKey(window, virtualKey);
+  }
   void PickListEntry(ui::Window& window, ui::ControlId id, int index) override {
     driver_.PickListEntry(window, id, index);
   }

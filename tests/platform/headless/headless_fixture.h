@@ -51,7 +51,7 @@ class HeadlessTest : public ::testing::Test {
     ui::ControlSpec desc;
     desc.kind = ui::ControlKind::kRichEdit;
     desc.id = kEdit;
-    desc.rect = {0, 0, 400, 160};
+    desc.rect = {0, 0, 400, 160 + 2 * RichEdit::kEdgeWidth};  // ten rows of 16 inside its edge
     EXPECT_TRUE(window_->CreateControl(desc));
     RichEdit& edit = driver_.EditOf(*window_, kEdit);
     edit.SetEventMask(eventMask);

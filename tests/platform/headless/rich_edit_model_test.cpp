@@ -103,12 +103,15 @@ TEST_F(RichEditModel, TheLineHeightSetsVisibleRowsAndPixelPositions) {
   edit.SetText(Lines(100));
   edit.SetLineHeight(20);
   EXPECT_EQ(edit.VisibleRows(), 8);
-  edit.SetScrollPosition({0, 95});  // snaps down to a whole line
+  // Pixels are kept: the line partly scrolled out still counts as the first visible.
+  edit.SetScrollPosition({0, 95});
   EXPECT_EQ(edit.FirstVisibleLine(), 4);
-  EXPECT_EQ(edit.ScrollPosition().y, 80);
+  EXPECT_EQ(edit.ScrollPosition().y, 95);
+  EXPECT_EQ(edit.PositionFromChar(edit.LineIndex(5)).y, 5);
+  // No further than the last line at the bottom: 100 lines of 20 less a view of 160.
   edit.SetScrollPosition({0, 1'000'000});
-  EXPECT_EQ(edit.FirstVisibleLine(), 99);
-  window_->MoveControl(kEdit, {0, 0, 400, 400});
+  EXPECT_EQ(edit.ScrollPosition().y, 100 * 20 - 160);
+  window_->MoveControl(kEdit, {0, 0, 400, 400 + 2 * RichEdit::kEdgeWidth});
   EXPECT_EQ(edit.VisibleRows(), 20);
 }
 

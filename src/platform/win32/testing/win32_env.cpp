@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
 #include "platform/contract_env.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/system.h"
@@ -36,6 +40,26 @@ int CharacterOfKey(int virtualKey) {
 }
 
 LPARAM PointData(int x, int y) { return MAKELPARAM(x, y); }
+
+// A modifier key held down in the thread's key state for as long as this lives: the
+// controls and the accelerator table read it there, and a message does not set it.
+class KeyStateHeld {
+ public:
+  explicit KeyStateHeld(int virtualKey) {
+    ::GetKeyboardState(saved_);
+    BYTE pressed[256];
+    std::copy(std::begin(saved_), std::end(saved_), std::begin(pressed));
+    pressed[virtualKey] = 0x80;
+    if (virtualKey == VK_CONTROL) pressed[VK_LCONTROL] = 0x80;
+    ::SetKeyboardState(pressed);
+  }
+  ~KeyStateHeld() { ::SetKeyboardState(saved_); }
+  KeyStateHeld(const KeyStateHeld&) = delete;
+  KeyStateHeld& operator=(const KeyStateHeld&) = delete;
+
+ private:
+  BYTE saved_[256]{};
+};
 
 class Win32Env final : public Env {
  public:
@@ -90,6 +114,15 @@ class Win32Env final : public Env {
     Pump();
   }
 
+  void PressCtrlKey(ui::Window& window, ui::ControlId id, int virtualKey) override {
+    HWND control = Real(window).ControlHandle(id);
+    if (control == nullptr) return;
+    const KeyStateHeld ctrl(VK_CONTROL);
+    ::SendMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, false));
+    ::SendMessageA(control, WM_KEYUP, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, true));
+    Pump();
+  }
+
   void PickListEntry(ui::Window& window, ui::ControlId id, int index) override {
     win32::Window& real = Real(window);
     HWND control = real.ControlHandle(id);
@@ -135,19 +168,12 @@ class Win32Env final : public Env {
     win32::Window& real = Real(window);
     HWND target = ::GetFocus();
     if (target == nullptr || ::GetAncestor(target, GA_ROOT) != real.Handle()) target = real.Handle();
-    // The accelerator table reads Ctrl from the key state, which a posted message does
-    // not change by itself.
-    BYTE saved[256]{};
-    ::GetKeyboardState(saved);
-    BYTE pressed[256];
-    std::copy(std::begin(saved), std::end(saved), std::begin(pressed));
-    if (ctrl) pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
-    ::SetKeyboardState(pressed);
+    std::optional<KeyStateHeld> held;
+    if (ctrl) held.emplace(VK_CONTROL);
     ::PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, false));
     Pump();
     ::PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(virtualKey), KeyData(virtualKey, true));
     Pump();
-    ::SetKeyboardState(saved);
   }
 
   void ClickCloseBox(ui::Window& window) override {
