@@ -48,6 +48,7 @@ class EditControlHandler {
       case ui::message::kKeyDown: return KeyDown(edit, static_cast<int>(message.wparam));
       case ui::message::kChar: return Character(edit, static_cast<int>(message.wparam));
       case ui::message::kKeyUp: return KeyUp(edit, static_cast<int>(message.wparam));
+      case ui::message::kLeftButtonDown: return LeftButtonDown(edit);
       case ui::message::kLeftButtonUp: return LeftButtonUp(edit);
       case ui::message::kRightButtonDown: return ContextMenu(edit);
       case ui::message::kMouseWheel: return Wheel(edit, message);
@@ -159,6 +160,12 @@ class EditControlHandler {
     RefreshGutter(editor_);
     MarkCurrentGutterRow(editor_);
     WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
+  }
+
+  // A click is where a user may leave the file for a while: the view is remembered.
+  bool LeftButtonDown(const ui::RichEdit& edit) {
+    WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
+    return false;
   }
 
   bool LeftButtonUp(const ui::RichEdit& edit) {

@@ -107,17 +107,22 @@ TEST_F(IndexUpdates, APasteAddsItsSubroutinesAndWindowsWithTheirEnds) {
 }
 
 TEST_F(IndexUpdates, TheWorkPerKeyDoesNotGrowWithTheLineNumber) {
-  Load(Blank(20000));
-  auto requestsAt = [this](int line) {
+  Load(Blank(30000));
+  auto requestsAt = [this](int line, const char* keys) {
     const int start = Edit().LineIndex(line);
     Edit().SetSelection(start, start);
+    Edit().LineScroll(line - Edit().FirstVisibleLine());  // the line at the top: no key scrolls
     Edit().ResetCounts();
-    driver_.TypeText(Main(), "a");
+    driver_.TypeText(Main(), keys);
     return Edit().Counts().LineRequests();
   };
-  const long nearTheStart = requestsAt(10);
-  EXPECT_EQ(requestsAt(19000), nearTheStart);
+  const long nearTheStart = requestsAt(10, "a");
+  EXPECT_EQ(requestsAt(29000, "a"), nearTheStart);
   EXPECT_LT(nearTheStart, 20);
+  // A break moves the rows below it, which asks where the edit was: two more.
+  const long enterNearTheStart = requestsAt(10, "\r");
+  EXPECT_EQ(requestsAt(29000, "\r"), enterNearTheStart);
+  EXPECT_LT(enterNearTheStart, 25);
 }
 
 }  // namespace

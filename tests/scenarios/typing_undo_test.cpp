@@ -205,5 +205,14 @@ TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
   EXPECT_EQ(Edit().GetSelection(), std::make_pair(0, 2));
 }
 
+TEST_F(TypingAndUndo, ALeftClickRemembersTheViewedLineAtOnce) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "x = 1\r\n";
+  OpenFile(text);
+  Edit().LineScroll(30);
+  driver_.LeftClickAt(Main(), kEditor, Edit().LineIndex(40));
+  EXPECT_EQ(Read(start_ / "Res" / "prog.src"), "31");
+}
+
 }  // namespace
 }  // namespace editor
