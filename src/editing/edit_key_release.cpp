@@ -10,8 +10,26 @@
 #include "view/colour_passes.h"
 #include "view/edit_lines.h"
 #include "view/edit_position_panel.h"
+#include "view/index_lists.h"
 
 namespace editor {
+
+namespace {
+
+// A key released on a SUB line shows that subroutine in its list and drop-down. The
+// starts are looked up first, so that a key elsewhere reads no rows.
+void SelectSubroutineStartingOn(Editor& editor, LineIndex line) {
+  if (editor.view.loading || !editor.index.subroutineStarts.contains(line)) return;
+  ui::Window& window = *editor.main;
+  const std::optional<int> row = RowStartingOn(window, kSubroutineList, ToNumber(line));
+  if (!row) return;
+  for (const int selected : window.ViewSelectedRows(kSubroutineList))
+    if (selected != *row) window.ViewSelect(kSubroutineList, selected, false);
+  window.ViewSelect(kSubroutineList, *row, true);
+  if (*row < window.ListCount(kSubroutineCombo)) window.ListSelect(kSubroutineCombo, *row);
+}
+
+}  // namespace
 
 void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   if (editor.view.busy) return;
@@ -23,6 +41,7 @@ void AfterEditKeyRelease(Editor& editor, int virtualKey) {
   ShowEditPosition(editor, edit);
   ShowBracketCountsOf(editor, text);
   UpdateFromLine(editor, caretLine, text);
+  SelectSubroutineStartingOn(editor, caretLine);
   // Enter has just given the line above its break, which ends the word it ended with.
   const LineIndex first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
   ColourEditorLines(editor, {first, caretLine, -1});

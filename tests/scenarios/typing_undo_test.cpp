@@ -205,6 +205,18 @@ TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
   EXPECT_EQ(Edit().GetSelection(), std::make_pair(0, 2));
 }
 
+TEST_F(TypingAndUndo, AKeyReleasedOnASubLineSelectsThatSubroutine) {
+  OpenFile("SUB One\r\nENDSUB\r\nSUB Two\r\nENDSUB\r\n");
+  CaretAt(15);  // in line 3
+  driver_.PressKey(Main(), ui::key::kEnd);
+  EXPECT_EQ(Main().ListSelected(kSubroutineCombo), 1);
+  EXPECT_EQ(Main().ViewSelectedRows(kSubroutineList), std::vector<int>{1});
+  CaretAt(0);
+  driver_.PressKey(Main(), ui::key::kEnter);  // SUB One moves to line 2, where the caret is
+  EXPECT_EQ(Main().ListSelected(kSubroutineCombo), 0);
+  EXPECT_EQ(Main().ViewSelectedRows(kSubroutineList), std::vector<int>{0});
+}
+
 TEST_F(TypingAndUndo, ALeftClickRemembersTheViewedLineAtOnce) {
   std::string text;
   for (int i = 0; i < 100; ++i) text += "x = 1\r\n";
