@@ -102,6 +102,8 @@ void RebuildRangeTables(Editor& editor, std::string_view text) {
   editor.index.blockComments = std::move(index.blockComments);
   editor.index.assemblyBlocks = std::move(index.assemblyBlocks);
   KeepWindowTitles(editor.index, index);
+  editor.index.subroutineStarts.clear();
+  for (const IndexedName& sub : index.subroutines) editor.index.subroutineStarts.insert(ToIndex(sub.line));
 }
 
 void FullIndex(Editor& editor, IndexProgress progress) {

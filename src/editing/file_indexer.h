@@ -53,8 +53,8 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view controlT
 void ClearAndReindex(Editor& editor);
 void ClearAndReindex(Editor& editor, std::string_view controlText);
 
-// Only the range tables and the window titles, for a file whose lists come back from its
-// companion state, which keeps neither.
+// Only the range tables, the window titles and the subroutine starts, for a file whose
+// lists come back from its companion state, which keeps none of them.
 void RebuildRangeTables(Editor& editor, std::string_view text);
 
 }  // namespace editor

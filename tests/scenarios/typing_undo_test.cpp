@@ -205,8 +205,14 @@ TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
   EXPECT_EQ(Edit().GetSelection(), std::make_pair(0, 2));
 }
 
+// Opened a second time, the lists come from the file's companion state.
 TEST_F(TypingAndUndo, AKeyReleasedOnASubLineSelectsThatSubroutine) {
   OpenFile("SUB One\r\nENDSUB\r\nSUB Two\r\nENDSUB\r\n");
+  Open(Source("other.iwb", "x\r\n"));
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  ASSERT_TRUE(driver_.Click(Main(), kCloseFileButton));
+  Open(start_ / "prog.iwb");
+  Main().Focus(kEditor);
   CaretAt(15);  // in line 3
   driver_.PressKey(Main(), ui::key::kEnd);
   EXPECT_EQ(Main().ListSelected(kSubroutineCombo), 1);
