@@ -162,9 +162,11 @@ class EditControlHandler {
     WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
   }
 
-  // A click is where a user may leave the file for a while: the view is remembered.
+  // A click is where a user may leave the file for a while: the view is remembered. It
+  // also moves away from the word a suggestion was for.
   bool LeftButtonDown(const ui::RichEdit& edit) {
     WriteFirstVisibleLine(editor_, edit.FirstVisibleLine());
+    if (SuggestionsShown(editor_)) HideSuggestions(editor_);
     return false;
   }
 

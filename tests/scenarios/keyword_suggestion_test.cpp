@@ -105,6 +105,11 @@ TEST_F(KeywordSuggestions, EnterKeepsItsBreakAndEscapeLeavesTabToTheText) {
   EXPECT_FALSE(Shown());
   driver_.PressKey(Main(), ui::key::kTab);
   EXPECT_EQ(Edit().Text(), "endsub st\r\nwai\t");
+
+  driver_.TypeText(Main(), "wai");
+  ASSERT_TRUE(Shown());
+  driver_.LeftClickAt(Main(), kEditor, 0);
+  EXPECT_FALSE(Shown()) << "a click moved away from the word";
 }
 
 TEST_F(KeywordSuggestions, ADoubleClickedRowReplacesTheTypedWord) {
