@@ -24,11 +24,13 @@
 #include "bench/win32/timing.h"
 #include "editing/bracket_counter.h"
 #include "editing/edit_control_handler.h"
+#include "editing/edit_key_release.h"
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
 #include "model/line_colouring.h"
 #include "platform/win32/window.h"
 #include "view/colour_passes.h"
+#include "view/edit_position_panel.h"
 #include "view/index_lists.h"
 #include "view/line_range_text.h"
 
@@ -301,6 +303,16 @@ void RequestCostCase(BenchEditor& bench, int runs) {
     std::printf("  line %6d: text range of 128 %7.3f ms, get selection %7.3f ms, text length %7.3f ms, "
                 "scroll position %7.3f ms\n",
                 line, rangeMs, selectionMs, lengthMs, scrollMs);
+    // What a key release asks about the caret's line.
+    const double caretLineStartMs = repeated([&](int) { edit.LineIndex(-1); });
+    const double lineFromCharMs = repeated([&](int) { edit.LineFromChar(at); });
+    const double getLineMs = repeated([&](int) { edit.GetLine(line, kLineBuffer); });
+    const double pointMs = repeated([&](int) { edit.PositionFromChar(at); });
+    const double firstVisibleMs = repeated([&](int) { edit.FirstVisibleLine(); });
+    const double lineCountMs = repeated([&](int) { edit.LineCount(); });
+    std::printf("  line %6d: caret line's start %7.3f ms, line from char %7.3f ms, get line %7.3f ms, "
+                "position from char %7.3f ms, first visible line %7.3f ms, line count %7.3f ms\n",
+                line, caretLineStartMs, lineFromCharMs, getLineMs, pointMs, firstVisibleMs, lineCountMs);
   }
   // A request the control answers from a field: what the layer adds to every request.
   const double eventMaskMs = TimeRuns(runs, [&] {
@@ -321,6 +333,18 @@ void PerKeystrokeCase(BenchEditor& bench, const std::string& text, int runs) {
       {"UpdateFromCaretLine, statement line", kBodyLineMarker, &editor::UpdateFromCaretLine},
       {"UpdateFromCaretLine, SUB line (row renamed)", kSubLineMarker, &editor::UpdateFromCaretLine},
       {"ShowBracketCounts", kBracketLineMarker, &editor::ShowBracketCounts},
+      {"ShowEditPosition", kBodyLineMarker,
+       [](editor::Editor& e) {
+         e.view.editPositionShown = true;
+         editor::ShowEditPosition(e, *e.main->Edit(editor::kEditor));
+       }},
+      {"colouring the caret line", kBodyLineMarker,
+       [](editor::Editor& e) { editor::RunColourPass(e, editor::ColourPass::kCurrentLine); }},
+      {"the whole key release (a letter)", kBodyLineMarker,
+       [](editor::Editor& e) {
+         editor::PaintedLine unknown;
+         editor::AfterEditKeyRelease(e, editor::KeyRelease{}, unknown);
+       }},
   };
   std::printf("(d) per keystroke, caret near the start / at the end\n");
   for (const Probe& probe : probes) {

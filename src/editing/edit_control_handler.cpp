@@ -114,7 +114,10 @@ class EditControlHandler {
 
   bool KeyUp(ui::RichEdit& edit, int key) {
     if (key == ui::key::kControl) editor_.view.shortcutKeyHeld = false;
-    AfterEditKeyRelease(editor_, key);
+    KeyRelease release{key, editor_.view.textEdits != textEditsSeen_, std::move(editsSinceRelease_)};
+    editsSinceRelease_.clear();
+    AfterEditKeyRelease(editor_, release, painted_);
+    textEditsSeen_ = editor_.view.textEdits;
     FollowScrolledView(edit);
     FollowTypedWord(edit, key);
     return false;
@@ -148,7 +151,9 @@ class EditControlHandler {
     if (!pending_) return;
     std::optional<TextEdit> change = FinishEditCapture(edit, *pending_);
     pending_.reset();
-    if (change) RecordEdit(editor_, std::move(*change));
+    if (!change) return;
+    editsSinceRelease_.push_back(*change);
+    RecordEdit(editor_, std::move(*change));
   }
 
   // Keys and the wheel may have moved the view: what came into it is coloured and the
@@ -202,6 +207,9 @@ class EditControlHandler {
 
   Editor& editor_;
   std::optional<EditCapture> pending_;
+  std::vector<TextEdit> editsSinceRelease_;
+  int textEditsSeen_ = -1;  // the editor's count of edits at the last release
+  PaintedLine painted_;     // the caret line as last painted in this control
   std::optional<int> viewBefore_;
   bool swallowCharacter_ = false;  // the key was a suggestion's: its character goes nowhere
   bool wordChanged_ = false;       // a character since the last release changed the word at the caret

@@ -29,22 +29,35 @@ void SelectSubroutineStartingOn(Editor& editor, LineIndex line) {
   if (*row < window.ListCount(kSubroutineCombo)) window.ListSelect(kSubroutineCombo, *row);
 }
 
+// With no selection the control answers the caret line's start from the caret, without
+// walking the text; a selection's ends may lie on different lines.
+int CaretLineStart(const ui::RichEdit& edit, LineIndex caretLine) {
+  const auto [start, end] = edit.GetSelection();
+  return start == end ? edit.LineIndex(-1) : edit.LineIndex(caretLine.Value());
+}
+
 }  // namespace
 
-void AfterEditKeyRelease(Editor& editor, int virtualKey) {
+void AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& painted) {
   if (editor.view.busy) return;
   ui::RichEdit& edit = *editor.main->Edit(kEditor);
   // The caret's line is found and read once: each request costs in proportion to the
   // line number in the real control, and this runs on every key.
   const LineIndex caretLine = CaretLineOf(edit);
   const std::string text = edit.GetLine(caretLine.Value(), kLineBufferChars);
-  ShowEditPosition(editor, edit);
+  const int lineStart = CaretLineStart(edit, caretLine);
+  ShowEditPosition(editor, edit, caretLine, lineStart);
   ShowBracketCountsOf(editor, text);
   UpdateFromLine(editor, caretLine, text);
   SelectSubroutineStartingOn(editor, caretLine);
-  // Enter has just given the line above its break, which ends the word it ended with.
-  const LineIndex first = virtualKey == ui::key::kEnter ? caretLine - 1 : caretLine;
-  ColourEditorLines(editor, {first, caretLine, -1});
+  // A key that changed nothing leaves the colours as they are.
+  if (!key.textChanged) return;
+  if (key.virtualKey == ui::key::kEnter) {
+    // Enter has just given the line above its break, which ends the word it ended with.
+    ColourEditorLines(editor, {caretLine - 1, caretLine, -1});
+  } else {
+    ColourCaretLine(editor, edit, caretLine, lineStart, text, key.edits, painted);
+  }
 }
 
 }  // namespace editor

@@ -55,8 +55,9 @@ void AcceptPickedRow(Editor& editor, const ui::Event&) {
   if (!AcceptSuggestion(editor)) return;
   if (editor.view.suggestionField != kEditor) return;
   editor.main->Focus(kEditor);
-  // No key release follows a click: the line is coloured and counted here.
-  AfterEditKeyRelease(editor, 0);
+  // No key release follows a click: the line is coloured and counted here, all of it.
+  PaintedLine unknown;
+  AfterEditKeyRelease(editor, KeyRelease{}, unknown);
 }
 
 constexpr ControlCommand kControlRows[] = {

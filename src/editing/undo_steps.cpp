@@ -55,6 +55,7 @@ std::optional<bool> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdi
 // The index, colours, gutter and buttons follow the text once, however many steps ran:
 // colouring a page costs tens of milliseconds on the real control.
 void FollowReplayedText(Editor& editor, ui::RichEdit& edit, bool linesChanged) {
+  ++editor.view.textEdits;
   MarkActiveFileModified(editor);
   if (linesChanged) editor.main->SetScrollRange(kLineScrollBar, 0, edit.LineCount());
   UpdateFromCaretLine(editor);
@@ -88,6 +89,7 @@ UndoHistory* ActiveHistory(Editor& editor) {
 }
 
 void RecordEdit(Editor& editor, TextEdit edit) {
+  ++editor.view.textEdits;
   UndoHistory* history = ActiveHistory(editor);
   if (history == nullptr) return;
   if (ui::RichEdit* control = EditorControl(editor)) FollowEditedLines(editor, *control, edit.start, edit.removed, edit.inserted);

@@ -35,6 +35,10 @@ struct ViewState {
   int editColumn = 0;
   int editOffset = 0;
   int lastWrittenFirstLine = 0;  // the ".src" file is rewritten only when this changes
+  // Counted so that what remembers the colours or text it last saw knows when they may
+  // have changed: every colour pass over lines, and every edit recorded or replayed.
+  int colourPasses = 0;
+  int textEdits = 0;
 };
 
 }  // namespace editor

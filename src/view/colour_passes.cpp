@@ -156,6 +156,7 @@ void ColourEditorLines(Editor& editor, const PassLines& lines) {
   ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr || !editor.keywordTable) return;
   ui::Window& window = *editor.main;
+  ++editor.view.colourPasses;
   window.StopTimer(kPositionTimer);
   const bool manyLines = lines.last > lines.first;
   if (manyLines) edit->SetRedraw(false);

@@ -31,10 +31,15 @@ void ShowEditPositionPanel(Editor& editor, bool shown) {
 
 void ShowEditPosition(Editor& editor, const ui::RichEdit& edit) {
   if (!editor.main || !editor.view.editPositionShown) return;
+  const int line = edit.LineFromChar(edit.GetSelection().first);
+  ShowEditPosition(editor, edit, LineIndex(line), edit.LineIndex(line));
+}
+
+void ShowEditPosition(Editor& editor, const ui::RichEdit& edit, LineIndex caretLine, int lineStart) {
+  if (!editor.main || !editor.view.editPositionShown) return;
   ui::Window& window = *editor.main;
+  const int line = caretLine.Value();
   const int caret = edit.GetSelection().first;
-  const int line = edit.LineFromChar(caret);
-  const int lineStart = edit.LineIndex(line);
   const int cellColumn = std::max(0, (edit.PositionFromChar(caret).x - 1) / kCellWidth + 1);
   editor.view.editColumn = cellColumn;
   editor.view.editOffset = lineStart + cellColumn;

@@ -13,5 +13,7 @@ void ShowEditPositionPanel(Editor& editor, bool shown);
 // Writes where the caret stands into the fields; nothing while they are hidden, since
 // each read walks the text in the real control.
 void ShowEditPosition(Editor& editor, const ui::RichEdit& edit);
+// The same for a caret whose line and line start the caller has read already.
+void ShowEditPosition(Editor& editor, const ui::RichEdit& edit, LineIndex caretLine, int lineStart);
 
 }  // namespace editor

@@ -6,6 +6,10 @@ namespace {
 
 using RichEditInput = ContractTest;
 
+constexpr ui::Colour kBlack = ui::Rgb(0, 0, 0);
+constexpr ui::Colour kBlue = ui::Rgb(0, 0, 255);
+constexpr ui::Colour kGreen = ui::Rgb(0, 128, 0);
+
 TEST_F(RichEditInput, TypedTextAndEnterGoIntoTheText) {
   ui::RichEdit& edit = MakeRichEdit();
   window_->Focus(kEdit);
@@ -15,6 +19,28 @@ TEST_F(RichEditInput, TypedTextAndEnterGoIntoTheText) {
   EXPECT_EQ(edit.Text(), "ab\r\nc");
   EXPECT_EQ(edit.LineCount(), 2);
   EXPECT_EQ(edit.GetSelection(), std::make_pair(4, 4));
+}
+
+// The editor colours a typed line by what changed, trusting both of these: a typed
+// character takes the colour of the one before it, and the caret line's start is asked
+// without a line number.
+TEST_F(RichEditInput, ATypedCharacterTakesTheColourOfTheOneBeforeIt) {
+  ui::RichEdit& edit = MakeRichEdit();
+  edit.SetDefaultTextColour(kBlack);
+  edit.SetText("ab\r\ncd");
+  edit.SetSelection(0, 1);
+  edit.SetSelectionColour(kBlue);
+  edit.SetSelection(1, 2);
+  edit.SetSelectionColour(kGreen);
+  edit.SetSelection(1, 1);
+  window_->Focus(kEdit);
+  env_->TypeText(*window_, kEdit, "xy");
+  EXPECT_EQ(edit.Text(), "axyb\r\ncd");
+  EXPECT_EQ(edit.ColourAt(1), kBlue);
+  EXPECT_EQ(edit.ColourAt(2), kBlue);
+  EXPECT_EQ(edit.ColourAt(3), kGreen);
+  edit.SetSelection(7, 7);
+  EXPECT_EQ(edit.LineIndex(-1), 5);
 }
 
 TEST_F(RichEditInput, BackspaceAtALineStartJoinsTheLines) {

@@ -106,6 +106,52 @@ TEST_F(ColourPasses, TypedKeyWordsAreRecasedAndColouredAtOnce) {
   EXPECT_EQ(Edit().GetSelection(), (std::pair<int, int>{6, 6}));
 }
 
+// A typed line is painted only where its colours change: after every key each character
+// must stand in the colour a whole pass over the line gives it.
+TEST_F(ColourPasses, TypingLeavesEveryCharacterInTheColourAWholePassGives) {
+  Load("x = 1\r\nEND\r\n");
+  Main().Focus(kEditor);
+  const auto lineColours = [this] {
+    std::vector<ui::Colour> colours;
+    const int start = Edit().LineIndex(0);
+    for (int i = 0; i < Edit().LineLength(start); ++i) colours.push_back(Edit().ColourAt(start + i));
+    return colours;
+  };
+  const auto expectAsAWholePass = [&](const char* after) {
+    const std::vector<ui::Colour> painted = lineColours();
+    const auto selection = Edit().GetSelection();
+    RunColourPass(editor_, ColourPass::kCurrentLine);
+    EXPECT_EQ(painted, lineColours()) << "after " << after;
+    Edit().SetSelection(selection.first, selection.second);
+  };
+  Edit().SetSelection(5, 5);
+  for (const char* keys : {" : prin", "t", " \"a'b", "\"", " 'note", "\b\b\b\b\b\b", "\b", "12"}) {
+    driver_.TypeText(Main(), keys);
+    expectAsAWholePass(keys);
+  }
+  Edit().SetSelection(0, 0);
+  driver_.TypeText(Main(), "'");
+  expectAsAWholePass("a comment mark at the start");
+  driver_.PressKey(Main(), ui::key::kDelete);
+  expectAsAWholePass("Delete");
+
+  EXPECT_EQ(Edit().GetLine(0, 100), "' = 1 : PRINT \"a'b12\r");
+
+  const int inEnd = Edit().LineIndex(1) + 2;
+  Edit().SetSelection(inEnd, inEnd);
+  driver_.PressKey(Main(), ui::key::kLeft);
+  Edit().ResetCounts();
+  driver_.TypeText(Main(), "n");
+  EXPECT_EQ(Edit().GetLine(1, 100), "EnND\r");
+  EXPECT_EQ(Edit().Counts().Count(headless::Request::kSetSelection), 2) << "the word, and the caret back";
+  Edit().ResetCounts();
+  driver_.TypeText(Main(), "x");
+  EXPECT_EQ(Edit().Counts().Count(headless::Request::kSetSelection), 0) << "a letter in a word of one colour";
+  Edit().ResetCounts();
+  driver_.PressKey(Main(), ui::key::kRight);
+  EXPECT_EQ(Edit().Counts().Count(headless::Request::kSetSelection), 0) << "nothing changed: nothing painted";
+}
+
 TEST_F(ColourPasses, EnterFinishesTheLastWordOfTheLineItEnds) {
   Load("x = 1\r\n");
   Main().Focus(kEditor);
