@@ -63,6 +63,7 @@ class CountingRichEdit final : public ui::RichEdit {
   void SetScrollPosition(ui::Point position) override { Any(); inner_.SetScrollPosition(position); }
   void LineScroll(int lines) override { Any(); inner_.LineScroll(lines); }
   ui::Point PositionFromChar(int charPos) const override { Any(); return inner_.PositionFromChar(charPos); }
+  ui::Point CaretPoint() const override { Any(); return inner_.CaretPoint(); }
   int CharFromPosition(ui::Point position) const override { Any(); return inner_.CharFromPosition(position); }
   void SetRedraw(bool on) override { Any(); inner_.SetRedraw(on); }
   void ShowWholeRows(int rowHeight, int maxRows) override { Any(); inner_.ShowWholeRows(rowHeight, maxRows); }

@@ -41,8 +41,35 @@ EditCapture BeginEditCapture(const ui::RichEdit& edit, EditKind kind) {
   return capture;
 }
 
+EditCapture BeginTypedCapture(const ui::RichEdit& edit, char typed) {
+  EditCapture capture;
+  capture.kind = EditKind::kTyping;
+  capture.lengthBefore = edit.TextLength();
+  capture.caretBefore = edit.GetSelection().first;
+  capture.scrollBefore = edit.ScrollPosition().y;
+  capture.typed = typed;
+  return capture;
+}
+
+bool TypedAsExpected(const ui::RichEdit& edit, const EditCapture& capture) {
+  const int grown = edit.TextLength() - capture.lengthBefore;
+  return grown == 0 || (grown == 1 && edit.GetSelection().first == capture.caretBefore + 1);
+}
+
 std::optional<TextEdit> FinishEditCapture(const ui::RichEdit& edit, const EditCapture& capture) {
   const int grown = edit.TextLength() - capture.lengthBefore;
+  if (capture.typed) {
+    if (grown == 0) return std::nullopt;
+    TextEdit typed;
+    typed.kind = EditKind::kTyping;
+    typed.start = capture.caretBefore;
+    typed.inserted = std::string(1, *capture.typed);
+    typed.caretBefore = capture.caretBefore;
+    typed.caretAfter = capture.caretBefore + 1;
+    typed.scrollBefore = capture.scrollBefore;
+    typed.scrollAfter = edit.ScrollPosition().y;
+    return typed;
+  }
   const int end = capture.regionEnd < 0 ? -1 : capture.regionEnd + grown;
   const std::string now = edit.TextRange(capture.regionStart, end);
   if (now == capture.regionText) return std::nullopt;

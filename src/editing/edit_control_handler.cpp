@@ -77,6 +77,12 @@ class EditControlHandler {
     if (key == prefs.redoKey) return RedoStep(editor_), true;
     if (key == prefs.undoAllKey) return UndoAll(editor_), true;
     if (key == prefs.redoAllKey) return RedoAll(editor_), true;
+    // Insert may paste (with Shift) or switch the control to overtyping, which typed
+    // characters must then be read for.
+    if (key == ui::key::kInsert) {
+      insertKeySeen_ = true;
+      Begin(edit, EditKind::kBlock);
+    }
     if (key == ui::key::kDelete) Begin(edit, EditKind::kDelete);
     if (key == ui::key::kBackspace) Begin(edit, EditKind::kBackspace);
     if (key == ui::key::kEnter) Begin(edit, EditKind::kEnter);
@@ -107,7 +113,7 @@ class EditControlHandler {
       return true;
     }
     if (character == ui::key::kTab) Begin(edit, EditKind::kTab);
-    else if (character >= ' ') Begin(edit, EditKind::kTyping);
+    else if (character >= ' ') BeginTyping(edit, static_cast<char>(character));
     wordChanged_ = character >= ' ' || character == ui::key::kBackspace;
     return false;
   }
@@ -116,19 +122,20 @@ class EditControlHandler {
     if (key == ui::key::kControl) editor_.view.shortcutKeyHeld = false;
     KeyRelease release{key, editor_.view.textEdits != textEditsSeen_, std::move(editsSinceRelease_)};
     editsSinceRelease_.clear();
-    AfterEditKeyRelease(editor_, release, painted_);
+    const CaretLineText line = AfterEditKeyRelease(editor_, release, painted_);
     textEditsSeen_ = editor_.view.textEdits;
     FollowScrolledView(edit);
-    FollowTypedWord(edit, key);
+    FollowTypedWord(edit, key, line);
     return false;
   }
 
   // A character typed or rubbed out checks the word it leaves before the caret; any other
   // key but a modifier has moved on from it.
-  void FollowTypedWord(const ui::RichEdit& edit, int key) {
+  void FollowTypedWord(const ui::RichEdit& edit, int key, const CaretLineText& line) {
     if (wordChanged_) {
       wordChanged_ = false;
-      CheckWordBeforeCaret(editor_, edit);
+      if (line.start < 0) CheckWordBeforeCaret(editor_, edit);
+      else CheckWordBeforeCaret(editor_, edit, line.text, edit.GetSelection().first - line.start);
     } else if (!IsModifier(key) && SuggestionsShown(editor_)) {
       HideSuggestions(editor_);
     }
@@ -147,8 +154,21 @@ class EditControlHandler {
 
   void Begin(ui::RichEdit& edit, EditKind kind) { pending_ = BeginEditCapture(edit, kind); }
 
+  void BeginTyping(ui::RichEdit& edit, char character) {
+    const auto [start, end] = edit.GetSelection();
+    if (start == end && !insertKeySeen_) pending_ = BeginTypedCapture(edit, character);
+    else Begin(edit, EditKind::kTyping);
+  }
+
   void RecordPendingEdit(const ui::RichEdit& edit) {
     if (!pending_) return;
+    // Never reached by a control that inserts what it is typed; should it happen, an
+    // entry that does not match the text would undo into the wrong place.
+    if (pending_->typed && !TypedAsExpected(edit, *pending_)) {
+      pending_.reset();
+      ClearActiveTabUndoAndRedo(editor_);
+      return;
+    }
     std::optional<TextEdit> change = FinishEditCapture(edit, *pending_);
     pending_.reset();
     if (!change) return;
@@ -208,6 +228,7 @@ class EditControlHandler {
   Editor& editor_;
   std::optional<EditCapture> pending_;
   std::vector<TextEdit> editsSinceRelease_;
+  bool insertKeySeen_ = false;  // the control may be overtyping
   int textEditsSeen_ = -1;  // the editor's count of edits at the last release
   PaintedLine painted_;     // the caret line as last painted in this control
   std::optional<int> viewBefore_;

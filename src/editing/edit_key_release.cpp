@@ -38,8 +38,8 @@ int CaretLineStart(const ui::RichEdit& edit, LineIndex caretLine) {
 
 }  // namespace
 
-void AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& painted) {
-  if (editor.view.busy) return;
+CaretLineText AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& painted) {
+  if (editor.view.busy) return {};
   ui::RichEdit& edit = *editor.main->Edit(kEditor);
   // The caret's line is found and read once: each request costs in proportion to the
   // line number in the real control, and this runs on every key.
@@ -51,13 +51,17 @@ void AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& pai
   UpdateFromLine(editor, caretLine, text);
   SelectSubroutineStartingOn(editor, caretLine);
   // A key that changed nothing leaves the colours as they are.
-  if (!key.textChanged) return;
-  if (key.virtualKey == ui::key::kEnter) {
-    // Enter has just given the line above its break, which ends the word it ended with.
-    ColourEditorLines(editor, {caretLine - 1, caretLine, -1});
-  } else {
-    ColourCaretLine(editor, edit, caretLine, lineStart, text, key.edits, painted);
+  if (key.textChanged) {
+    if (key.virtualKey == ui::key::kEnter) {
+      // Enter has just given the line above its break, which ends the word it ended with.
+      ColourEditorLines(editor, {caretLine - 1, caretLine, -1});
+    } else {
+      ColourCaretLine(editor, edit, caretLine, lineStart, text, key.edits, painted);
+    }
   }
+  std::string_view body = text;
+  if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+  return {caretLine, lineStart, std::string(body)};
 }
 
 }  // namespace editor

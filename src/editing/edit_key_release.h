@@ -2,6 +2,7 @@
 // bracket counts, the index and the line's colours.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/undo_history.h"
@@ -18,6 +19,13 @@ struct KeyRelease {
   std::vector<TextEdit> edits;  // the handler's own edits, in order
 };
 
-void AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& painted);
+// The caret's line as the release read it; start -1 when nothing was read.
+struct CaretLineText {
+  LineIndex line{0};
+  int start = -1;
+  std::string text;  // without its CR
+};
+
+CaretLineText AfterEditKeyRelease(Editor& editor, const KeyRelease& key, PaintedLine& painted);
 
 }  // namespace editor

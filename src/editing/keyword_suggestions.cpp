@@ -113,21 +113,35 @@ void CheckKeywordSuggestion(Editor& editor, std::string_view typed, SuggestionPl
   ShowRow(editor, found, place, caret);
 }
 
-void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit) {
-  const int caret = edit.GetSelection().first;
-  const int from = std::max(0, caret - kReachBeforeCaret);
-  const std::string before = edit.TextRange(from, caret);
+namespace {
+
+// `before` ends at the caret; `fromStart` when it begins at a line's start or the text's.
+void CheckWordEnding(Editor& editor, const ui::RichEdit& edit, std::string_view before, bool fromStart) {
   bool followsDelimiter = false;
   const std::string_view word = WordEndingText(before, &followsDelimiter);
   // A word running back past what was read is longer than any dialect word.
-  const bool whole = followsDelimiter || from == 0;
+  const bool whole = followsDelimiter || fromStart;
   if (!whole || !MayBeSuggested(word)) {
     CheckKeywordSuggestion(editor, {}, SuggestionPlace::kAtCaret);
     return;
   }
-  // The caret's place is asked for only when a list may be shown: on the real control it
-  // costs a walk through the text.
-  CheckKeywordSuggestion(editor, word, SuggestionPlace::kAtCaret, edit.PositionFromChar(caret));
+  // The caret's place is asked for only when a list may be shown.
+  CheckKeywordSuggestion(editor, word, SuggestionPlace::kAtCaret, edit.CaretPoint());
+}
+
+}  // namespace
+
+void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit) {
+  const int caret = edit.GetSelection().first;
+  const int from = std::max(0, caret - kReachBeforeCaret);
+  CheckWordEnding(editor, edit, edit.TextRange(from, caret), from == 0);
+}
+
+void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit, std::string_view lineText, int column) {
+  if (column < 0 || column > static_cast<int>(lineText.size())) return CheckWordBeforeCaret(editor, edit);
+  const int from = std::max(0, column - kReachBeforeCaret);
+  CheckWordEnding(editor, edit, lineText.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(column - from)),
+                  from == 0);
 }
 
 void HideSuggestions(Editor& editor) {

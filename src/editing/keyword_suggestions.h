@@ -41,6 +41,8 @@ void CheckKeywordSuggestion(Editor& editor, std::string_view typed, SuggestionPl
 
 // The check on the word that ends at the edit control's caret.
 void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit);
+// The same with the caret's line read already (without the CR), the caret at `column`.
+void CheckWordBeforeCaret(Editor& editor, const ui::RichEdit& edit, std::string_view lineText, int column);
 
 // The check on the last word of the find box, on each change of its text.
 void CheckFindBoxWord(Editor& editor);

@@ -90,6 +90,10 @@ class RichEdit {
   virtual void SetScrollPosition(Point position) = 0;
   virtual void LineScroll(int lines) = 0;
   virtual Point PositionFromChar(int charPos) const = 0;  // client pixels of the character's top-left
+  // The same for the character at the caret (the selection's active end), answered from
+  // the caret itself while the control has the focus: the real control walks the text
+  // for a position, and the editor asks this on every key.
+  virtual Point CaretPoint() const = 0;
   // The character position nearest to a point, as a click there places the caret: a point
   // on the right half of a character gives the position after it.
   virtual int CharFromPosition(Point position) const = 0;

@@ -71,6 +71,7 @@ constexpr int kLeft = 37;
 constexpr int kUp = 38;
 constexpr int kRight = 39;
 constexpr int kDown = 40;
+constexpr int kInsert = 45;
 constexpr int kDelete = 46;
 constexpr int kF1 = 112;
 constexpr int kF2 = 113;

@@ -15,15 +15,20 @@ using Shown = std::vector<std::optional<ui::Colour>>;  // nullopt: not known
 bool HasBreak(std::string_view text) { return text.find('\r') != std::string_view::npos; }
 
 // An edit within the remembered line, applied to its text and colours. Typed characters
-// take the colour of the character before them, as the control gives them; at the line's
-// start that is not known. False when the edit does not fit the remembered text.
+// take the colour of the character before them, as the control gives them, and at the
+// line's start that of its first character (its break, on an empty line). False when the
+// edit does not fit the remembered text.
 bool Apply(const TextEdit& edit, int lineStart, std::string& text, Shown& shown) {
   const int offset = edit.start - lineStart;
   const auto removed = static_cast<int>(edit.removed.size());
   if (offset < 0 || offset + removed > static_cast<int>(text.size()) || HasBreak(edit.removed) ||
       HasBreak(edit.inserted) || text.compare(static_cast<std::size_t>(offset), edit.removed.size(), edit.removed) != 0)
     return false;
-  const std::optional<ui::Colour> typed = offset > 0 ? shown[static_cast<std::size_t>(offset - 1)] : std::nullopt;
+  // Text put in place of a selection takes a colour the controls do not agree on.
+  std::optional<ui::Colour> typed;
+  if (removed > 0) typed = std::nullopt;
+  else if (offset > 0) typed = shown[static_cast<std::size_t>(offset - 1)];
+  else if (!shown.empty()) typed = shown.front();
   text.replace(static_cast<std::size_t>(offset), edit.removed.size(), edit.inserted);
   shown.erase(shown.begin() + offset, shown.begin() + offset + removed);
   shown.insert(shown.begin() + offset, edit.inserted.size(), typed);

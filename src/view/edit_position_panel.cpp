@@ -39,8 +39,9 @@ void ShowEditPosition(Editor& editor, const ui::RichEdit& edit, LineIndex caretL
   if (!editor.main || !editor.view.editPositionShown) return;
   ui::Window& window = *editor.main;
   const int line = caretLine.Value();
-  const int caret = edit.GetSelection().first;
-  const int cellColumn = std::max(0, (edit.PositionFromChar(caret).x - 1) / kCellWidth + 1);
+  const auto [caret, selectionEnd] = edit.GetSelection();
+  const ui::Point at = caret == selectionEnd ? edit.CaretPoint() : edit.PositionFromChar(caret);
+  const int cellColumn = std::max(0, (at.x - 1) / kCellWidth + 1);
   editor.view.editColumn = cellColumn;
   editor.view.editOffset = lineStart + cellColumn;
   SetIfChanged(window, kCurrentLineField, std::to_string(line + 1));

@@ -119,6 +119,12 @@ TEST_F(IndexUpdates, TheWorkPerKeyDoesNotGrowWithTheLineNumber) {
   const long nearTheStart = requestsAt(10, "a");
   EXPECT_EQ(requestsAt(29000, "a"), nearTheStart);
   EXPECT_LT(nearTheStart, 20);
+  // The next letter on the line: the caret's line found and read, and its start, which
+  // the real control answers from the caret. Nothing is painted, nothing else read.
+  Edit().ResetCounts();
+  driver_.TypeText(Main(), "b");
+  EXPECT_EQ(Edit().Counts().LineRequests(), 3);
+  EXPECT_EQ(Edit().Counts().Count(headless::Request::kPositionFromChar), 0);
   // A break moves the rows below it, which asks where the edit was: two more.
   const long enterNearTheStart = requestsAt(10, "\r");
   EXPECT_EQ(requestsAt(29000, "\r"), enterNearTheStart);

@@ -21,9 +21,9 @@ TEST_F(RichEditInput, TypedTextAndEnterGoIntoTheText) {
   EXPECT_EQ(edit.GetSelection(), std::make_pair(4, 4));
 }
 
-// The editor colours a typed line by what changed, trusting both of these: a typed
-// character takes the colour of the one before it, and the caret line's start is asked
-// without a line number.
+// The editor colours a typed line by what changed, trusting these: a typed character
+// takes the colour of the one before it (at a line's start, of the one after), the caret line's start is asked without a line
+// number, and the caret's place is the place of the character at it.
 TEST_F(RichEditInput, ATypedCharacterTakesTheColourOfTheOneBeforeIt) {
   ui::RichEdit& edit = MakeRichEdit();
   edit.SetDefaultTextColour(kBlack);
@@ -39,8 +39,17 @@ TEST_F(RichEditInput, ATypedCharacterTakesTheColourOfTheOneBeforeIt) {
   EXPECT_EQ(edit.ColourAt(1), kBlue);
   EXPECT_EQ(edit.ColourAt(2), kBlue);
   EXPECT_EQ(edit.ColourAt(3), kGreen);
+  EXPECT_EQ(edit.CaretPoint(), edit.PositionFromChar(3));
+  // At a line's start, the colour of the line's first character.
+  edit.SetSelection(5, 6);
+  edit.SetSelectionColour(kGreen);
+  edit.SetSelection(5, 5);
+  env_->TypeText(*window_, kEdit, "z");
+  EXPECT_EQ(edit.Text(), "axyb\r\nzcd");
+  EXPECT_EQ(edit.ColourAt(5), kGreen);
   edit.SetSelection(7, 7);
   EXPECT_EQ(edit.LineIndex(-1), 5);
+  EXPECT_EQ(edit.CaretPoint(), edit.PositionFromChar(7));
 }
 
 TEST_F(RichEditInput, BackspaceAtALineStartJoinsTheLines) {

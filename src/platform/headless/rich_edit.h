@@ -70,6 +70,7 @@ class RichEdit final : public ui::RichEdit {
   void SetScrollPosition(ui::Point position) override;
   void LineScroll(int lines) override;
   ui::Point PositionFromChar(int charPos) const override;
+  ui::Point CaretPoint() const override;
   int CharFromPosition(ui::Point position) const override;
   void SetRedraw(bool on) override { redraw_ = on; }
   void ShowWholeRows(int rowHeight, int maxRows) override;

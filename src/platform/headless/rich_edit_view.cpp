@@ -37,6 +37,9 @@ ui::Point RichEdit::PositionFromChar(int charPos) const {
   return PointOf(charPos);
 }
 
+// Asked of the caret, not of the text: no request is counted.
+ui::Point RichEdit::CaretPoint() const { return PointOf(caret_); }
+
 int RichEdit::CharFromPosition(ui::Point position) const {
   counts_.Add(Request::kCharFromPosition);
   return PosAtPoint(position);

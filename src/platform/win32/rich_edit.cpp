@@ -265,6 +265,14 @@ ui::Point RichEdit::PositionFromChar(int charPos) const {
   return {p.x, p.y};
 }
 
+ui::Point RichEdit::CaretPoint() const {
+  POINT p{};
+  if (::GetFocus() == hwnd_ && ::GetCaretPos(&p)) return {p.x, p.y};
+  CHARRANGE range{};
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return PositionFromChar(range.cpMax);
+}
+
 int RichEdit::CharFromPosition(ui::Point position) const {
   POINTL p{position.x, position.y};
   return static_cast<int>(Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&p)));
