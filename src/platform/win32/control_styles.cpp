@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <algorithm>
 
@@ -54,10 +55,12 @@ ControlStyle StyleFor(const ui::ControlSpec& desc) {
     case ui::ControlKind::kGroupBox:
       return {"BUTTON", BS_GROUPBOX, 0};
     case ui::ControlKind::kRichEdit:
-      // No vertical scroll bar of its own: the editor puts a separate one beside it.
+      // No vertical scroll bar of its own: the editor puts a separate one beside it. Text
+      // dragged within or into the control would change it behind the editor's undo, whose
+      // later steps would then land in the wrong places.
       return {"RichEdit20A",
-              ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_HSCROLL |
-                  WS_TABSTOP | readOnly,
+              ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | ES_NOOLEDRAGDROP |
+                  WS_HSCROLL | WS_TABSTOP | readOnly,
               WS_EX_CLIENTEDGE};
     case ui::ControlKind::kListView:
       return {WC_LISTVIEWA,
