@@ -9,6 +9,7 @@
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
+#include "navigation/declaration_commands.h"
 #include "navigation/navigation_commands.h"
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
@@ -49,7 +50,8 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 
 std::span<const CommandRows> MainWindowCommandRows() {
   static const std::array rows{FileCommands(),        EditingCommands(),         SuggestionCommands(),
-                               FieldSuggestionCommands(), NavigationCommands(), SearchBarCommands(),
+                               FieldSuggestionCommands(), NavigationCommands(), DeclarationCommands(),
+                               SearchBarCommands(),
                                PanelSwitchCommands(), PreferenceCommands(),      HelpCommands()};
   return rows;
 }

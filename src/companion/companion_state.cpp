@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "companion/file_state_file.h"
+#include "view/declaration_buttons.h"
 
 namespace editor {
 
@@ -16,6 +17,7 @@ bool RestoreCompanionState(Editor& editor, int tab, ViewAfterRestore view, Index
     restored.stateFile = CompanionRead::kUnreadable;
   }
   FinishStateRestore(editor, tab, restored, view);
+  ShowDeclarationButtons(editor);
   return restored.stateFile != CompanionRead::kOtherFile;
 }
 

@@ -8,6 +8,7 @@
 #include "editing/index_updates.h"
 #include "state/editor.h"
 #include "view/colour_passes.h"
+#include "view/declaration_buttons.h"
 #include "view/edit_lines.h"
 #include "view/edit_position_panel.h"
 #include "view/index_lists.h"
@@ -26,7 +27,10 @@ void SelectSubroutineStartingOn(Editor& editor, LineIndex line) {
   for (const int selected : window.ViewSelectedRows(kSubroutineList))
     if (selected != *row) window.ViewSelect(kSubroutineList, selected, false);
   window.ViewSelect(kSubroutineList, *row, true);
-  if (*row < window.ListCount(kSubroutineCombo)) window.ListSelect(kSubroutineCombo, *row);
+  if (*row < window.ListCount(kSubroutineCombo) && window.ListSelected(kSubroutineCombo) != *row) {
+    window.ListSelect(kSubroutineCombo, *row);
+    ShowDeclarationButtons(editor);
+  }
 }
 
 // With no selection the control answers the caret line's start from the caret, without

@@ -13,6 +13,7 @@
 #include "view/index_lists.h"
 #include "view/progress_bar.h"
 #include "view/view_procedures.h"
+#include "view/declaration_buttons.h"
 
 namespace editor {
 
@@ -143,6 +144,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   KeepWindowTitles(editor.index, index);
   FillIndexControls(editor, index, subSelected, windowSelected);
   redrawOff.reset();
+  ShowDeclarationButtons(editor);
 
   // The restore colours the lines in view itself; a second pass would cost as much again.
   if (const int tab = editor.tabs.ActiveTab(); tab != 0)

@@ -50,6 +50,7 @@ LayoutEntry Image(ControlId id, Rect rect, int bitmapId, Shown shown = Shown::kW
 struct RowButton {
   ControlId id;
   int bitmapId;
+  bool onDemand = false;  // shown by the operation that needs it, not with the file
 };
 
 // The small image buttons in a row under a pane, side by side from x.
@@ -57,7 +58,8 @@ void AddButtonRow(std::vector<LayoutEntry>& c, int x, int y, std::initializer_li
                   Shown shown = Shown::kWithFile) {
   int k = 0;
   for (const RowButton& button : buttons)
-    c.push_back(Image(button.id, {x + kRowPitch * k++, y, kRowButton, kRowButton}, button.bitmapId, shown));
+    c.push_back(Image(button.id, {x + kRowPitch * k++, y, kRowButton, kRowButton}, button.bitmapId,
+                      button.onDemand ? Shown::kOnDemand : shown));
 }
 
 LayoutEntry Label(ControlId id, Rect rect, std::string text, Shown shown = Shown::kWithFile) {
@@ -132,11 +134,15 @@ void AddSubroutinePane(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kSubroutineLabel, {164, 2, 150, 16}, " Subroutines"));
   c.push_back(Combo(kSubroutineCombo, 166, 19, 190));
   AddButtonRow(c, 128, 45,
-               {{kGoToSubButton, kBitmapGoToSub}, {kGoToSubEndButton, kBitmapGoToSubEnd},
-                {kSearchSubsButton, kBitmapSearchSubs}, {kCopySubButton, kBitmapCopyToClipboard},
-                {kCopySubToBlockButton, kBitmapCopyToCodeBlock}, {kMoveSubButton, kBitmapMoveToClick},
-                {kDeleteSubButton, kBitmapDelete}, {kSubMultiSelectButton, kBitmapMultiSelect},
-                {kClearSubSelectionButton, kBitmapClearSelection}});
+               {{kGoToSubButton, kBitmapGoToSub},
+                {kGoToSubEndButton, kBitmapGoToSubEnd, true},
+                {kSearchSubsButton, kBitmapSearchSubs, true},
+                {kCopySubButton, kBitmapCopyToClipboard, true},
+                {kCopySubToBlockButton, kBitmapCopyToCodeBlock, true},
+                {kMoveSubButton, kBitmapMoveToClick, true},
+                {kDeleteSubButton, kBitmapDelete, true},
+                {kSubMultiSelectButton, kBitmapMultiSelect, true},
+                {kClearSubSelectionButton, kBitmapClearSelection, true}});
   c.push_back(ListView(kSubroutineList, {0, 0, 270, 58}, {{"Subroutine", 150}, {"Begins", 50}, {"Ends", 50}}));
 }
 
@@ -144,11 +150,15 @@ void AddWindowPane(std::vector<LayoutEntry>& c) {
   c.push_back(Label(kWindowLabel, {425, 0, 200, 16}, " Windows && Dialogs"));
   c.push_back(Combo(kWindowCombo, 425, 19, 207));
   AddButtonRow(c, 400, 45,
-               {{kGoToWindowButton, kBitmapGoToWindow}, {kGoToWindowEndButton, kBitmapGoToWindowEnd},
-                {kGoToHandlerButton, kBitmapGoToHandler}, {kCopyWindowButton, kBitmapCopyToClipboard},
-                {kCopyWindowToBlockButton, kBitmapCopyToCodeBlock}, {kMoveWindowButton, kBitmapMoveToClick},
-                {kDeleteWindowButton, kBitmapDelete}, {kWindowMultiSelectButton, kBitmapMultiSelect},
-                {kClearWindowSelectionButton, kBitmapClearSelection}});
+               {{kGoToWindowButton, kBitmapGoToWindow},
+                {kGoToWindowEndButton, kBitmapGoToWindowEnd, true},
+                {kGoToHandlerButton, kBitmapGoToHandler, true},
+                {kCopyWindowButton, kBitmapCopyToClipboard, true},
+                {kCopyWindowToBlockButton, kBitmapCopyToCodeBlock, true},
+                {kMoveWindowButton, kBitmapMoveToClick, true},
+                {kDeleteWindowButton, kBitmapDelete, true},
+                {kWindowMultiSelectButton, kBitmapMultiSelect, true},
+                {kClearWindowSelectionButton, kBitmapClearSelection, true}});
   c.push_back(ListView(kWindowList, {340, 0, 420, 58},
                        {{"Window", 150}, {"Begins", 50}, {"Ends", 50}, {"Handler name", 150}}));
 }

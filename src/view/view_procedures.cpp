@@ -6,6 +6,7 @@
 #include "base/number_text.h"
 #include "base/scoped_flag.h"
 #include "view/colour_passes.h"
+#include "view/declaration_buttons.h"
 #include "view/edit_lines.h"
 #include "view/edit_position_panel.h"
 #include "view/gutter.h"
@@ -80,6 +81,23 @@ void GoToLine(Editor& editor, LineNumber line) {
   FocusEditor(editor);
 }
 
+void ShowLineAtTop(Editor& editor, LineNumber line) {
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  ui::Window& window = *editor.main;
+  window.StopTimer(kPositionTimer);
+  edit->SetScrollPosition({0, ToIndex(line).Value() * editor.metrics.lineHeight});
+  window.SetScrollPos(kLineScrollBar, line.Value());
+  SetLineNumberBox(editor, line);
+  editor.view.topLine = editor.view.rememberedTopLine = line;
+  CaretToLine(editor, line);
+  RecolourVisible(editor);
+  RefreshGutter(editor);
+  MarkCurrentGutterRow(editor);
+  FocusEditor(editor);
+  window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
+}
+
 void GoToLineFromBox(Editor& editor, ui::ControlId box) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
@@ -138,6 +156,7 @@ void ClearLists(Editor& editor) {
   window.ShowControl(kGoForwardButton, false);
   window.ShowControl(kGoBackUnavailable, true);
   window.ShowControl(kGoForwardUnavailable, true);
+  ShowDeclarationButtons(editor);
 }
 
 }  // namespace editor

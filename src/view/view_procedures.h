@@ -19,6 +19,9 @@ void RecolourVisible(Editor& editor);
 
 // The jump of the subroutine and window lists: the next timer tick refreshes the view.
 void GoToLine(Editor& editor, LineNumber line);
+// The line at the top of the view with the caret at its start, coloured, numbered and
+// marked in the gutter.
+void ShowLineAtTop(Editor& editor, LineNumber line);
 // The jump of the go-to-line boxes 602, 603 and 909: the typed line at the top of the view.
 void GoToLineFromBox(Editor& editor, ui::ControlId box);
 

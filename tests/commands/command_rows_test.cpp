@@ -23,11 +23,9 @@ namespace {
 // find and control tools, fast code, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
-    kSubroutineCombo, kSubroutineList, kGoToSubButton, kGoToSubEndButton, kSearchSubsButton, kCopySubButton,
-    kCopySubToBlockButton, kMoveSubButton, kDeleteSubButton, kSubMultiSelectButton, kClearSubSelectionButton,
-    kWindowCombo, kWindowList, kGoToWindowButton, kGoToWindowEndButton, kGoToHandlerButton, kCopyWindowButton,
-    kCopyWindowToBlockButton, kMoveWindowButton, kDeleteWindowButton, kWindowMultiSelectButton,
-    kClearWindowSelectionButton, kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
+    kSubroutineList, kSearchSubsButton, kCopySubToBlockButton, kMoveSubButton, kSubMultiSelectButton,
+    kWindowList, kCopyWindowToBlockButton, kMoveWindowButton, kWindowMultiSelectButton,
+    kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
     kRemoveBookmarkButton, kClearBookmarksButton, kBookmarkMultiSelectButton, kPlacesCombo, kGoBackButton,
     kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,
     kClearPlacesButton, kMainProgramButton, kCodeBlockButtonFirst, kCodeBlockButtonFirst + 1,

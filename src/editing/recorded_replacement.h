@@ -1,0 +1,18 @@
+// A command's own change of the text, made as one replacement and recorded as one undo
+// entry of the block kind, without reading back what the command already knows.
+#pragma once
+
+#include <string_view>
+
+#include "platform/rich_edit.h"
+
+namespace editor {
+
+struct Editor;
+
+// The control holds `removed` at `start`; it gives way to `inserted`, and the caret goes
+// to the end of what came in.
+void ReplaceRecorded(Editor& editor, ui::RichEdit& edit, int start, std::string_view removed,
+                     std::string_view inserted);
+
+}  // namespace editor
