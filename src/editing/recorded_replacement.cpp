@@ -10,8 +10,9 @@
 namespace editor {
 
 void ReplaceRecorded(Editor& editor, ui::RichEdit& edit, int start, std::string_view removed,
-                     std::string_view inserted) {
+                     std::string_view inserted, UndoGroup group) {
   TextEdit change;
+  change.joinedToPrevious = group == UndoGroup::kWithPrevious;
   change.kind = EditKind::kBlock;
   change.start = start;
   change.removed = std::string(removed);

@@ -10,9 +10,11 @@ namespace editor {
 
 struct Editor;
 
+enum class UndoGroup { kOwn, kWithPrevious };
+
 // The control holds `removed` at `start`; it gives way to `inserted`, and the caret goes
-// to the end of what came in.
+// to the end of what came in. kWithPrevious: undone and redone with the entry before it.
 void ReplaceRecorded(Editor& editor, ui::RichEdit& edit, int start, std::string_view removed,
-                     std::string_view inserted);
+                     std::string_view inserted, UndoGroup group = UndoGroup::kOwn);
 
 }  // namespace editor

@@ -30,10 +30,15 @@ void IndexLinesPutBack(Editor& editor, const ui::RichEdit& edit, int start, cons
   UpdateFromLines(editor, first, first + breaks);
 }
 
+struct Replayed {
+  bool linesChanged = false;
+  bool stepGoesOn = false;  // the next entry belongs to the same command
+};
+
 // One entry's text put back or forward: one range selected and replaced once, however long
 // the texts, since on the real control each request costs in proportion to its position.
-// Returns whether lines came or went, or nullopt when the store was empty.
-std::optional<bool> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdit& edit, Direction direction) {
+// nullopt when the store was empty.
+std::optional<Replayed> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdit& edit, Direction direction) {
   const bool back = direction == Direction::kBack;
   const std::optional<TextEdit> entry = back ? history.TakeUndo() : history.TakeRedo();
   if (!entry) return std::nullopt;
@@ -49,7 +54,10 @@ std::optional<bool> ReplayText(Editor& editor, UndoHistory& history, ui::RichEdi
   edit.SetSelection(caret, caret);
   edit.SetScrollPosition({0, back ? entry->scrollBefore : entry->scrollAfter});
   edit.SetRedraw(true);
-  return present.find('\r') != std::string::npos || wanted.find('\r') != std::string::npos;
+  Replayed replayed;
+  replayed.linesChanged = present.find('\r') != std::string::npos || wanted.find('\r') != std::string::npos;
+  replayed.stepGoesOn = back ? entry->joinedToPrevious : history.RedoJoinsPrevious();
+  return replayed;
 }
 
 // The index, colours, gutter and buttons follow the text once, however many steps ran:
@@ -71,12 +79,13 @@ bool Step(Editor& editor, Direction direction, bool wholeStore) {
   if (history == nullptr || edit == nullptr) return false;
   bool stepped = false;
   bool linesChanged = false;
-  do {
-    const std::optional<bool> replayed = ReplayText(editor, *history, *edit, direction);
+  for (;;) {
+    const std::optional<Replayed> replayed = ReplayText(editor, *history, *edit, direction);
     if (!replayed) break;
     stepped = true;
-    linesChanged = linesChanged || *replayed;
-  } while (wholeStore);
+    linesChanged = linesChanged || replayed->linesChanged;
+    if (!wholeStore && !replayed->stepGoesOn) break;
+  }
   if (stepped) FollowReplayedText(editor, *edit, linesChanged);
   return stepped;
 }

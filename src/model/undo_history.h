@@ -35,6 +35,9 @@ struct TextEdit {
   int caretAfter = 0;
   int scrollBefore = 0;
   int scrollAfter = 0;
+  // Made by the same command as the entry before it (a move takes code out and puts it
+  // back elsewhere): one step undoes or redoes both.
+  bool joinedToPrevious = false;
 };
 
 class UndoHistory {
@@ -49,6 +52,9 @@ class UndoHistory {
   // The newest entry, moved to the other store; nullopt when there is none.
   std::optional<TextEdit> TakeUndo();
   std::optional<TextEdit> TakeRedo();
+
+  // Whether the entry a redo would take next belongs to the one taken before it.
+  bool RedoJoinsPrevious() const { return !redo_.empty() && redo_.back().joinedToPrevious; }
 
   int UndoCount() const { return static_cast<int>(undo_.size()); }
   int RedoCount() const { return static_cast<int>(redo_.size()); }

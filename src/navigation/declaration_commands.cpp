@@ -5,9 +5,11 @@
 #include "base/control_ids.h"
 #include "base/number_text.h"
 #include "editing/edit_commands.h"
+#include "editing/index_updates.h"
 #include "editing/recorded_replacement.h"
 #include "navigation/declaration_span.h"
 #include "view/declaration_buttons.h"
+#include "view/gutter.h"
 #include "view/index_lists.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
@@ -106,6 +108,51 @@ void Delete(Editor& editor, Declaration kind) {
   DeleteDeclaration(editor, pane, *selected);
 }
 
+// The code goes out of its place and in before the marked line: two replacements, undone
+// and redone as one step. A line inside the code itself is no place to put it.
+void Move(Editor& editor, Declaration kind) {
+  const DeclarationPane& pane = PaneOf(kind);
+  ui::RichEdit* edit = EditorControl(editor);
+  if (edit == nullptr) return;
+  if (!SelectedName(*editor.main, pane)) {
+    ShowNotice(editor, pane.selectFirstNotice);
+    editor.main->Focus(pane.combo);
+    return;
+  }
+  const std::optional<LineNumber> target = MarkedGutterLine(editor);
+  if (!target) {
+    ShowNotice(editor, notice::kClickWhereToInsert);
+    return;
+  }
+  const std::optional<Selected> selected = SelectedOrDropDown(editor, pane);
+  if (!selected) return;
+  const std::optional<DeclarationSpan> span = SpanOrNotice(editor, pane, *selected);
+  if (!span) return;
+  const int removedLines = static_cast<int>(std::count(span->deletion.begin(), span->deletion.end(), '\r'));
+  if (*target > span->begin && *target <= span->begin + removedLines) {
+    ShowNotice(editor, notice::kClickWhereToInsert);
+    return;
+  }
+  if (*target == span->begin) return;  // already there
+  const int targetStart = edit->LineIndex(ToIndex(*target).Value());
+  if (targetStart < 0) return;
+  // The blank line that goes with the code travels with it, so that moving it back
+  // restores the text as it was.
+  std::string moved = span->deletion;
+  if (moved.back() != '\r') moved += '\r';
+  const auto deleted = static_cast<int>(span->deletion.size());
+  const int insertAt = targetStart > span->start ? targetStart - deleted : targetStart;
+  ReplaceRecorded(editor, *edit, span->start, span->deletion, "");
+  ReplaceRecorded(editor, *edit, insertAt, "", moved, UndoGroup::kWithPrevious);
+  const LineIndex first(edit->LineFromChar(insertAt));
+  UpdateFromLines(editor, first, first + static_cast<int>(std::count(moved.begin(), moved.end(), '\r')) - 1);
+  editor.main->SetScrollRange(kLineScrollBar, 0, edit->LineCount());
+  ShowDeclarationButtons(editor);
+  ShowLineAtTop(editor, ToNumber(first));
+  const int caret = insertAt + static_cast<int>(moved.size());
+  edit->SetSelection(caret, caret);
+}
+
 void GoToHandler(Editor& editor) {
   const DeclarationPane& pane = PaneOf(Declaration::kWindow);
   const std::optional<Selected> selected = SelectedOrDropDown(editor, pane);
@@ -153,6 +200,7 @@ constexpr ControlCommand kControlRows[] = {
     {kGoToSubEndButton, ui::notify::kClick, Run<GoToEnd, kSub>},
     {kCopySubButton, ui::notify::kClick, Run<CopyToClipboard, kSub>},
     {kDeleteSubButton, ui::notify::kClick, Run<Delete, kSub>},
+    {kMoveSubButton, ui::notify::kClick, Run<Move, kSub>},
     {kClearSubSelectionButton, ui::notify::kClick, Run<ClearSelection, kSub>},
     {kWindowCombo, ui::notify::kSelectionChanged, Run<SelectionChanged, kWin>},
     {kGoToWindowButton, ui::notify::kClick, Run<GoTo, kWin>},
@@ -160,6 +208,7 @@ constexpr ControlCommand kControlRows[] = {
     {kGoToHandlerButton, ui::notify::kClick, Call<GoToHandler>},
     {kCopyWindowButton, ui::notify::kClick, Run<CopyToClipboard, kWin>},
     {kDeleteWindowButton, ui::notify::kClick, Run<Delete, kWin>},
+    {kMoveWindowButton, ui::notify::kClick, Run<Move, kWin>},
     {kClearWindowSelectionButton, ui::notify::kClick, Run<ClearSelection, kWin>},
 };
 

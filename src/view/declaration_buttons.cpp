@@ -27,6 +27,7 @@ constexpr ButtonTip kSubroutineTips[] = {
     {kGoToSubButton, "Please select a subroutine", "Go to ", "", true},
     {kGoToSubEndButton, "Please select a subroutine", "Go to the end of "},
     {kCopySubButton, "Please select a subroutine to copy to the clipboard", "Copy ", " to the clipboard"},
+    {kMoveSubButton, "Please select a subroutine first", "Move ", " to clicked position"},
     {kDeleteSubButton, "Please select a subroutine to delete first", "Delete the subroutine "},
     {kClearSubSelectionButton, "Clear subroutine selection", nullptr},
 };
@@ -36,6 +37,7 @@ constexpr ButtonTip kWindowTips[] = {
     {kGoToWindowEndButton, "Please select a window", "Go to the end of "},
     {kGoToHandlerButton, "Please select a window", "Go to the handler for "},
     {kCopyWindowButton, "Please select a window to copy to the clipboard", "Copy ", " to the clipboard"},
+    {kMoveWindowButton, "Please select a window", "Move ", " to clicked position"},
     {kDeleteWindowButton, "Please select a window to delete", "Delete the window / dialog "},
     {kClearWindowSelectionButton, "Clear window selection", nullptr},
 };

@@ -1,6 +1,8 @@
 // The line-number labels beside the edit area and the "> " marker of the current line.
 #pragma once
 
+#include <optional>
+
 #include "base/positions.h"
 #include "state/editor.h"
 
@@ -14,6 +16,8 @@ void NumberGutterFromOne(Editor& editor);
 void MarkCurrentGutterRow(Editor& editor);
 // Every row loses its marker; the row showing this line number gets it.
 void MarkGutterLine(Editor& editor, LineNumber line);
+// The line number on the row carrying "> ", or nullopt when no row carries it.
+std::optional<LineNumber> MarkedGutterLine(const Editor& editor);
 // The rows take the line colours now in force, the marked row the highlight.
 void RecolourGutter(Editor& editor);
 

@@ -134,5 +134,40 @@ TEST_F(DeclarationLists, AStaleRowOrCodeRightAfterTheEndIsNeverDeleted) {
   EXPECT_EQ(Edit().Text(), "SUB Six\r\nENDSUB\r\n");
 }
 
+// The marker goes where the caret is at the next tick, as after a click.
+TEST_F(DeclarationLists, AMoveThereAndBackGivesTheTextByteForByteAndOneCtrlZUndoesAMove) {
+  OpenProgram();
+  const auto markLine = [this](int line) {
+    Main().Focus(kEditor);
+    Edit().SetSelection(Edit().LineIndex(line - 1), Edit().LineIndex(line - 1));
+    ASSERT_TRUE(driver_.TickTimer(Main(), kPositionTimer));
+  };
+  const auto pickNamed = [this](const std::string& name) {
+    for (int i = 0; i < Main().ListCount(kSubroutineCombo); ++i)
+      if (Main().ListText(kSubroutineCombo, i) == name) Pick(kSubroutineCombo, i);
+  };
+  pickNamed("Handler");  // lines 5-7 and the blank line 8
+  markLine(2);
+  ASSERT_TRUE(driver_.Click(Main(), kMoveSubButton));
+  const std::string moved = Edit().Text();
+  EXPECT_EQ(moved.substr(0, 51), "x = 1\r\nSUB Handler\r\n  PRINT 1\r\nENDSUB\r\n\r\nOPENWINDOW");
+  EXPECT_EQ(CaretLine(), 6) << "after the moved code";
+
+  driver_.PressCtrlKey(Main(), 'Z');
+  EXPECT_EQ(Edit().Text(), kProgram) << "one step undoes the move";
+  driver_.PressCtrlKey(Main(), 'Y');
+  EXPECT_EQ(Edit().Text(), moved) << "and one redoes it";
+
+  pickNamed("Handler");
+  markLine(3);  // inside Handler itself
+  ASSERT_TRUE(driver_.Click(Main(), kMoveSubButton));
+  EXPECT_TRUE(NoticeShown("Select a line"));
+  EXPECT_EQ(Edit().Text(), moved);
+
+  markLine(9);  // SUB Last
+  ASSERT_TRUE(driver_.Click(Main(), kMoveSubButton));
+  EXPECT_EQ(Edit().Text(), kProgram);
+}
+
 }  // namespace
 }  // namespace editor
