@@ -8,6 +8,7 @@
 #include "editing/index_updates.h"
 #include "editing/recorded_replacement.h"
 #include "navigation/declaration_span.h"
+#include "navigation/multi_select_window.h"
 #include "view/declaration_buttons.h"
 #include "view/gutter.h"
 #include "view/index_lists.h"
@@ -169,6 +170,8 @@ void GoToHandler(Editor& editor) {
   GoToLine(editor, BeginLineOf(*editor.main, kSubroutineList, *row));
 }
 
+void MultiSelect(Editor& editor, Declaration kind) { RunMultiSelectWindow(editor, kind); }
+
 void ClearSelection(Editor& editor, Declaration kind) {
   editor.main->ListSelect(PaneOf(kind).combo, -1);
   ShowDeclarationButtons(editor);
@@ -201,6 +204,7 @@ constexpr ControlCommand kControlRows[] = {
     {kCopySubButton, ui::notify::kClick, Run<CopyToClipboard, kSub>},
     {kDeleteSubButton, ui::notify::kClick, Run<Delete, kSub>},
     {kMoveSubButton, ui::notify::kClick, Run<Move, kSub>},
+    {kSubMultiSelectButton, ui::notify::kClick, Run<MultiSelect, kSub>},
     {kClearSubSelectionButton, ui::notify::kClick, Run<ClearSelection, kSub>},
     {kWindowCombo, ui::notify::kSelectionChanged, Run<SelectionChanged, kWin>},
     {kGoToWindowButton, ui::notify::kClick, Run<GoTo, kWin>},
@@ -209,6 +213,7 @@ constexpr ControlCommand kControlRows[] = {
     {kCopyWindowButton, ui::notify::kClick, Run<CopyToClipboard, kWin>},
     {kDeleteWindowButton, ui::notify::kClick, Run<Delete, kWin>},
     {kMoveWindowButton, ui::notify::kClick, Run<Move, kWin>},
+    {kWindowMultiSelectButton, ui::notify::kClick, Run<MultiSelect, kWin>},
     {kClearWindowSelectionButton, ui::notify::kClick, Run<ClearSelection, kWin>},
 };
 

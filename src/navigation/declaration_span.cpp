@@ -25,14 +25,18 @@ std::string_view LineWithBreak(std::string_view text, int n, std::size_t& offset
 }  // namespace
 
 SpanResult ReadDeclarationSpan(ui::RichEdit& edit, Declaration kind, std::string_view name, LineNumber begin) {
-  SpanResult result;
-  if (begin.Value() < 1 || begin.Value() > edit.LineCount()) return result;
+  if (begin.Value() < 1 || begin.Value() > edit.LineCount()) return {};
   const LineRangeText range =
       ReadLineRange(edit, ToIndex(begin), LineIndex(edit.LineCount() - 1), RestoreSelection::kYes);
-  const std::string_view text = range.text;
+  if (!range.holdsLines) return {};
+  return SpanInText(range.text, range.startPosition.Value(), kind, name, begin);
+}
+
+SpanResult SpanInText(std::string_view text, int start, Declaration kind, std::string_view name, LineNumber begin) {
+  SpanResult result;
   std::size_t offset = 0;
   const std::string_view first = LineWithBreak(text, 0, offset);
-  if (!range.holdsLines || !Declares(kind, first, name)) return result;
+  if (!Declares(kind, first, name)) return result;
   const std::optional<int> endAmong = EndAmong(kind, text.substr(first.size()));
   if (!endAmong || first.empty() || first.back() != '\r') {
     result.problem = SpanProblem::kNoEnd;
@@ -43,7 +47,7 @@ SpanResult ReadDeclarationSpan(ui::RichEdit& edit, Declaration kind, std::string
   DeclarationSpan span;
   span.begin = begin;
   span.end = begin + endLine;
-  span.start = range.startPosition.Value();
+  span.start = start;
   span.text = std::string(text.substr(0, offset + last.size()));
   span.deletion = span.text;
   std::size_t afterOffset = 0;

@@ -30,4 +30,8 @@ struct SpanResult {
 // not declare it, no end when no end statement follows it.
 SpanResult ReadDeclarationSpan(ui::RichEdit& edit, Declaration kind, std::string_view name, LineNumber begin);
 
+// The same in text already read: `text` runs from the start of line `begin`, which stands
+// at character `start` of the control, to the end of the file, breaks as CR.
+SpanResult SpanInText(std::string_view text, int start, Declaration kind, std::string_view name, LineNumber begin);
+
 }  // namespace editor

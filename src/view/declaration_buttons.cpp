@@ -29,6 +29,7 @@ constexpr ButtonTip kSubroutineTips[] = {
     {kCopySubButton, "Please select a subroutine to copy to the clipboard", "Copy ", " to the clipboard"},
     {kMoveSubButton, "Please select a subroutine first", "Move ", " to clicked position"},
     {kDeleteSubButton, "Please select a subroutine to delete first", "Delete the subroutine "},
+    {kSubMultiSelectButton, "Subroutine multi-select option", nullptr},
     {kClearSubSelectionButton, "Clear subroutine selection", nullptr},
 };
 
@@ -39,6 +40,7 @@ constexpr ButtonTip kWindowTips[] = {
     {kCopyWindowButton, "Please select a window to copy to the clipboard", "Copy ", " to the clipboard"},
     {kMoveWindowButton, "Please select a window", "Move ", " to clicked position"},
     {kDeleteWindowButton, "Please select a window to delete", "Delete the window / dialog "},
+    {kWindowMultiSelectButton, "Window multi-select option", nullptr},
     {kClearWindowSelectionButton, "Clear window selection", nullptr},
 };
 

@@ -23,8 +23,8 @@ namespace {
 // find and control tools, fast code, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
-    kSubroutineList, kSearchSubsButton, kCopySubToBlockButton, kSubMultiSelectButton,
-    kWindowList, kCopyWindowToBlockButton, kWindowMultiSelectButton,
+    kSubroutineList, kSearchSubsButton, kCopySubToBlockButton,
+    kWindowList, kCopyWindowToBlockButton,
     kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
     kRemoveBookmarkButton, kClearBookmarksButton, kBookmarkMultiSelectButton, kPlacesCombo, kGoBackButton,
     kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,

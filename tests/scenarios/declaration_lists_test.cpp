@@ -4,6 +4,7 @@
 
 #include "base/control_ids.h"
 #include "scenarios/file_commands_fixture.h"
+#include "navigation/multi_select_window.h"
 #include "view/notices.h"
 
 namespace editor {
@@ -132,6 +133,26 @@ TEST_F(DeclarationLists, AStaleRowOrCodeRightAfterTheEndIsNeverDeleted) {
   ASSERT_TRUE(driver_.Click(Main(), kDeleteSubButton));
   EXPECT_TRUE(NoticeShown("Please check"));
   EXPECT_EQ(Edit().Text(), "SUB Six\r\nENDSUB\r\n");
+}
+
+TEST_F(DeclarationLists, TheMultiSelectWindowCopiesThePickedEntriesInOrder) {
+  OpenProgram();
+  Pick(kSubroutineCombo, 0);
+  bool buttonsWaited = false;
+  driver_.WhenWindowOpens("Subroutine details - multi select option", [&](ui::Window& w) {
+    ASSERT_EQ(w.ViewRowCount(multi_select::kList), 2);
+    EXPECT_EQ(w.ViewCell(multi_select::kList, 1, 0), "Last");
+    EXPECT_EQ(w.ViewCell(multi_select::kList, 1, 1), "9");
+    buttonsWaited = !w.IsControlVisible(multi_select::kCopyButton);
+    ASSERT_TRUE(driver_.ListViewClick(w, multi_select::kList, 1));
+    w.ViewSelect(multi_select::kList, 0, true);
+    ASSERT_TRUE(driver_.Click(w, multi_select::kCopyButton));
+    driver_.Click(w, multi_select::kCloseButton);
+  });
+  ASSERT_TRUE(driver_.Click(Main(), kSubMultiSelectButton));
+  EXPECT_TRUE(buttonsWaited) << "the copy button shows once a row is clicked";
+  EXPECT_EQ(driver_.Clipboard(), "SUB Handler\r\n  PRINT 1\r\nENDSUB\r\nSUB Last\r\nENDSUB\r\n");
+  EXPECT_TRUE(NoticeShown("Done"));
 }
 
 // The marker goes where the caret is at the next tick, as after a click.
