@@ -9,6 +9,7 @@
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
+#include "navigation/code_block_commands.h"
 #include "navigation/navigation_commands.h"
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
@@ -48,9 +49,10 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 }  // namespace
 
 std::span<const CommandRows> MainWindowCommandRows() {
-  static const std::array rows{FileCommands(),        EditingCommands(),         SuggestionCommands(),
-                               FieldSuggestionCommands(), NavigationCommands(), SearchBarCommands(),
-                               PanelSwitchCommands(), PreferenceCommands(),      HelpCommands()};
+  static const std::array rows{FileCommands(),          EditingCommands(),     SuggestionCommands(),
+                               FieldSuggestionCommands(), NavigationCommands(),  CodeBlockCommands(),
+                               SearchBarCommands(),       PanelSwitchCommands(), PreferenceCommands(),
+                               HelpCommands()};
   return rows;
 }
 

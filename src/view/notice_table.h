@@ -34,6 +34,7 @@ constexpr int kFileReadOnly = -210;
 constexpr int kBackupNotWritten = -220;
 constexpr int kFileGone = -500;
 constexpr int kAllTabsTaken = -1000;
+constexpr int kAllBlocksTaken = -1010;
 constexpr int kCopiedToClipboard = 1;
 constexpr int kCopiedToBlock = 2;
 constexpr int kLineBookmarked = 6;
