@@ -14,7 +14,6 @@ constexpr ControlId kFirstTabEditor = 951;
 constexpr ControlId kLineScrollBar = 902;
 constexpr ControlId kFirstGutterLabel = 1001;  // gutter row i is 1000 + i
 constexpr ControlId kGutterRowShownInDebugPanel = kFirstGutterLabel + 28;  // row 29, copied to the first debug field
-constexpr ControlId kCodeBlockEditorFirst = 500;  // the four code-block editors 500..503
 constexpr ControlId kFontList = 783;
 constexpr ControlId kFirstLineButton = 706;
 constexpr ControlId kLastLineButton = 707;
@@ -106,11 +105,15 @@ constexpr ControlId kShowEditPositionBox = 779;
 constexpr ControlId kSearchControlsButton = 907;
 constexpr ControlId kFastCodeButton = 923;
 
-// Code blocks.
+// Code blocks: four scratch edit areas sharing the edit area's place, numbered 1..4.
+constexpr int kCodeBlockCount = 4;
+constexpr ControlId kCodeBlockEditorFirst = 500;  // the block editors 500..503
 constexpr ControlId kMainProgramButton = 504;
 constexpr ControlId kCodeBlockButtonFirst = 505;  // blocks "1".."4" are 505..508
 constexpr ControlId kCopyBlockButton = 524;
 constexpr ControlId kDeleteBlockButton = 523;
+constexpr ControlId CodeBlockEditorId(int block) { return kCodeBlockEditorFirst + block - 1; }
+constexpr ControlId CodeBlockButtonId(int block) { return kCodeBlockButtonFirst + block - 1; }
 
 // Key word search and find along the bottom.
 constexpr ControlId kKeywordLabel = 566;

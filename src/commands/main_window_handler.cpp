@@ -9,6 +9,7 @@
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
+#include "navigation/code_block_commands.h"
 #include "navigation/declaration_commands.h"
 #include "navigation/navigation_commands.h"
 #include "navigation/position_timer.h"
@@ -49,10 +50,10 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 }  // namespace
 
 std::span<const CommandRows> MainWindowCommandRows() {
-  static const std::array rows{FileCommands(),        EditingCommands(),         SuggestionCommands(),
-                               FieldSuggestionCommands(), NavigationCommands(), DeclarationCommands(),
-                               SearchBarCommands(),
-                               PanelSwitchCommands(), PreferenceCommands(),      HelpCommands()};
+  static const std::array rows{FileCommands(),          EditingCommands(),     SuggestionCommands(),
+                               FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
+                               CodeBlockCommands(),       SearchBarCommands(),   PanelSwitchCommands(),
+                               PreferenceCommands(),      HelpCommands()};
   return rows;
 }
 

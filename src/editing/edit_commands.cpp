@@ -7,6 +7,7 @@
 #include "editing/index_updates.h"
 #include "editing/ready_made_code.h"
 #include "editing/undo_steps.h"
+#include "view/code_block_view.h"
 #include "view/gutter.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
@@ -31,6 +32,16 @@ void RecordBlockEdit(Editor& editor, ui::RichEdit& edit, Change change) {
   if (std::optional<TextEdit> edited = FinishEditCapture(edit, capture)) RecordEdit(editor, std::move(*edited));
 }
 
+// While a code block is shown, the Edit menu and its keys work on the block, the control
+// the user sees: the hidden file must never change under them. A block's changes are its
+// control's own to undo, never entries of the file's history.
+ui::RichEdit* ControlOnScreen(Editor& editor) {
+  if (ui::RichEdit* block = ShownCodeBlock(editor)) return block;
+  return EditorControl(editor);
+}
+
+void ReplaceInBlock(ui::RichEdit& block, std::string_view text) { block.ReplaceSelection(text, true); }
+
 }  // namespace
 
 std::string WithCrLfBreaks(std::string_view text) {
@@ -44,6 +55,12 @@ std::string WithCrLfBreaks(std::string_view text) {
 }
 
 void CutCommand(Editor& editor) {
+  if (ui::RichEdit* block = ShownCodeBlock(editor)) {
+    if (const auto [start, end] = block->GetSelection(); start == end) return;
+    PutSelectionOnClipboard(editor, *block);
+    ReplaceInBlock(*block, "");
+    return;
+  }
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   const auto [start, end] = edit->GetSelection();
@@ -57,7 +74,10 @@ void CutCommand(Editor& editor) {
 }
 
 void CopyCommand(Editor& editor) {
-  if (ui::RichEdit* edit = EditorControl(editor)) PutSelectionOnClipboard(editor, *edit);
+  ui::RichEdit* edit = ControlOnScreen(editor);
+  if (edit == nullptr) return;
+  // Copying nothing leaves the clipboard as it was.
+  if (const auto [start, end] = edit->GetSelection(); start != end) PutSelectionOnClipboard(editor, *edit);
 }
 
 // Ctrl+V arrives here as the Edit menu's accelerator: the edit control never sees it.
@@ -65,6 +85,10 @@ void PasteCommand(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   const std::optional<std::string> text = editor.system.ClipboardText();
   if (edit == nullptr || !text || text->empty()) return;
+  if (ui::RichEdit* block = ShownCodeBlock(editor)) {
+    ReplaceInBlock(*block, *text);
+    return;
+  }
   const LineIndex firstLine(edit->LineFromChar(edit->GetSelection().first));
   RecordBlockEdit(editor, *edit, [&] { edit->ReplaceSelection(*text, false); });
   const int caret = edit->GetSelection().second;
@@ -78,7 +102,7 @@ void PasteCommand(Editor& editor) {
 }
 
 void SelectAllCommand(Editor& editor) {
-  ui::RichEdit* edit = EditorControl(editor);
+  ui::RichEdit* edit = ControlOnScreen(editor);
   if (edit == nullptr) return;
   edit->SetSelection(0, -1);
   editor.system.SetClipboardText(edit->Text());

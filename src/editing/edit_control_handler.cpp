@@ -13,6 +13,7 @@
 #include "editing/undo_steps.h"
 #include "state/editor.h"
 #include "view/colour_passes.h"
+#include "view/edit_menu_items.h"
 #include "view/edit_position_panel.h"
 #include "view/gutter.h"
 
@@ -197,17 +198,8 @@ class EditControlHandler {
 
   bool LeftButtonUp(const ui::RichEdit& edit) {
     ShowEditPosition(editor_, edit);
-    ShowEditItemsEnabled(edit);
+    ShowEditItemsFor(editor_, edit);
     return false;
-  }
-
-  void ShowEditItemsEnabled(const ui::RichEdit& edit) {
-    const auto [start, end] = edit.GetSelection();
-    const bool selected = start != end;
-    const bool clipboard = editor_.system.ClipboardHasText();
-    editor_.main->EnableMenuItem(kMenuCut, selected);
-    editor_.main->EnableMenuItem(kMenuCopy, selected);
-    editor_.main->EnableMenuItem(kMenuPaste, clipboard);
   }
 
   bool ContextMenu(const ui::RichEdit& edit) {

@@ -6,6 +6,7 @@
 #include "base/control_ids.h"
 #include "base/file_names.h"
 #include "editing/edit_commands.h"
+#include "view/code_block_view.h"
 #include "view/notices.h"
 
 namespace editor {
@@ -39,6 +40,9 @@ void InsertReadyMadeCode(Editor& editor, bool needMarkedLine) {
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   // Pasting sets the scroll range to the new line count, which takes in the snippet's lines.
   editor.system.SetClipboardText(text);
+  // Ready-made code is for the file, with an entry in its undo: the file comes on screen
+  // to take it, rather than a block shown.
+  LeaveCodeBlock(editor);
   PasteCommand(editor);
 }
 

@@ -5,6 +5,7 @@
 #include "editing/file_indexer.h"
 #include "files/file_loader.h"
 #include "files/tab_editors.h"
+#include "view/button_colours.h"
 #include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
@@ -21,12 +22,7 @@ void EnableTabButtons(ui::Window& window, bool enabled) {
 }  // namespace
 
 void ColourTabButtons(const Editor& editor, ui::Window& window, int activeTab) {
-  for (int tab = 1; tab <= kTabCount; ++tab) {
-    if (tab == activeTab)
-      window.SetColours(TabButtonId(tab), editor.prefs.windowText, editor.prefs.fileBackground);
-    else
-      window.SetColours(TabButtonId(tab), editor.prefs.lineDefault, editor.prefs.windowBackground);
-  }
+  for (int tab = 1; tab <= kTabCount; ++tab) PaintRowButton(editor, window, TabButtonId(tab), tab == activeTab);
 }
 
 namespace {

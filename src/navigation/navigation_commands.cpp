@@ -5,6 +5,7 @@
 #include "base/control_ids.h"
 #include "companion/viewed_line.h"
 #include "files/tab_switch.h"
+#include "view/code_block_view.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/view_procedures.h"
@@ -34,6 +35,7 @@ ui::ControlId BoxOfGoButton(ui::ControlId button) {
 void GoToFirstLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
+  LeaveCodeBlock(editor);
   editor.main->SetText(kLineNumberBox, "1");
   editor.main->SetScrollPos(kLineScrollBar, 0);
   edit->SetScrollPosition({0, 0});
@@ -48,6 +50,7 @@ void GoToFirstLine(Editor& editor) {
 void GoToLastLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
+  LeaveCodeBlock(editor);
   const int last = edit->LineCount();
   editor.view.topLine = LineNumber(last);
   editor.main->SetText(kLineNumberBox, std::to_string(last));
@@ -92,7 +95,8 @@ void OnTabButton(Editor& editor, int tab) {
   window.ShowControl(kEditor, false);
   // The tab's own control comes back coloured, with its caret and place as they were left.
   ActivateTab(editor, tab);
-  window.ShowControl(kEditor, true);
+  // The file asked for is shown, not a block left on screen; the blocks keep their code.
+  ShowMainCode(editor);
   const std::string viewed = ReadViewedLine(editor);
   if (!viewed.empty()) window.SetText(kLineNumberBox, viewed);
   FocusEditor(editor);

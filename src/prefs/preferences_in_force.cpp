@@ -12,8 +12,6 @@ namespace editor {
 
 namespace {
 
-constexpr int kCodeBlockCount = 4;
-
 ui::Window* OpenMain(Editor& editor) { return editor.main && editor.main->IsOpen() ? editor.main.get() : nullptr; }
 
 // The file on screen, the files waiting in the other tabs, and the code blocks.
@@ -22,8 +20,8 @@ void ForEachEditArea(ui::Window& window, Action action) {
   if (ui::RichEdit* edit = window.Edit(kEditor)) action(*edit);
   for (int tab = 1; tab <= kTabCount; ++tab)
     if (ui::RichEdit* edit = window.Edit(TabEditorId(tab))) action(*edit);
-  for (int block = 0; block < kCodeBlockCount; ++block)
-    if (ui::RichEdit* edit = window.Edit(kCodeBlockEditorFirst + block)) action(*edit);
+  for (int block = 1; block <= kCodeBlockCount; ++block)
+    if (ui::RichEdit* edit = window.Edit(CodeBlockEditorId(block))) action(*edit);
 }
 
 // A new font brings a new line height, which the gutter's rows must follow or their

@@ -6,6 +6,7 @@
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "view/code_block_view.h"
 #include "view/main_menu.h"
 #include "view/main_window_layout.h"
 #include "view/main_window_tooltips.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr ui::Rect kMainWindowRect{0, 0, 1350, 725};
 constexpr int kEditorTextLimit = 1'048'576;
-constexpr int kCodeBlockCount = 4;
 constexpr std::uint32_t kEditorEvents = ui::event_mask::kChange | ui::event_mask::kScroll |
                                         ui::event_mask::kKeyEvents | ui::event_mask::kMouseEvents;
 
@@ -57,6 +57,10 @@ void ApplyTabStops(Editor& editor, ui::RichEdit& edit) {
 
 void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit) {
   edit.ShowWholeRows(editor.metrics.lineHeight, editor.metrics.gutterLines);
+}
+
+bool CreateCodeBlockEditor(Editor& editor, int block) {
+  return editor.main && CreateRichEdit(*editor.main, CodeBlockEditorId(block), editor, kCodeBlockTextLimit, false);
 }
 
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible) {
@@ -109,7 +113,7 @@ void PlaceGutterRows(ui::Window& window, const LineMetrics& metrics, const Edito
 // height wherever the debug panel has put them.
 void StretchEditArea(ui::Window& window, int oldHeight, int newHeight) {
   std::vector<ui::ControlId> stretched{kEditor, kLineScrollBar};
-  for (int block = 0; block < kCodeBlockCount; ++block) stretched.push_back(kCodeBlockEditorFirst + block);
+  for (int block = 1; block <= kCodeBlockCount; ++block) stretched.push_back(CodeBlockEditorId(block));
   for (ui::ControlId id : stretched) {
     if (!window.HasControl(id)) continue;
     ui::Rect rect = window.ControlRect(id);
@@ -198,8 +202,10 @@ std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
     if (!CreateEntry(*window, entry)) return nullptr;
   for (const LayoutEntry& entry : MainWindowControls())
     if (!CreateEntry(*window, entry)) return nullptr;
-  for (int block = 0; block < kCodeBlockCount; ++block)
-    if (!CreateRichEdit(*window, kCodeBlockEditorFirst + block, editor, kCodeBlockTextLimit, false)) return nullptr;
+  for (int block = 1; block <= kCodeBlockCount; ++block) {
+    if (!CreateRichEdit(*window, CodeBlockEditorId(block), editor, kCodeBlockTextLimit, false)) return nullptr;
+    window->EnableControl(CodeBlockButtonId(block), false);  // free until code is put in
+  }
   if (!CreateFontList(*window, editor)) return nullptr;
   if (editor.prefs.showTooltips) AttachTooltips(*window, editor.prefs);
   return window;
@@ -209,6 +215,8 @@ void ShowEditingControls(Editor& editor, int placesCount) {
   ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
   ShowLayout(window, true, editor.metrics.gutterLines);
+  // The file just shown is what the user wants to see, not a block left on screen.
+  ShowMainCodeInLayout(editor);
   window.EnableControl(kCloseFileButton, true);
   window.ShowControl(kGoBackButton, placesCount > 0);
   window.ShowControl(kGoBackUnavailable, placesCount == 0);
@@ -229,8 +237,9 @@ void HideEditingControls(ui::Window& window) {
   EnableEditingMenu(window, false);
   ShowLayout(window, false, 0);
   for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable,
-                           kClearUndoButton, kNothingToUndoButton})
+                           kClearUndoButton, kNothingToUndoButton, kCopyBlockButton, kDeleteBlockButton})
     window.ShowControl(id, false);
+  for (int block = 1; block <= kCodeBlockCount; ++block) window.ShowControl(CodeBlockEditorId(block), false);
   window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));
   window.FocusWindow();
 }

@@ -9,8 +9,9 @@
 
 namespace editor {
 
-// How many characters a code block's editor holds.
-constexpr int kCodeBlockTextLimit = 880;
+// How many characters a code block's editor takes from the keyboard; code put in a block
+// whole raises its limit rather than being cut.
+constexpr int kCodeBlockTextLimit = 512 * 1024;
 
 // Creates the window with its menu bar, shortcuts, edit area, gutter, panes, hidden
 // helpers and tool tips, in the no-file layout. nullptr when the window cannot be made.
@@ -35,6 +36,10 @@ void ShowGutterRowsOnly(const Editor& editor, ui::RichEdit& edit);
 // A fresh, empty document editor under this id and in this place, with the editor's font,
 // colours, text limit and events. False when no control could be made.
 bool CreateDocumentEditor(Editor& editor, ui::ControlId id, ui::Rect place, bool visible);
+
+// A fresh, empty and hidden editor for block 1..4 in the edit area's place, with the
+// editor's font, colours and events; the block's earlier control must have gone.
+bool CreateCodeBlockEditor(Editor& editor, int block);
 
 // Tab stops every tab-spacing characters on one edit area; the preferences' tab stop
 // width takes the value the spacing gives.

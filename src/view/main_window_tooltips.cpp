@@ -8,7 +8,7 @@ namespace editor {
 
 namespace {
 
-constexpr std::array<TooltipEntry, 78> kTooltips{{
+constexpr std::array<TooltipEntry, 82> kTooltips{{
     {kLineDebugButton, "Show line and debug information"},
     {kCloseFileButton, "Close this file"},
     {kNewFileButton, "Open a new blank file"},
@@ -21,6 +21,10 @@ constexpr std::array<TooltipEntry, 78> kTooltips{{
     {kAutoCompleteButton, "Turn auto complete of key words off"},
     {kApiSearchButton, "Search Win API 32 Messages, Notifications, etc"},
     {kMainProgramButton, "Show main code"},
+    {CodeBlockButtonId(1), "Show me the code in block 1"},
+    {CodeBlockButtonId(2), "Show me the code in block 2"},
+    {CodeBlockButtonId(3), "Show me the code in block 3"},
+    {CodeBlockButtonId(4), "Show me the code in block 4"},
     {kCopyBlockButton, "Copy the current block to the clipboard"},
     {kDeleteBlockButton, "Delete code from the current block"},
     {kGoToLineButton, "Go to this line"},

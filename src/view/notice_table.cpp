@@ -44,6 +44,8 @@ constexpr std::array kNotices{
     NoticeEntry{notice::kFileGone, "Sorry", "The file no longer exists.", kIconWarning, kLongNoticeMs},
     NoticeEntry{notice::kAllTabsTaken, "Sorry", "All tabs are taken, please close one first.", kIconWarning,
                 kLongNoticeMs},
+    NoticeEntry{notice::kAllBlocksTaken, "Sorry", "All code blocks are taken; the code is on the clipboard.",
+                kIconWarning, kLongNoticeMs},
     NoticeEntry{notice::kCopiedToClipboard, "Done", "Copied to clipboard", kIconDone},
     NoticeEntry{notice::kCopiedToBlock, "Done", "Copied to block", kIconDone},
     NoticeEntry{notice::kLineBookmarked, "Done", "Line bookmarked", kIconDone},

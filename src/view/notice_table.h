@@ -37,6 +37,7 @@ constexpr int kNoEndFound = -240;
 constexpr int kHandlerNotFound = -250;
 constexpr int kFileGone = -500;
 constexpr int kAllTabsTaken = -1000;
+constexpr int kAllBlocksTaken = -1010;
 constexpr int kCopiedToClipboard = 1;
 constexpr int kCopiedToBlock = 2;
 constexpr int kLineBookmarked = 6;

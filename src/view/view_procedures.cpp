@@ -5,6 +5,7 @@
 #include "base/control_ids.h"
 #include "base/number_text.h"
 #include "base/scoped_flag.h"
+#include "view/code_block_view.h"
 #include "view/colour_passes.h"
 #include "view/declaration_buttons.h"
 #include "view/edit_lines.h"
@@ -54,7 +55,12 @@ void CaretToLine(Editor& editor, LineNumber line) {
 }
 
 void FocusEditor(Editor& editor) {
-  if (editor.main) editor.main->Focus(kEditor);
+  if (!editor.main) return;
+  // The focus goes to what is on screen: keys sent to the hidden file would change it unseen.
+  if (const ui::RichEdit* block = ShownCodeBlock(editor))
+    editor.main->Focus(block->Id());
+  else
+    editor.main->Focus(kEditor);
 }
 
 void RecolourVisible(Editor& editor) {
@@ -71,6 +77,7 @@ void RecolourVisible(Editor& editor) {
 
 void GoToLine(Editor& editor, LineNumber line) {
   if (!editor.main) return;
+  LeaveCodeBlock(editor);
   editor.main->StopTimer(kPositionTimer);
   // One below the target, so that the next tick sees a changed line and refreshes the view.
   editor.view.topLine = editor.view.rememberedTopLine = line - 1;
@@ -101,6 +108,7 @@ void ShowLineAtTop(Editor& editor, LineNumber line) {
 void GoToLineFromBox(Editor& editor, ui::ControlId box) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
+  LeaveCodeBlock(editor);
   ui::Window& window = *editor.main;
   const bool empty = window.GetText(box).empty();
   // The typed line goes to the top of the view with the caret on it.

@@ -19,7 +19,7 @@
 namespace editor {
 namespace {
 
-// Controls whose commands are not built yet: the lists, bookmarks, places, code blocks,
+// Controls whose commands are not built yet: the lists, bookmarks, places,
 // find and control tools, fast code, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
@@ -28,8 +28,7 @@ const std::set<ui::ControlId> kControlsNotBuiltYet{
     kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
     kRemoveBookmarkButton, kClearBookmarksButton, kBookmarkMultiSelectButton, kPlacesCombo, kGoBackButton,
     kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,
-    kClearPlacesButton, kMainProgramButton, kCodeBlockButtonFirst, kCodeBlockButtonFirst + 1,
-    kCodeBlockButtonFirst + 2, kCodeBlockButtonFirst + 3, kCopyBlockButton, kDeleteBlockButton, kIncludeCombo,
+    kClearPlacesButton, kIncludeCombo,
     kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,

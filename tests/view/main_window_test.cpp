@@ -145,7 +145,7 @@ TEST_F(MainWindow, EditorsAndHiddenHelpersAreSetUp) {
   for (ui::ControlId block = 500; block <= 503; ++block) {
     ui::RichEdit* blockEdit = Main().Edit(block);
     ASSERT_NE(blockEdit, nullptr) << block;
-    EXPECT_EQ(blockEdit->TextLimit(), 880);
+    EXPECT_EQ(blockEdit->TextLimit(), kCodeBlockTextLimit);
     EXPECT_EQ(Main().ControlRect(block), Main().ControlRect(kEditor));
   }
   EXPECT_EQ(Main().ViewColumnCount(kFontList), 3);

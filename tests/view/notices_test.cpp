@@ -43,17 +43,19 @@ class Notices : public EditorTest {
 
 // The tables.
 
-TEST(NoticeTable, CodesAreUniqueAndTheTwoSorryNoticesStayLonger) {
+TEST(NoticeTable, CodesAreUniqueAndTheSorryNoticesStayLonger) {
   std::set<int> codes;
   for (const NoticeEntry& entry : NoticeTable()) {
     EXPECT_TRUE(codes.insert(entry.code).second) << entry.code;
-    const bool sorry = entry.code == notice::kFileGone || entry.code == notice::kAllTabsTaken;
+    const bool sorry = entry.code == notice::kFileGone || entry.code == notice::kAllTabsTaken ||
+                       entry.code == notice::kAllBlocksTaken;
     EXPECT_EQ(entry.displayMs, sorry ? 2500 : 1500) << entry.code;
     EXPECT_EQ(entry.title == "Sorry", sorry) << entry.code;
     EXPECT_TRUE(entry.iconId == kIconWarning || entry.iconId == kIconDone) << entry.code;
   }
-  EXPECT_EQ(codes.size(), 21u + 3u + 3u + 3u + 3u) << "the table's codes, three of the state file, three of reading "
-                                                      "and three of writing source files, three of the lists' commands";
+  EXPECT_EQ(codes.size(), 21u + 3u + 3u + 3u + 3u + 1u)
+      << "the table's codes, three of the state file, three of reading and three of writing source files, "
+         "three of the lists' commands, and all code blocks taken";
   EXPECT_EQ(FindNotice(7), nullptr);
 }
 
@@ -106,7 +108,7 @@ TEST_F(Notices, EveryNoticeOfTheTableShowsWithItsTitleTextAndIcon) {
   EXPECT_EQ(ClosedCount(), NoticeTable().size());
 }
 
-TEST_F(Notices, TheTwoSorryNoticesStayTwoAndAHalfSecondsAndTheOthersOneAndAHalf) {
+TEST_F(Notices, TheSorryNoticesStayTwoAndAHalfSecondsAndTheOthersOneAndAHalf) {
   ShowNotice(editor_, notice::kFileGone);
   EXPECT_EQ(LastClosed().caption, "Sorry");
   EXPECT_EQ(LastClosed().TextOf(kNoticeTextLabel), "The file no longer exists.");
@@ -115,7 +117,8 @@ TEST_F(Notices, TheTwoSorryNoticesStayTwoAndAHalfSecondsAndTheOthersOneAndAHalf)
   EXPECT_EQ(LastClosed().TextOf(kNoticeTextLabel), "All tabs are taken, please close one first.");
   EXPECT_EQ(LastClosed().OpenMs(), 2500);
   for (const NoticeEntry& entry : NoticeTable()) {
-    if (entry.code == notice::kFileGone || entry.code == notice::kAllTabsTaken) continue;
+    if (entry.code == notice::kFileGone || entry.code == notice::kAllTabsTaken || entry.code == notice::kAllBlocksTaken)
+      continue;
     ShowNotice(editor_, entry.code);
     EXPECT_EQ(LastClosed().OpenMs(), 1500) << entry.code;
   }

@@ -13,6 +13,8 @@
 #include "base/menu_ids.h"
 #include "editing/keyword_suggestions.h"
 #include "files/file_loader.h"
+#include "navigation/code_block_commands.h"
+#include "navigation/put_in_free_block.h"
 #include "platform/win32/system.h"
 #include "prefs/preferences_in_force.h"
 #include "state/editor.h"
@@ -144,6 +146,29 @@ TEST_F(RealMainWindow, TheSuggestionListHoldsEveryWordAndSelectsTheOneOffered) {
             std::vector<int>{window.ViewFindExact(editor::kAutoCompleteList, "@SWHIDE")});
   editor::CheckKeywordSuggestion(editor_, "xo", editor::SuggestionPlace::kByFindBox);
   EXPECT_FALSE(window.IsControlVisible(editor::kAutoCompleteList));
+}
+
+// A block on the real controls: its own rich edit comes on screen in the file's place with
+// its lines coloured, and deleting it leaves a fresh empty control whose button is off.
+TEST_F(RealMainWindow, CodePutInABlockShowsColouredInTheFilesPlaceAndDeletingFreesIt) {
+  ui::Window& window = *editor_.main;
+  const ui::ControlId blockId = editor::CodeBlockEditorId(1);
+  ASSERT_EQ(editor::PutInFreeBlock(editor_, "print 1\r\n' note\r\n"), 1);
+  const ui::RichEdit& block = *window.Edit(blockId);
+  EXPECT_TRUE(window.IsControlVisible(blockId));
+  EXPECT_FALSE(window.IsControlVisible(editor::kEditor));
+  EXPECT_EQ(window.ControlRect(blockId), window.ControlRect(editor::kEditor));
+  EXPECT_EQ(block.GetLine(0, 100), "PRINT 1\r") << "recased as the file's lines are";
+  EXPECT_EQ(block.ColourAt(0), editor_.prefs.keyword);
+  EXPECT_EQ(block.ColourAt(block.LineIndex(1)), editor_.prefs.comment);
+  EXPECT_EQ(block.GetSelection(), std::make_pair(0, 0));
+
+  editor::DeleteShownBlock(editor_);
+  ASSERT_NE(window.Edit(blockId), nullptr);
+  EXPECT_EQ(window.Edit(blockId)->TextLength(), 0);
+  EXPECT_FALSE(window.IsControlVisible(blockId));
+  EXPECT_FALSE(window.IsControlEnabled(editor::CodeBlockButtonId(1)));
+  EXPECT_TRUE(window.IsControlVisible(editor::kEditor));
 }
 
 }  // namespace
