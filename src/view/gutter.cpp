@@ -74,6 +74,13 @@ void MarkGutterLine(Editor& editor, LineNumber line) {
   }
 }
 
+LineNumber MarkedGutterLine(const Editor& editor) {
+  if (!editor.main) return kNoLine;
+  for (int i = 1; i <= editor.metrics.gutterLines; ++i)
+    if (const RowState row = ReadRow(*editor.main, i); row.marked) return row.line;
+  return kNoLine;
+}
+
 void RecolourGutter(Editor& editor) {
   if (!editor.main) return;
   for (int i = 1; i <= editor.metrics.gutterLines; ++i) ColourRow(editor, i, ReadRow(*editor.main, i).marked);

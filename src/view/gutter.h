@@ -14,6 +14,9 @@ void NumberGutterFromOne(Editor& editor);
 void MarkCurrentGutterRow(Editor& editor);
 // Every row loses its marker; the row showing this line number gets it.
 void MarkGutterLine(Editor& editor, LineNumber line);
+// The line number of the row carrying the "> " marker (the clicked line); kNoLine when no
+// row carries it.
+LineNumber MarkedGutterLine(const Editor& editor);
 // The rows take the line colours now in force, the marked row the highlight.
 void RecolourGutter(Editor& editor);
 

@@ -6,9 +6,11 @@
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "view/bookmark_pane.h"
 #include "view/main_menu.h"
 #include "view/main_window_layout.h"
 #include "view/main_window_tooltips.h"
+#include "view/places_pane.h"
 
 namespace editor {
 
@@ -205,15 +207,13 @@ std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
   return window;
 }
 
-void ShowEditingControls(Editor& editor, int placesCount) {
+void ShowEditingControls(Editor& editor) {
   ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
   ShowLayout(window, true, editor.metrics.gutterLines);
   window.EnableControl(kCloseFileButton, true);
-  window.ShowControl(kGoBackButton, placesCount > 0);
-  window.ShowControl(kGoBackUnavailable, placesCount == 0);
-  window.ShowControl(kGoForwardButton, placesCount > 1);
-  window.ShowControl(kGoForwardUnavailable, placesCount <= 1);
+  ShowPlaceButtons(editor);
+  ShowBookmarkButtons(editor);
   ShowUndoButtons(editor);
 }
 
@@ -229,7 +229,8 @@ void HideEditingControls(ui::Window& window) {
   EnableEditingMenu(window, false);
   ShowLayout(window, false, 0);
   for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable,
-                           kClearUndoButton, kNothingToUndoButton})
+                           kClearUndoButton, kNothingToUndoButton, kPlacesCombo, kRemovePlaceButton,
+                           kClearPlacesButton, kAllowDuplicatePlacesBox, kRemoveBookmarkButton, kClearBookmarksButton})
     window.ShowControl(id, false);
   window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));
   window.FocusWindow();

@@ -17,7 +17,8 @@ void FocusEditor(Editor& editor);
 // Colours the visible lines with redraw and change notices off.
 void RecolourVisible(Editor& editor);
 
-// The jump of the subroutine and window lists: the next timer tick refreshes the view.
+// The jump of the subroutine and window lists, bookmarks and places: the next timer tick
+// refreshes the view. A line past the end goes to the last line.
 void GoToLine(Editor& editor, LineNumber line);
 // The jump of the go-to-line boxes 602, 603 and 909: the typed line at the top of the view.
 void GoToLineFromBox(Editor& editor, ui::ControlId box);

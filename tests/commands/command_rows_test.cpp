@@ -19,7 +19,7 @@
 namespace editor {
 namespace {
 
-// Controls whose commands are not built yet: the lists, bookmarks, places, code blocks,
+// Controls whose commands are not built yet: the lists, code blocks,
 // find and control tools, fast code, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
@@ -27,10 +27,7 @@ const std::set<ui::ControlId> kControlsNotBuiltYet{
     kCopySubToBlockButton, kMoveSubButton, kDeleteSubButton, kSubMultiSelectButton, kClearSubSelectionButton,
     kWindowCombo, kWindowList, kGoToWindowButton, kGoToWindowEndButton, kGoToHandlerButton, kCopyWindowButton,
     kCopyWindowToBlockButton, kMoveWindowButton, kDeleteWindowButton, kWindowMultiSelectButton,
-    kClearWindowSelectionButton, kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
-    kRemoveBookmarkButton, kClearBookmarksButton, kBookmarkMultiSelectButton, kPlacesCombo, kGoBackButton,
-    kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,
-    kClearPlacesButton, kMainProgramButton, kCodeBlockButtonFirst, kCodeBlockButtonFirst + 1,
+    kClearWindowSelectionButton, kMainProgramButton, kCodeBlockButtonFirst, kCodeBlockButtonFirst + 1,
     kCodeBlockButtonFirst + 2, kCodeBlockButtonFirst + 3, kCopyBlockButton, kDeleteBlockButton, kIncludeCombo,
     kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,

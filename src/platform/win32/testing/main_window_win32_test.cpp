@@ -25,7 +25,7 @@ class RealMainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(editor::StartEditor(editor_));
-    editor::ShowEditingControls(editor_, 0);
+    editor::ShowEditingControls(editor_);
   }
   void TearDown() override {
     if (editor_.main) editor_.main->Close();
