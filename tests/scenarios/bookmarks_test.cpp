@@ -175,6 +175,19 @@ TEST_F(Bookmarks, ChoosingOneJumpsWhileJumpToSelectionsIsOnAndGoAlwaysJumps) {
   EXPECT_EQ(CaretLine(), 25);
 }
 
+TEST_F(Bookmarks, AJumpToABookmarkRecordsWhereItLeftFromAndLandedOnWhilePlacesAreRemembered) {
+  OpenNumbered();
+  ClickLine(33);
+  ASSERT_TRUE(AddBookmark());
+  editor_.view.rememberPlaces = true;
+  ClickLine(4);
+  ASSERT_TRUE(driver_.Click(Main(), kGoToBookmarkButton));
+  ASSERT_EQ(Main().ListCount(kPlacesCombo), 2);
+  EXPECT_EQ(Main().ListText(kPlacesCombo, 0), "4");
+  EXPECT_EQ(Main().ListText(kPlacesCombo, 1), "33");
+  EXPECT_TRUE(Main().IsControlVisible(kGoBackButton));
+}
+
 TEST_F(Bookmarks, ABookmarkPastTheEndTakesTheCaretToTheLastLineAndLeavesTheTextAlone) {
   // The file got shorter outside the editor since its state was written.
   WriteFile(start_ / "Res" / "prog.txt", ":bmk-2\r\n4 near the top\r\n90 gone now\r\n");
@@ -233,6 +246,7 @@ TEST_F(Bookmarks, ABookmarkWhoseLineIsDeletedGoesAndTheOthersStay) {
   // Undo puts the text back, but not the bookmarks: they were dropped with their lines.
   Main().Focus(kEditor);
   driver_.PressCtrlKey(Main(), 'Z');
+  EXPECT_EQ(Edit().Text(), NumberedLines(40));
   EXPECT_EQ(Entries(), std::vector<std::string>{"30"});
 }
 
