@@ -25,7 +25,7 @@ class BenchEditor {
     editor_.keywordTable.emplace(editor::KeywordColoursFrom(editor_.prefs));
     editor_.main = editor::CreateMainWindow(editor_);
     if (!editor_.main) throw std::runtime_error("the main window could not be made");
-    editor::ShowEditingControls(editor_, 0);
+    editor::ShowEditingControls(editor_);
     Edit().SetText(text);
     editor::FullIndex(editor_, editor::IndexProgress::kHidden);
   }

@@ -151,7 +151,7 @@ void TimeFirstOpenSteps(FreshEditors& editors, const std::filesystem::path& file
   steps.Time("  companion state write (lists read back)", [&] { editor::WriteCompanionState(editor, 1); });
   steps.Time("  tab sizes", [&] { editor::SizeTabs(window, true); });
   steps.Time("  editing controls shown (again)",
-             [&] { editor::ShowEditingControls(editor, window.ListCount(editor::kPlacesCombo)); });
+             [&] { editor::ShowEditingControls(editor); });
   steps.Time("  line box, focus, timer", [&] {
     window.SetText(editor::kLineNumberBox, "1");
     editor::FocusEditor(editor);

@@ -98,7 +98,7 @@ void SwitchBreakdown(editor::Editor& editor, int runs, double baselineMs) {
              pump();
            }), baselineMs);
   PrintRow("    of which the editing layout shown", TimeRuns(runs, [&] {
-             editor::ShowEditingControls(editor, 0);
+             editor::ShowEditingControls(editor);
              pump();
            }), baselineMs);
   PrintRow("  the tab buttons recoloured", TimeRuns(runs, [&] {

@@ -71,7 +71,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   StartPositionTimer(editor);
   ActivateTab(editor, editor.tabToActivate);
   if (editor.resizeTabs) SizeTabs(*editor.main, editor.main->IsControlVisible(kEditor));
-  if (options.showEditingLayout) ShowEditingControls(editor, 0);
+  if (options.showEditingLayout) ShowEditingControls(editor);
   return true;
 }
 

@@ -9,9 +9,11 @@
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
+#include "navigation/bookmark_commands.h"
 #include "navigation/code_block_commands.h"
 #include "navigation/declaration_commands.h"
 #include "navigation/navigation_commands.h"
+#include "navigation/places_commands.h"
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
 #include "prefs/settings_command.h"
@@ -22,11 +24,15 @@ namespace editor {
 
 namespace {
 
-// "Nothing to undo" is a sign; the line box, the caret fields and the debug panel's fields
-// are written by the commands and never read back when they change.
+// "Nothing to undo" and the greyed twins of the places arrows are signs; the line box, the
+// caret fields and the debug panel's fields are written by the commands and never read
+// back when they change; the bookmark details list is never shown, and the bookmark
+// multi-select button has no action.
 constexpr std::array kDisplayOnly{kNothingToUndoButton, kLineNumberBox,       kColumnField,       kEditPositionField,
                                   kEditOffsetField,     kDebugLineField,      kRoundBracketField, kSquareBracketField,
-                                  kFirstDebugField,     kFirstDebugField + 1, kFirstDebugField + 2, kFirstDebugField + 3};
+                                  kFirstDebugField,     kFirstDebugField + 1, kFirstDebugField + 2, kFirstDebugField + 3,
+                                  kGoBackUnavailable,   kGoForwardUnavailable, kBookmarkList,
+                                  kBookmarkMultiSelectButton};
 
 bool RunControlNotify(Editor& editor, const ui::Event& event) {
   for (const CommandRows& rows : MainWindowCommandRows())
@@ -52,8 +58,9 @@ bool RunMenuPick(Editor& editor, const ui::Event& event) {
 std::span<const CommandRows> MainWindowCommandRows() {
   static const std::array rows{FileCommands(),          EditingCommands(),     SuggestionCommands(),
                                FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
-                               CodeBlockCommands(),       SearchBarCommands(),   PanelSwitchCommands(),
-                               PreferenceCommands(),      HelpCommands()};
+                               CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
+                               SearchBarCommands(),       PanelSwitchCommands(), PreferenceCommands(),
+                               HelpCommands()};
   return rows;
 }
 

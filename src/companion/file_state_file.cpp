@@ -152,13 +152,6 @@ void AddBookmark(ui::Window& window, const FileStateSection& section, const std:
   window.ViewSetCell(section.partner, at, 1, description);
 }
 
-void ShowPlacesButtons(ui::Window& window) {
-  window.ShowControl(kGoBackButton, true);
-  window.ShowControl(kGoForwardButton, true);
-  window.ShowControl(kGoBackUnavailable, false);
-  window.ShowControl(kGoForwardUnavailable, false);
-}
-
 // Bookmarks and places fill only an empty combo; include names are added once each.
 void AddStrings(ui::Window& window, const FileStateSection& section, const std::vector<std::string>& entries,
                 FileStateRestore& restored) {
@@ -174,10 +167,8 @@ void AddStrings(ui::Window& window, const FileStateSection& section, const std::
     ++added;
   }
   if (section.control == kBookmarkCombo) restored.bookmarksRead = true;
-  if (section.control == kPlacesCombo) {
-    restored.placesRead = added;
-    if (added > 0) ShowPlacesButtons(window);
-  }
+  // The places' pointer and buttons are set by the caller from what was read.
+  if (section.control == kPlacesCombo) restored.placesRead = added;
 }
 
 void ApplyLineField(ui::Window& window, const FileStateSection& section, const std::optional<std::string>& text) {
@@ -214,6 +205,9 @@ void ApplySection(Editor& editor, int tab, const FileStateSection& section, cons
       if (rows == IndexRows::kFromState || !ListsIndexRows(section)) AddRows(editor, section, state.*section.rows);
       break;
     case SectionKind::kStrings:
+      // Bookmarks and places come from the state file once per visit: read again, its older
+      // ones would bring back what the user removed since.
+      if (editor.marksRestored && section.onlyIntoEmpty) break;
       AddStrings(window, section, state.*section.strings, restored);
       break;
     case SectionKind::kLineCount:
@@ -310,6 +304,7 @@ FileStateRestore RestoreFileState(Editor& editor, int tab, IndexRows rows) {
   }
   RestorePath(editor, tab, fileName);
   restored.stateFile = RestorePanes(editor, tab, fileName, rows, restored);
+  editor.marksRestored = true;
   RestoreCaretLineBox(editor, fileName);
   // Steps left to the caller: gutter marker, caption, recolouring, caret, scroll range
   // and the editing controls (FinishStateRestore).

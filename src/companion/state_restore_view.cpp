@@ -1,10 +1,12 @@
 #include "companion/state_restore_view.h"
 
 #include "base/control_ids.h"
+#include "view/bookmark_pane.h"
 #include "view/edit_lines.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
 #include "view/notices.h"
+#include "view/places_pane.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -26,7 +28,10 @@ void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restore
   }
   FocusEditor(editor);
   window.SetScrollRange(kLineScrollBar, 0, edit->LineCount());
-  ShowEditingControls(editor, window.ListCount(kPlacesCombo));
+  // What the state file put into the bookmark and places lists becomes the editor's.
+  if (restored.bookmarksRead) TakeBookmarksFromLists(editor);
+  if (restored.placesRead > 0) TakePlacesFromList(editor);
+  ShowEditingControls(editor);
   switch (restored.stateFile) {
     case CompanionRead::kDamaged: ShowNotice(editor, notice::kStateDamaged); break;
     case CompanionRead::kUnreadable:

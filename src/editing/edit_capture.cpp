@@ -37,6 +37,7 @@ EditCapture BeginEditCapture(const ui::RichEdit& edit, EditKind kind) {
   capture.regionEnd = end + kMargin >= capture.lengthBefore ? -1 : end + kMargin;
   capture.regionText = edit.TextRange(capture.regionStart, capture.regionEnd);
   capture.caretBefore = start;
+  capture.selectionEnd = end;
   capture.scrollBefore = edit.ScrollPosition().y;
   return capture;
 }
@@ -73,8 +74,22 @@ std::optional<TextEdit> FinishEditCapture(const ui::RichEdit& edit, const EditCa
   const int end = capture.regionEnd < 0 ? -1 : capture.regionEnd + grown;
   const std::string now = edit.TextRange(capture.regionStart, end);
   if (now == capture.regionText) return std::nullopt;
-  const std::size_t prefix = CommonPrefix(capture.regionText, now);
-  const std::size_t suffix = CommonSuffix(capture.regionText, now, prefix);
+  std::size_t prefix = CommonPrefix(capture.regionText, now);
+  std::size_t suffix = CommonSuffix(capture.regionText, now, prefix);
+  // A selection that gave way whole is the change, where the shortest difference alone
+  // may begin elsewhere: whole lines "x10\rx11\r" taken from before "x12" share "x1" with
+  // it, and the difference would begin within line 10, which then seems to stay.
+  if (capture.selectionEnd > capture.caretBefore) {
+    const std::size_t from = static_cast<std::size_t>(capture.caretBefore - capture.regionStart);
+    const std::size_t to = static_cast<std::size_t>(capture.selectionEnd - capture.regionStart);
+    const std::size_t after = capture.regionText.size() - std::min(to, capture.regionText.size());
+    const bool selectionReplaced = to <= capture.regionText.size() && from <= prefix && now.size() >= from + after &&
+                                   now.compare(now.size() - after, after, capture.regionText, to, after) == 0;
+    if (selectionReplaced) {
+      prefix = from;
+      suffix = after;
+    }
+  }
   TextEdit change;
   change.start = capture.regionStart + static_cast<int>(prefix);
   change.removed = capture.regionText.substr(prefix, capture.regionText.size() - prefix - suffix);

@@ -20,6 +20,7 @@ struct EditCapture {
   std::string regionText;
   int lengthBefore = 0;
   int caretBefore = 0;
+  int selectionEnd = 0;  // the selection was caretBefore..selectionEnd
   int scrollBefore = 0;
   std::optional<char> typed;  // a character typed at the caret, the text not read
 };

@@ -5,7 +5,9 @@
 #include "base/control_ids.h"
 #include "base/number_text.h"
 #include "state/editor.h"
+#include "view/bookmark_pane.h"
 #include "view/index_lists.h"
+#include "view/places_pane.h"
 
 namespace editor {
 
@@ -54,6 +56,14 @@ void ShiftIndex(FileIndex& index, const LineShift& shift) {
   ShiftAwaited(shift, index.windowAwaitingEnd);
 }
 
+// Bookmarks follow their lines; one whose line lost its start goes, and the chosen
+// entry stays chosen while its bookmark stays.
+void ShiftBookmarkPane(Editor& editor, const LineShift& shift) {
+  if (editor.bookmarks.empty()) return;
+  int chosen = editor.main->ListSelected(kBookmarkCombo);
+  if (ShiftBookmarks(editor.bookmarks, shift, &chosen)) ShowBookmarks(editor, chosen);
+}
+
 }  // namespace
 
 void ShiftLineReferences(Editor& editor, const LineShift& shift) {
@@ -61,6 +71,8 @@ void ShiftLineReferences(Editor& editor, const LineShift& shift) {
   ShiftRows(*editor.main, kSubroutineList, kSubroutineCombo, shift);
   ShiftRows(*editor.main, kWindowList, kWindowCombo, shift);
   ShiftIndex(editor.index, shift);
+  ShiftBookmarkPane(editor, shift);
+  ShiftPlaces(editor, shift);
 }
 
 void FollowEditedLines(Editor& editor, const ui::RichEdit& edit, int start, std::string_view removed,

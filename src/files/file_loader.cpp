@@ -135,7 +135,7 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
   // state is in Res, so that the index does not take that state for this file's.
   WritePathCompanion(editor, path);
   ArrangeTabs(editor, window);
-  ShowEditingControls(editor, window.ListCount(kPlacesCombo));
+  ShowEditingControls(editor);
   window.SetText(kLineNumberBox, "1");
   FocusEditor(editor);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);

@@ -14,6 +14,7 @@
 #include "view/index_lists.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
+#include "view/places_pane.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -61,9 +62,16 @@ std::optional<DeclarationSpan> SpanOrNotice(Editor& editor, const DeclarationPan
   return read.span;
 }
 
+// A jump recorded in the places before and after, while places are remembered.
+void JumpRecorded(Editor& editor, LineNumber line, void (*jump)(Editor&, LineNumber)) {
+  AddPlace(editor, CurrentPlace(editor), true);
+  jump(editor, line);
+  AddPlace(editor, CurrentPlace(editor), true);
+}
+
 void GoTo(Editor& editor, Declaration kind) {
   if (const std::optional<Selected> selected = SelectedOrDropDown(editor, PaneOf(kind)))
-    GoToLine(editor, selected->begin);
+    JumpRecorded(editor, selected->begin, GoToLine);
 }
 
 void GoToEnd(Editor& editor, Declaration kind) {
@@ -71,7 +79,7 @@ void GoToEnd(Editor& editor, Declaration kind) {
   const std::optional<Selected> selected = SelectedOrDropDown(editor, pane);
   if (!selected) return;
   if (const std::optional<DeclarationSpan> span = SpanOrNotice(editor, pane, *selected))
-    ShowLineAtTop(editor, span->end);
+    JumpRecorded(editor, span->end, ShowLineAtTop);
 }
 
 void CopyToClipboard(Editor& editor, Declaration kind) {
@@ -167,7 +175,7 @@ void GoToHandler(Editor& editor) {
     return;
   }
   editor.main->ViewSetCell(pane.list, selected->row, kHandlerColumn, *handler);
-  GoToLine(editor, BeginLineOf(*editor.main, kSubroutineList, *row));
+  JumpRecorded(editor, BeginLineOf(*editor.main, kSubroutineList, *row), GoToLine);
 }
 
 void MultiSelect(Editor& editor, Declaration kind) { RunMultiSelectWindow(editor, kind); }
@@ -178,6 +186,7 @@ void ClearSelection(Editor& editor, Declaration kind) {
 }
 
 void SelectionChanged(Editor& editor, Declaration kind) {
+  if (!editor.view.loading) AddPlace(editor, CurrentPlace(editor), true);
   ShowDeclarationButtons(editor);
   if (!editor.view.jumpToSelections || editor.view.loading) return;
   const DeclarationPane& pane = PaneOf(kind);

@@ -8,6 +8,7 @@
 #include "view/code_block_view.h"
 #include "view/gutter.h"
 #include "view/main_window.h"
+#include "view/places_pane.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -36,6 +37,7 @@ void GoToFirstLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   LeaveCodeBlock(editor);
+  AddPlace(editor, CurrentPlace(editor), true);
   editor.main->SetText(kLineNumberBox, "1");
   editor.main->SetScrollPos(kLineScrollBar, 0);
   edit->SetScrollPosition({0, 0});
@@ -45,12 +47,14 @@ void GoToFirstLine(Editor& editor) {
   RefreshGutter(editor);
   FocusEditor(editor);
   MarkCurrentGutterRow(editor);
+  AddPlace(editor, LineNumber(1), true);
 }
 
 void GoToLastLine(Editor& editor) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
   LeaveCodeBlock(editor);
+  AddPlace(editor, CurrentPlace(editor), true);
   const int last = edit->LineCount();
   editor.view.topLine = LineNumber(last);
   editor.main->SetText(kLineNumberBox, std::to_string(last));
@@ -62,18 +66,26 @@ void GoToLastLine(Editor& editor) {
   RefreshGutter(editor);
   FocusEditor(editor);
   MarkCurrentGutterRow(editor);
+  AddPlace(editor, LineNumber(last), true);
 }
 
 void OnGoToBoxChanged(Editor& editor, ui::ControlId box) {
   if (editor.view.busy || editor.view.loading) return;
   ui::Window& window = *editor.main;
   window.ShowControl(GoButtonOfBox(box), !window.GetText(box).empty());
+  // Each keystroke jumps: the place before is the one the typing started from, and the
+  // line the box settles on is recorded by its go button or the next jump.
+  if (CurrentPlace(editor) != editor.view.boxJumpLine) AddPlace(editor, CurrentPlace(editor), true);
   GoToLineFromBox(editor, box);
+  editor.view.boxJumpLine = CurrentPlace(editor);
 }
 
 void OnGoToButton(Editor& editor, ui::ControlId button) {
   const ui::ControlId box = BoxOfGoButton(button);
-  if (!editor.main->GetText(box).empty()) GoToLineFromBox(editor, box);
+  if (editor.main->GetText(box).empty()) return;
+  AddPlace(editor, CurrentPlace(editor), true);
+  GoToLineFromBox(editor, box);
+  AddPlace(editor, CurrentPlace(editor), true);
 }
 
 void OnCurrentLineFieldChanged(Editor& editor) {

@@ -24,7 +24,7 @@ void EditorSettingsCommand(Editor& editor) {
   FocusEditor(editor);
   const int active = editor.tabs.ActiveTab();
   if (active != 0 && !editor.tabs.Tab(active).IsEmpty()) {
-    ShowEditingControls(editor, window.ListCount(kPlacesCombo));
+    ShowEditingControls(editor);
     ActivateTab(editor, active);
   } else {
     HideEditingControls(window);

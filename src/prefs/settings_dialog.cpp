@@ -16,6 +16,7 @@
 #include "prefs/settings_dialog_layout.h"
 #include "view/modal_dialog.h"
 #include "view/notices.h"
+#include "view/places_pane.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -184,16 +185,16 @@ class SettingsDialog {
 
   void SetRememberPlaces(bool on) {
     prefs_.rememberPlaces = editor_.view.rememberPlaces = on;
-    if (editor_.main) editor_.main->SetChecked(kRememberPlacesBox, on);
     if (!on) {
       W().SetChecked(s::kAllowDuplicatesBox, false);
       SetAllowDuplicatePlaces(false);
     }
+    ShowPlaceSwitches(editor_);
   }
 
   void SetAllowDuplicatePlaces(bool on) {
     prefs_.allowDuplicatePlaces = editor_.view.allowDuplicatePlaces = on;
-    if (editor_.main) editor_.main->SetChecked(kAllowDuplicatePlacesBox, on);
+    ShowPlaceSwitches(editor_);
   }
 
   void Apply() {
@@ -217,6 +218,7 @@ class SettingsDialog {
     ReadPreferenceFile(editor_.folders.InRes(kPreferenceFileName), prefs_);
     editor_.view.rememberPlaces = prefs_.rememberPlaces;
     editor_.view.allowDuplicatePlaces = prefs_.allowDuplicatePlaces;
+    ShowPlaceSwitches(editor_);
     PutSettingsInForce(editor_);
     PutColoursInForce(editor_);
     RecolourVisible(editor_);

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "base/positions.h"
+#include "model/bookmarks.h"
 #include "model/editor_preferences.h"
 #include "model/file_index.h"
 #include "model/folder_layout.h"
 #include "model/keyword_table.h"
 #include "model/line_metrics.h"
+#include "model/places_history.h"
 #include "model/tab_table.h"
 #include "platform/ui.h"
 #include "state/view_state.h"
@@ -30,6 +32,14 @@ struct Editor {
   ViewState view;
   std::optional<KeywordTable> keywordTable;  // built at start-up, once the colours are known
   FileIndex index;                           // of the file on screen
+  // The file on screen's bookmarks and places, mirrored by the bookmark and places panes;
+  // a tab's own wait in its companion state while another tab is shown.
+  std::vector<Bookmark> bookmarks;
+  PlacesHistory places;
+  // The file on screen's state has been read once since its panes were emptied: its
+  // bookmarks and places are these, and reading the state file again (a re-index, the
+  // active tab's button) must not bring back older ones the user removed.
+  bool marksRestored = false;
 
   std::filesystem::path currentPath;  // the active tab's file
   std::string currentName;            // its file name, also the tab's caption

@@ -32,6 +32,10 @@ struct ViewState {
   int suggestionMatch = 0;
   int suggestionField = 0;
 
+  // Where the last keystroke in a go-to-line box put the caret: typing on in the box
+  // records no new place before each jump.
+  LineNumber boxJumpLine = kNoLine;
+
   int editColumn = 0;
   int editOffset = 0;
   int lastWrittenFirstLine = 0;  // the ".src" file is rewritten only when this changes

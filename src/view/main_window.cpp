@@ -6,10 +6,12 @@
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
 #include "base/program_identity.h"
+#include "view/bookmark_pane.h"
 #include "view/code_block_view.h"
 #include "view/main_menu.h"
 #include "view/main_window_layout.h"
 #include "view/main_window_tooltips.h"
+#include "view/places_pane.h"
 
 namespace editor {
 
@@ -211,17 +213,15 @@ std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {
   return window;
 }
 
-void ShowEditingControls(Editor& editor, int placesCount) {
+void ShowEditingControls(Editor& editor) {
   ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
   ShowLayout(window, true, editor.metrics.gutterLines);
   // The file just shown is what the user wants to see, not a block left on screen.
   ShowMainCodeInLayout(editor);
   window.EnableControl(kCloseFileButton, true);
-  window.ShowControl(kGoBackButton, placesCount > 0);
-  window.ShowControl(kGoBackUnavailable, placesCount == 0);
-  window.ShowControl(kGoForwardButton, placesCount > 1);
-  window.ShowControl(kGoForwardUnavailable, placesCount <= 1);
+  ShowPlaceButtons(editor);
+  ShowBookmarkButtons(editor);
   ShowUndoButtons(editor);
 }
 
@@ -237,7 +237,9 @@ void HideEditingControls(ui::Window& window) {
   EnableEditingMenu(window, false);
   ShowLayout(window, false, 0);
   for (ui::ControlId id : {kGoBackButton, kGoBackUnavailable, kGoForwardButton, kGoForwardUnavailable,
-                           kClearUndoButton, kNothingToUndoButton, kCopyBlockButton, kDeleteBlockButton})
+                           kClearUndoButton, kNothingToUndoButton, kCopyBlockButton, kDeleteBlockButton, kPlacesCombo,
+                           kRemovePlaceButton, kClearPlacesButton, kAllowDuplicatePlacesBox, kRemoveBookmarkButton,
+                           kClearBookmarksButton})
     window.ShowControl(id, false);
   for (int block = 1; block <= kCodeBlockCount; ++block) window.ShowControl(CodeBlockEditorId(block), false);
   window.SetCaption(std::string(kNoFileCaption) + std::string(kTitleText));

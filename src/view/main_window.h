@@ -18,9 +18,9 @@ constexpr int kCodeBlockTextLimit = 512 * 1024;
 std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor);
 
 // A file is open: editing menu items enabled and the editing controls shown, the gutter
-// as many rows as the line metrics give. placesCount picks between the places buttons
-// and their greyed twins.
-void ShowEditingControls(Editor& editor, int placesCount);
+// as many rows as the line metrics give; the places and bookmark buttons as the editor's
+// places and bookmarks call for.
+void ShowEditingControls(Editor& editor);
 
 // No file is open: editing menu items grey, editing controls and gutter hidden, and the
 // caption asks for a file.

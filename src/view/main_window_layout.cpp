@@ -171,10 +171,12 @@ void AddReadyMadeCodeAndBookmarks(std::vector<LayoutEntry>& c) {
 
   c.push_back(Label(kBookmarkLabel, {920, 0, 150, 16}, " Bookmarks"));
   c.push_back(Combo(kBookmarkCombo, 920, 19, 160));
-  AddButtonRow(c, 920, 45,
-               {{kGoToBookmarkButton, kBitmapGoToBookmark}, {kAddBookmarkButton, kBitmapAddBookmark},
-                {kRemoveBookmarkButton, kBitmapRemoveBookmark}, {kClearBookmarksButton, kBitmapClearBookmarks},
-                {kBookmarkMultiSelectButton, kBitmapMultiSelect}});
+  AddButtonRow(c, 920, 45, {{kGoToBookmarkButton, kBitmapGoToBookmark}, {kAddBookmarkButton, kBitmapAddBookmark}});
+  // Remove and clear show only while there are bookmarks.
+  AddButtonRow(c, 920 + 2 * kRowPitch, 45,
+               {{kRemoveBookmarkButton, kBitmapRemoveBookmark}, {kClearBookmarksButton, kBitmapClearBookmarks}},
+               Shown::kOnDemand);
+  AddButtonRow(c, 920 + 4 * kRowPitch, 45, {{kBookmarkMultiSelectButton, kBitmapMultiSelect}});
   c.push_back(ListView(kBookmarkList, {910, 590, 250, 80}, {{"Line", 150}, {"Description", 100}}));
 
   c.push_back(Label(kIncludeLabel, {1134, 0, 150, 16}, "Include files"));
@@ -195,12 +197,14 @@ void AddPlacesAndSwitches(std::vector<LayoutEntry>& c) {
   AddButtonRow(c, 612, 73,
                {{kGoBackUnavailable, kBitmapGoBackUnavailable}, {kGoForwardUnavailable, kBitmapGoForwardUnavailable}},
                Shown::kOnDemand);
-  AddButtonRow(c, 662, 73,
-               {{kAddPlaceButton, kBitmapAddPlace}, {kRemovePlaceButton, kBitmapRemovePlace},
-                {kClearPlacesButton, kBitmapClearPlaces}});
-  c.push_back(Combo(kPlacesCombo, 765, 73, 80));
+  AddButtonRow(c, 662, 73, {{kAddPlaceButton, kBitmapAddPlace}});
+  // The list and its remove and clear buttons show once there is a place.
+  AddButtonRow(c, 662 + kRowPitch, 73,
+               {{kRemovePlaceButton, kBitmapRemovePlace}, {kClearPlacesButton, kBitmapClearPlaces}}, Shown::kOnDemand);
+  c.push_back(Combo(kPlacesCombo, 765, 73, 80, Shown::kOnDemand));
   c.push_back(Check(kRememberPlacesBox, {895, 75, 128, 20}, "Remember places"));
-  c.push_back(Check(kAllowDuplicatePlacesBox, {1047, 75, 150, 20}, "Allow duplicate places"));
+  // Shown while "Remember places" is on.
+  c.push_back(Check(kAllowDuplicatePlacesBox, {1047, 75, 150, 20}, "Allow duplicate places", Shown::kOnDemand));
   c.push_back(Button(kFastCodeButton, {1220, 73, 78, 25}, "Fast code"));
 }
 

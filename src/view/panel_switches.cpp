@@ -71,16 +71,6 @@ void ToggleJumpToSelections(Editor& editor) {
   editor.main->FocusWindow();
 }
 
-void ToggleRememberPlaces(Editor& editor) {
-  editor.view.rememberPlaces = !editor.view.rememberPlaces;
-  editor.main->SetChecked(kRememberPlacesBox, editor.view.rememberPlaces);
-}
-
-void ToggleAllowDuplicatePlaces(Editor& editor) {
-  editor.view.allowDuplicatePlaces = !editor.view.allowDuplicatePlaces;
-  editor.main->SetChecked(kAllowDuplicatePlacesBox, editor.view.allowDuplicatePlaces);
-}
-
 void ToggleAutoComplete(Editor& editor) {
   const bool on = editor.view.autoComplete = !editor.view.autoComplete;
   editor.main->SetTooltip(kAutoCompleteButton,
@@ -97,8 +87,6 @@ constexpr ControlCommand kControlRows[] = {
     {kLineDebugButton, kClick, Call<ToggleDebugPanel>},
     {kShowEditPositionBox, kClick, Call<ToggleEditPositionPanel>},
     {kJumpToSelectionsBox, kClick, Call<ToggleJumpToSelections>},
-    {kRememberPlacesBox, kClick, Call<ToggleRememberPlaces>},
-    {kAllowDuplicatePlacesBox, kClick, Call<ToggleAllowDuplicatePlaces>},
     {kAutoCompleteButton, kClick, Call<ToggleAutoComplete>},
 };
 

@@ -1,5 +1,5 @@
 // The switches of the main window: the debug panel, the edit-position panel, jumping to
-// selections, remembering places, and key word auto-completion.
+// selections and key word auto-completion (the places switches are the places pane's).
 #pragma once
 
 #include "state/command_table.h"
@@ -16,8 +16,6 @@ void StartSwitchesFromPreferences(Editor& editor);
 void ToggleDebugPanel(Editor& editor);
 void ToggleEditPositionPanel(Editor& editor);
 void ToggleJumpToSelections(Editor& editor);
-void ToggleRememberPlaces(Editor& editor);
-void ToggleAllowDuplicatePlaces(Editor& editor);
 void ToggleAutoComplete(Editor& editor);
 
 }  // namespace editor

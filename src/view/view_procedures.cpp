@@ -5,6 +5,7 @@
 #include "base/control_ids.h"
 #include "base/number_text.h"
 #include "base/scoped_flag.h"
+#include "view/bookmark_pane.h"
 #include "view/code_block_view.h"
 #include "view/colour_passes.h"
 #include "view/declaration_buttons.h"
@@ -78,6 +79,10 @@ void RecolourVisible(Editor& editor) {
 void GoToLine(Editor& editor, LineNumber line) {
   if (!editor.main) return;
   LeaveCodeBlock(editor);
+  // A line past the end (a bookmark or place of text that has gone) takes the caret to
+  // the last line, and the line box says so.
+  if (const ui::RichEdit* edit = EditorControl(editor))
+    line = LineNumber(std::clamp(line.Value(), 1, std::max(1, edit->LineCount())));
   editor.main->StopTimer(kPositionTimer);
   // One below the target, so that the next tick sees a changed line and refreshes the view.
   editor.view.topLine = editor.view.rememberedTopLine = line - 1;
@@ -160,11 +165,19 @@ void ClearLists(Editor& editor) {
   // Each list empties in one request and is drawn once.
   for (ui::ControlId list : kLists) window.ViewClear(list);
   for (ui::ControlId combo : kCombos) window.ListClear(combo);
+  editor.bookmarks.clear();
+  editor.places.Clear();
+  editor.marksRestored = false;
+  editor.view.boxJumpLine = kNoLine;
   window.ShowControl(kGoBackButton, false);
   window.ShowControl(kGoForwardButton, false);
   window.ShowControl(kGoBackUnavailable, true);
   window.ShowControl(kGoForwardUnavailable, true);
   ShowDeclarationButtons(editor);
+  for (ui::ControlId id : {kPlacesCombo, kRemovePlaceButton, kClearPlacesButton, kRemoveBookmarkButton,
+                           kClearBookmarksButton})
+    window.ShowControl(id, false);
+  window.SetTooltip(kGoToBookmarkButton, kNoBookmarksTip);
 }
 
 }  // namespace editor

@@ -17,7 +17,8 @@ void FocusEditor(Editor& editor);
 // Colours the visible lines with redraw and change notices off.
 void RecolourVisible(Editor& editor);
 
-// The jump of the subroutine and window lists: the next timer tick refreshes the view.
+// The jump of the subroutine and window lists, bookmarks and places: the next timer tick
+// refreshes the view. A line past the end goes to the last line.
 void GoToLine(Editor& editor, LineNumber line);
 // The line at the top of the view with the caret at its start, coloured, numbered and
 // marked in the gutter.

@@ -19,16 +19,13 @@
 namespace editor {
 namespace {
 
-// Controls whose commands are not built yet: the lists, bookmarks, places,
-// find and control tools, fast code, and the edit control's notifications.
+// Controls whose commands are not built yet: the hidden detail lists, copying to a
+// block from the lists, the include list, find and control tools, fast code, and the
+// edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
     kSubroutineList, kSearchSubsButton, kCopySubToBlockButton,
-    kWindowList, kCopyWindowToBlockButton,
-    kBookmarkCombo, kBookmarkList, kGoToBookmarkButton, kAddBookmarkButton,
-    kRemoveBookmarkButton, kClearBookmarksButton, kBookmarkMultiSelectButton, kPlacesCombo, kGoBackButton,
-    kGoForwardButton, kGoBackUnavailable, kGoForwardUnavailable, kAddPlaceButton, kRemovePlaceButton,
-    kClearPlacesButton, kIncludeCombo,
+    kWindowList, kCopyWindowToBlockButton, kIncludeCombo,
     kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,

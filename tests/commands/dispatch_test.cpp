@@ -26,7 +26,7 @@ class Dispatch : public EditorTest {
   void OpenFile(int lines, const std::string& name = "prog.iwb") {
     Start();
     PutFileInTab(1, name, NumberedLines(lines));
-    ShowEditingControls(editor_, 0);
+    ShowEditingControls(editor_);
     ActivateTab(editor_, 1);
     Main().Focus(kEditor);
   }

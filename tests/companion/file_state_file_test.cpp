@@ -1,4 +1,5 @@
 #include "companion/file_state_file.h"
+#include "companion/state_restore_view.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,7 @@ class FileStateFile : public EditorTest {
   }
 
   void ClearAll() {
+    editor_.marksRestored = false;  // as emptying the panes for another visit does
     for (ui::ControlId list : {kSubroutineList, kWindowList, kBookmarkList}) Main().ViewClear(list);
     for (ui::ControlId combo : {kSubroutineCombo, kWindowCombo, kBookmarkCombo, kIncludeCombo, kPlacesCombo})
       Main().ListClear(combo);
@@ -85,8 +87,16 @@ TEST_F(FileStateFile, WhatIsWrittenComesBackIntoTheListsCombosAndBoxes) {
   EXPECT_TRUE(Main().IsControlVisible(kGoToLineButton2));
   EXPECT_FALSE(Main().IsControlVisible(kGoToLineButton)) << "an empty box keeps its button hidden";
   EXPECT_EQ(restored.placesRead, 2);
+  // What was read becomes the editor's bookmarks and places once the restore is finished.
+  FinishStateRestore(editor_, 1, restored, ViewAfterRestore::kAsItWas);
+  ASSERT_EQ(editor_.bookmarks.size(), 1u);
+  EXPECT_EQ(editor_.bookmarks[0], (Bookmark{LineNumber(12), "TODO: tidy"}));
+  EXPECT_EQ(editor_.places.Count(), 2);
+  EXPECT_EQ(editor_.places.Position(), 2);
   EXPECT_TRUE(Main().IsControlVisible(kGoBackButton));
   EXPECT_FALSE(Main().IsControlVisible(kGoBackUnavailable));
+  EXPECT_FALSE(Main().IsControlVisible(kGoForwardButton)) << "the last place is the current one";
+  EXPECT_TRUE(Main().IsControlVisible(kRemoveBookmarkButton));
 }
 
 TEST_F(FileStateFile, ReadingTwiceDuplicatesNothing) {

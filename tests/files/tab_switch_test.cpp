@@ -15,7 +15,7 @@ class TabSwitch : public EditorTest {
  protected:
   void SetUp() override {
     Start();
-    ShowEditingControls(editor_, 0);
+    ShowEditingControls(editor_);
   }
   long Reads() { return Edit().Counts().Count(Request::kText); }
   long Writes() { return Edit().Counts().Count(Request::kSetText); }

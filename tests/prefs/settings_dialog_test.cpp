@@ -238,7 +238,7 @@ TEST_F(FontChange, TheGutterTakesTheNewLineHeightAndItsRowsStayBesideTheLines) {
 
   // Back and forth again, and a layout switch on top: rows no longer in use stay hidden.
   ApplyFontSize(20);
-  ShowEditingControls(editor_, 0);
+  ShowEditingControls(editor_);
   ExpectGutterFollowsTheLines();
 }
 

@@ -64,9 +64,12 @@ TEST_F(DeclarationLists, GoingToAnEntryItsEndAndAWindowsHandler) {
   EXPECT_EQ(CaretLine(), 5);
   EXPECT_EQ(Main().ViewCell(kWindowList, 0, 3), "Handler");
 
+  editor_.view.rememberPlaces = true;
   Pick(kSubroutineCombo, 0);
   ASSERT_TRUE(driver_.Click(Main(), kGoToSubEndButton));
   EXPECT_EQ(CaretLine(), 7);
+  EXPECT_EQ(editor_.places.Lines(), (std::vector<LineNumber>{LineNumber(5), LineNumber(7)}))
+      << "where the jump came from and where it went";
 
   editor_.view.jumpToSelections = true;
   Pick(kSubroutineCombo, 1);

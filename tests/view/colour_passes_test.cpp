@@ -180,7 +180,7 @@ TEST_F(ColourPasses, APageNearTheEndOfALongFileNeedsFewRequests) {
 
 TEST_F(ColourPasses, ScrollingDownALineColoursTheLineComingIntoView) {
   Load(Program(50));
-  ShowEditingControls(editor_, 0);
+  ShowEditingControls(editor_);
   const int incoming = editor_.metrics.gutterLines + 1;
   const int below = Edit().LineIndex(incoming);
   ASSERT_NE(Edit().ColourAt(below), kPaintedText);

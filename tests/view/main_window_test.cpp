@@ -61,7 +61,7 @@ TEST_F(MainWindow, OpensWithNoFileLayoutWhenNothingIsRestored) {
 
 TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
   Start();
-  ShowEditingControls(editor_, 0);
+  ShowEditingControls(editor_);
   for (int id : EditingMenuIds()) EXPECT_TRUE(Main().IsMenuItemEnabled(id)) << id;
   EXPECT_TRUE(driver_.PressAccelerator(Main(), 'A', true));
   for (ui::ControlId id : {kEditor, kLineScrollBar, kSubroutineCombo, kFindBox, kNothingToUndoButton})
@@ -75,7 +75,10 @@ TEST_F(MainWindow, FileOpenLayoutShowsTheEditingControlsAndEnablesTheMenu) {
                            kCodeBlockEditorFirst, kFontList, kLineNumberBox})
     EXPECT_FALSE(Main().IsControlVisible(id)) << id;
 
-  ShowEditingControls(editor_, 2);
+  // Standing on the middle one of three places, both arrows have somewhere to go.
+  editor_.places.Load({LineNumber(3), LineNumber(9), LineNumber(12)});
+  editor_.places.Pick(1);
+  ShowEditingControls(editor_);
   EXPECT_TRUE(Main().IsControlVisible(kGoBackButton));
   EXPECT_TRUE(Main().IsControlVisible(kGoForwardButton));
   EXPECT_FALSE(Main().IsControlVisible(kGoForwardUnavailable));
@@ -92,7 +95,12 @@ bool Overlap(ui::Rect a, ui::Rect b) {
 
 TEST_F(MainWindow, NoTwoVisibleControlsOverlapInTheFileOpenLayout) {
   Start();
-  ShowEditingControls(editor_, 2);
+  // Everything that shows on demand in the panes is shown.
+  editor_.places.Load({LineNumber(3), LineNumber(9), LineNumber(12)});
+  editor_.places.Pick(1);
+  editor_.bookmarks = {Bookmark{LineNumber(4), "here"}};
+  editor_.view.rememberPlaces = true;
+  ShowEditingControls(editor_);
   std::vector<std::pair<ui::ControlId, ui::Rect>> shown;
   auto consider = [&](ui::ControlId id, bool isCombo) {
     if (!Main().IsControlVisible(id)) return;
@@ -155,7 +163,7 @@ TEST_F(MainWindow, EditorsAndHiddenHelpersAreSetUp) {
 
 TEST_F(MainWindow, TypingIsHeldToWordCharactersInTheWordFieldsAnd255InTheCaretLineFields) {
   Start();
-  ShowEditingControls(editor_, 0);
+  ShowEditingControls(editor_);
   for (ui::ControlId id : {kKeywordBox, kWordBox}) {
     driver_.TypeText(Main(), id, "If x1 = $y@_z");
     EXPECT_EQ(Main().GetText(id), "Ifx$y@_z") << id;

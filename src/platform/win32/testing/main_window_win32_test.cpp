@@ -12,14 +12,18 @@
 #include "base/control_ids.h"
 #include "base/menu_ids.h"
 #include "editing/keyword_suggestions.h"
+#include "editing/line_references.h"
 #include "files/file_loader.h"
 #include "navigation/code_block_commands.h"
 #include "navigation/put_in_free_block.h"
+#include "navigation/places_commands.h"
 #include "platform/win32/system.h"
 #include "prefs/preferences_in_force.h"
 #include "state/editor.h"
 #include "view/main_window.h"
+#include "view/bookmark_pane.h"
 #include "view/main_window_layout.h"
+#include "view/places_pane.h"
 
 namespace {
 
@@ -27,7 +31,7 @@ class RealMainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(editor::StartEditor(editor_));
-    editor::ShowEditingControls(editor_, 0);
+    editor::ShowEditingControls(editor_);
   }
   void TearDown() override {
     if (editor_.main) editor_.main->Close();
@@ -127,6 +131,53 @@ TEST_F(RealMainWindow, AFileLoadedTakesStopsOfTheTabSpacingAndApplyMovesThem) {
   EXPECT_EQ(editor_.prefs.tabStopWidth, 20);
 
   editor_.main->Close();
+  std::filesystem::remove(path);
+  for (const char* companion : {".txt", ".pth", ".src"})
+    std::filesystem::remove(editor_.folders.Companion(path.filename().string(), companion));
+}
+
+// The places and bookmark lists are the real drop-down lists and list view: entries written
+// again in place keep the current one chosen, and the arrows show where they can go.
+TEST_F(RealMainWindow, PlacesAndBookmarksFollowLinesPutInAboveThemInTheRealLists) {
+  const auto path =
+      std::filesystem::temp_directory_path() / ("marks-" + std::to_string(std::random_device{}()) + ".iwb");
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += "x" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
+  std::ofstream(path, std::ios::binary) << text;
+  ASSERT_EQ(editor::LoadFile(editor_, path), editor::LoadResult::kLoaded);
+  ui::Window& window = *editor_.main;
+  editor_.view.rememberPlaces = true;
+  editor_.view.allowDuplicatePlaces = false;
+  editor::AddPlace(editor_, editor::LineNumber(20), true);
+  editor::AddPlace(editor_, editor::LineNumber(30), true);
+  ASSERT_EQ(window.ListCount(editor::kPlacesCombo), 2);
+  EXPECT_EQ(window.ListSelected(editor::kPlacesCombo), 1);
+  EXPECT_TRUE(window.IsControlVisible(editor::kGoBackButton));
+  EXPECT_FALSE(window.IsControlVisible(editor::kGoForwardButton));
+  editor_.bookmarks = {editor::Bookmark{editor::LineNumber(25), "here"}};
+  editor::ShowBookmarks(editor_, 0);
+
+  editor::ShiftLineReferences(editor_, editor::ShiftOf(editor::LineIndex(9), true, "", "a\rb\r"));
+  EXPECT_EQ(window.ListText(editor::kPlacesCombo, 0), "22");
+  EXPECT_EQ(window.ListText(editor::kPlacesCombo, 1), "32");
+  EXPECT_EQ(window.ListSelected(editor::kPlacesCombo), 1) << "the current place stays chosen";
+  EXPECT_EQ(window.ListText(editor::kBookmarkCombo, 0), "27 here");
+  EXPECT_EQ(window.ViewCell(editor::kBookmarkList, 0, 0), "27");
+  EXPECT_EQ(window.ListSelected(editor::kBookmarkCombo), 0);
+
+  editor::GoBackCommand(editor_);
+  ui::RichEdit& edit = *window.Edit(editor::kEditor);
+  EXPECT_EQ(edit.LineFromChar(edit.GetSelection().first), 21);
+  EXPECT_EQ(window.ListSelected(editor::kPlacesCombo), 0);
+  EXPECT_FALSE(window.IsControlVisible(editor::kGoBackButton));
+  EXPECT_TRUE(window.IsControlVisible(editor::kGoBackUnavailable));
+  EXPECT_TRUE(window.IsControlVisible(editor::kGoForwardButton));
+
+  editor::ClearPlacesCommand(editor_);
+  EXPECT_EQ(window.ListCount(editor::kPlacesCombo), 0);
+  EXPECT_FALSE(window.IsControlVisible(editor::kPlacesCombo));
+
+  window.Close();
   std::filesystem::remove(path);
   for (const char* companion : {".txt", ".pth", ".src"})
     std::filesystem::remove(editor_.folders.Companion(path.filename().string(), companion));

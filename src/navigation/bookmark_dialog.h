@@ -1,0 +1,27 @@
+// The "Description" window of a new bookmark (DescribeBookmark): an optional description,
+// taken with OK or Enter; Close or the close box give none.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace editor {
+
+struct Editor;
+
+namespace bookmark_dialog {
+constexpr ui::ControlId kLabel = 1;
+constexpr ui::ControlId kDescriptionBox = 2;
+constexpr ui::ControlId kOkButton = 3;
+constexpr ui::ControlId kCloseButton = 4;
+}  // namespace bookmark_dialog
+
+inline constexpr std::string_view kBookmarkDialogCaption = "Description";
+
+// The description typed, blanks around it and line breaks left out; empty when none was
+// given or the window was closed.
+std::string DescribeBookmark(Editor& editor);
+
+}  // namespace editor
