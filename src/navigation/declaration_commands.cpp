@@ -9,6 +9,7 @@
 #include "editing/recorded_replacement.h"
 #include "navigation/declaration_span.h"
 #include "navigation/multi_select_window.h"
+#include "navigation/put_in_free_block.h"
 #include "view/declaration_buttons.h"
 #include "view/gutter.h"
 #include "view/index_lists.h"
@@ -90,6 +91,14 @@ void CopyToClipboard(Editor& editor, Declaration kind) {
   if (!span) return;
   editor.system.SetClipboardText(WithCrLfBreaks(span->text));
   ShowNotice(editor, notice::kCopiedToClipboard);
+}
+
+void CopyToABlock(Editor& editor, Declaration kind) {
+  const DeclarationPane& pane = PaneOf(kind);
+  const std::optional<Selected> selected = SelectedOrDropDown(editor, pane);
+  if (!selected) return;
+  if (const std::optional<DeclarationSpan> span = SpanOrNotice(editor, pane, *selected))
+    CopyToBlock(editor, span->text);
 }
 
 // One replacement, one undo entry; the row and its drop-down entry go with the SUB or
@@ -211,6 +220,7 @@ constexpr ControlCommand kControlRows[] = {
     {kGoToSubButton, ui::notify::kClick, Run<GoTo, kSub>},
     {kGoToSubEndButton, ui::notify::kClick, Run<GoToEnd, kSub>},
     {kCopySubButton, ui::notify::kClick, Run<CopyToClipboard, kSub>},
+    {kCopySubToBlockButton, ui::notify::kClick, Run<CopyToABlock, kSub>},
     {kDeleteSubButton, ui::notify::kClick, Run<Delete, kSub>},
     {kMoveSubButton, ui::notify::kClick, Run<Move, kSub>},
     {kSubMultiSelectButton, ui::notify::kClick, Run<MultiSelect, kSub>},
@@ -220,6 +230,7 @@ constexpr ControlCommand kControlRows[] = {
     {kGoToWindowEndButton, ui::notify::kClick, Run<GoToEnd, kWin>},
     {kGoToHandlerButton, ui::notify::kClick, Call<GoToHandler>},
     {kCopyWindowButton, ui::notify::kClick, Run<CopyToClipboard, kWin>},
+    {kCopyWindowToBlockButton, ui::notify::kClick, Run<CopyToABlock, kWin>},
     {kDeleteWindowButton, ui::notify::kClick, Run<Delete, kWin>},
     {kMoveWindowButton, ui::notify::kClick, Run<Move, kWin>},
     {kWindowMultiSelectButton, ui::notify::kClick, Run<MultiSelect, kWin>},

@@ -1,6 +1,7 @@
 #include "navigation/multi_select_window.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "base/number_text.h"
 #include "editing/edit_commands.h"
 #include "navigation/declaration_span.h"
+#include "navigation/put_in_free_block.h"
 #include "state/editor.h"
 #include "view/declaration_buttons.h"
 #include "view/dialog_controls.h"
@@ -30,13 +32,16 @@ struct Texts {
   const char* column;
   int lineColumnWidth;
   const char* copy;
+  const char* block;
   const char* clear;
 };
 
 constexpr Texts kSubroutineTexts{"Subroutine details - multi select option", "Subroutine", 100,
-                                 "Copy selected subroutines to the clipboard", "Clear selected subroutines"};
+                                 "Copy selected subroutines to the clipboard", "Copy selected subroutines to a block",
+                                 "Clear selected subroutines"};
 constexpr Texts kWindowTexts{"Window details - multi select option", "Window", 110,
-                             "Copy selected windows to the clipboard", "Clear selected windows"};
+                             "Copy selected windows to the clipboard", "Copy selected windows to a block",
+                             "Clear selected windows"};
 
 // Where each line starts in the text, read once for every row copied.
 std::vector<std::size_t> LineStarts(std::string_view text) {
@@ -65,10 +70,12 @@ class MultiSelectWindow {
     ui::ControlSpec list = DialogControl(ui::ControlKind::kListView, kList, {10, 10, 440, 250});
     list.multiSelect = true;
     ui::ControlSpec copy = DialogControl(ui::ControlKind::kPushButton, kCopyButton, {10, 270, 300, 28}, texts_.copy);
-    ui::ControlSpec clear = DialogControl(ui::ControlKind::kPushButton, kClearButton, {10, 305, 300, 28}, texts_.clear);
-    copy.visible = clear.visible = false;
-    const bool made = w.CreateControl(list) && w.CreateControl(copy) && w.CreateControl(clear) &&
-                      w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kCloseButton, {350, 305, 100, 28}, "Close"));
+    ui::ControlSpec block = DialogControl(ui::ControlKind::kPushButton, kBlockButton, {10, 305, 300, 28}, texts_.block);
+    ui::ControlSpec clear = DialogControl(ui::ControlKind::kPushButton, kClearButton, {10, 340, 300, 28}, texts_.clear);
+    copy.visible = block.visible = clear.visible = false;
+    const bool made = w.CreateControl(list) && w.CreateControl(copy) && w.CreateControl(block) &&
+                      w.CreateControl(clear) &&
+                      w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kCloseButton, {350, 340, 100, 28}, "Close"));
     if (!made) return false;
     w.ViewAddColumn(kList, texts_.column, 226);
     w.ViewAddColumn(kList, "Starts", texts_.lineColumnWidth);
@@ -94,6 +101,7 @@ class MultiSelectWindow {
     if (event.controlId == kList && event.notifyCode == ui::notify::kListViewClick) ShowRowButtons(true);
     if (event.notifyCode != ui::notify::kClick) return 0;
     if (event.controlId == kCopyButton) CopySelected();
+    if (event.controlId == kBlockButton) CopySelectedToBlock();
     if (event.controlId == kClearButton) ClearSelected();
     if (event.controlId == kCloseButton) window_->Close();
     return 0;
@@ -101,15 +109,16 @@ class MultiSelectWindow {
 
   void ShowRowButtons(bool shown) {
     window_->ShowControl(kCopyButton, shown);
+    window_->ShowControl(kBlockButton, shown);
     window_->ShowControl(kClearButton, shown);
   }
 
-  // Each picked entry's lines followed by one CR, the text read once. An entry whose row
-  // no longer matches the file, or that has no end, stops the copy with its notice.
-  void CopySelected() {
+  // Each picked entry's lines, each with its break, from one read of the text. An entry
+  // whose row no longer matches the file, or that has no end, stops the copy with its notice.
+  std::optional<std::string> PickedCode() {
     ui::RichEdit* edit = editor_.main->Edit(kEditor);
     const std::vector<int> rows = window_->ViewSelectedRows(kList);
-    if (edit == nullptr || rows.empty()) return;
+    if (edit == nullptr || rows.empty()) return std::nullopt;
     const std::string text = edit->TextRange(0, -1);
     const std::vector<std::size_t> starts = LineStarts(text);
     std::string copied;
@@ -123,13 +132,23 @@ class MultiSelectWindow {
                                     : SpanResult{};
       if (!span.span) {
         ShowNotice(editor_, span.problem == SpanProblem::kStale ? notice::kListOutOfDate : notice::kNoEndFound);
-        return;
+        return std::nullopt;
       }
       copied += span.span->text;
       if (copied.back() != '\r') copied += '\r';
     }
-    editor_.system.SetClipboardText(WithCrLfBreaks(copied));
-    ShowNotice(editor_, notice::kCopiedToClipboard);
+    return copied;
+  }
+
+  void CopySelected() {
+    if (const std::optional<std::string> code = PickedCode()) {
+      editor_.system.SetClipboardText(WithCrLfBreaks(*code));
+      ShowNotice(editor_, notice::kCopiedToClipboard);
+    }
+  }
+
+  void CopySelectedToBlock() {
+    if (const std::optional<std::string> code = PickedCode()) CopyToBlock(editor_, *code);
   }
 
   void ClearSelected() {

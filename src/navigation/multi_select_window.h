@@ -1,5 +1,5 @@
 // The multi-select window of the subroutine and window panes: every entry with its lines,
-// several picked at once and copied to the clipboard together.
+// several picked at once and copied together to the clipboard or a code block.
 #pragma once
 
 #include "model/declaration_lines.h"
@@ -11,6 +11,7 @@ struct Editor;
 namespace multi_select {
 constexpr int kList = 570;
 constexpr int kCopyButton = 510;
+constexpr int kBlockButton = 512;
 constexpr int kClearButton = 710;
 constexpr int kCloseButton = 2;
 }  // namespace multi_select

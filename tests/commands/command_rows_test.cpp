@@ -19,13 +19,12 @@
 namespace editor {
 namespace {
 
-// Controls whose commands are not built yet: the hidden detail lists, copying to a
-// block from the lists, the include list, find and control tools, fast code, and the
+// Controls whose commands are not built yet: the hidden detail lists, the subroutine
+// search, the include list, find and control tools, fast code, and the
 // edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
-    kSubroutineList, kSearchSubsButton, kCopySubToBlockButton,
-    kWindowList, kCopyWindowToBlockButton, kIncludeCombo,
+    kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
     kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,

@@ -156,6 +156,13 @@ TEST_F(DeclarationLists, TheMultiSelectWindowCopiesThePickedEntriesInOrder) {
   EXPECT_TRUE(buttonsWaited) << "the copy button shows once a row is clicked";
   EXPECT_EQ(driver_.Clipboard(), "SUB Handler\r\n  PRINT 1\r\nENDSUB\r\nSUB Last\r\nENDSUB\r\n");
   EXPECT_TRUE(NoticeShown("Done"));
+
+  // The pane's own button puts the selected entry in the first free block.
+  Pick(kWindowCombo, 0);
+  ASSERT_TRUE(driver_.Click(Main(), kCopyWindowToBlockButton));
+  EXPECT_EQ(driver_.EditOf(Main(), CodeBlockEditorId(1)).Text(),
+            "OPENWINDOW main,0,0,300,200,0,0,\"Inventory\",&Handler\r\nWAITUNTIL main = 0\r\n");
+  EXPECT_EQ(Edit().Text(), kProgram) << "the file is left as it was";
 }
 
 // The marker goes where the caret is at the next tick, as after a click.
