@@ -136,6 +136,14 @@ TEST_F(DeclarationLists, AStaleRowOrCodeRightAfterTheEndIsNeverDeleted) {
   ASSERT_TRUE(driver_.Click(Main(), kDeleteSubButton));
   EXPECT_TRUE(NoticeShown("Please check"));
   EXPECT_EQ(Edit().Text(), "SUB Six\r\nENDSUB\r\n");
+
+  // Re-indexed, the last subroutine goes and leaves the lists empty.
+  ASSERT_TRUE(driver_.Click(Main(), kReindexButton));
+  Pick(kSubroutineCombo, 0);
+  ASSERT_TRUE(driver_.Click(Main(), kDeleteSubButton));
+  EXPECT_EQ(Edit().Text(), "");
+  EXPECT_EQ(Main().ListCount(kSubroutineCombo), 0);
+  EXPECT_EQ(Main().ViewRowCount(kSubroutineList), 0);
 }
 
 TEST_F(DeclarationLists, TheMultiSelectWindowCopiesThePickedEntriesInOrder) {
