@@ -57,6 +57,9 @@ class MultiSelectWindow {
       : editor_(editor), pane_(PaneOf(kind)), texts_(kind == Declaration::kSubroutine ? kSubroutineTexts : kWindowTexts) {}
 
   void Run() {
+    // The window is modal: the text cannot change while it is open, so it is read once.
+    if (const ui::RichEdit* edit = editor_.main->Edit(kEditor)) text_ = edit->TextRange(0, -1);
+    starts_ = LineStarts(text_);
     window_ = CreateDialogWindow(editor_.system,
                                  {texts_.caption, kWindowRect, editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return;
@@ -83,13 +86,24 @@ class MultiSelectWindow {
     return true;
   }
 
+  // The ends are worked out from the text: the lists know an end only once a command
+  // has looked for it.
   void FillRows() {
     const ui::Window& main = *editor_.main;
     for (int r = 0, count = main.ViewRowCount(pane_.list); r < count; ++r) {
-      const int row = window_->ViewInsertRow(kList, r, main.ViewCell(pane_.list, r, 0));
-      window_->ViewSetCell(kList, row, 1, main.ViewCell(pane_.list, r, 1));
-      window_->ViewSetCell(kList, row, 2, main.ViewCell(pane_.list, r, 2));
+      const std::string name = main.ViewCell(pane_.list, r, 0);
+      const int row = window_->ViewInsertRow(kList, r, name);
+      const std::string begin = main.ViewCell(pane_.list, r, 1);
+      const SpanResult span = SpanOf(name, LineNumber(WholeInt(begin)));
+      window_->ViewSetCell(kList, row, 1, begin);
+      window_->ViewSetCell(kList, row, 2, span.span ? std::to_string(span.span->end.Value()) : std::string());
     }
+  }
+
+  SpanResult SpanOf(const std::string& name, LineNumber begin) const {
+    if (begin.Value() < 1 || begin.Value() > static_cast<int>(starts_.size())) return {};
+    const std::size_t offset = starts_[static_cast<std::size_t>(begin.Value() - 1)];
+    return SpanInText(std::string_view(text_).substr(offset), static_cast<int>(offset), pane_.kind, name, begin);
   }
 
   int OnEvent(const ui::Event& event) {
@@ -113,23 +127,15 @@ class MultiSelectWindow {
     window_->ShowControl(kClearButton, shown);
   }
 
-  // Each picked entry's lines, each with its break, from one read of the text. An entry
+  // Each picked entry's lines, each with its break. An entry
   // whose row no longer matches the file, or that has no end, stops the copy with its notice.
   std::optional<std::string> PickedCode() {
-    ui::RichEdit* edit = editor_.main->Edit(kEditor);
     const std::vector<int> rows = window_->ViewSelectedRows(kList);
-    if (edit == nullptr || rows.empty()) return std::nullopt;
-    const std::string text = edit->TextRange(0, -1);
-    const std::vector<std::size_t> starts = LineStarts(text);
+    if (rows.empty()) return std::nullopt;
     std::string copied;
     for (const int row : rows) {
-      const std::string name = window_->ViewCell(kList, row, 0);
-      const LineNumber begin(WholeInt(window_->ViewCell(kList, row, 1)));
-      const bool known = begin.Value() >= 1 && begin.Value() <= static_cast<int>(starts.size());
-      const std::size_t offset = known ? starts[static_cast<std::size_t>(begin.Value() - 1)] : 0;
-      const SpanResult span = known ? SpanInText(std::string_view(text).substr(offset), static_cast<int>(offset),
-                                                 pane_.kind, name, begin)
-                                    : SpanResult{};
+      const SpanResult span =
+          SpanOf(window_->ViewCell(kList, row, 0), LineNumber(WholeInt(window_->ViewCell(kList, row, 1))));
       if (!span.span) {
         ShowNotice(editor_, span.problem == SpanProblem::kStale ? notice::kListOutOfDate : notice::kNoEndFound);
         return std::nullopt;
@@ -160,6 +166,8 @@ class MultiSelectWindow {
   const DeclarationPane& pane_;
   const Texts& texts_;
   std::unique_ptr<ui::Window> window_;
+  std::string text_;                // the file's text, breaks as CR
+  std::vector<std::size_t> starts_;  // where each of its lines starts
 };
 
 }  // namespace

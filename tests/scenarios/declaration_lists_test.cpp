@@ -154,6 +154,7 @@ TEST_F(DeclarationLists, TheMultiSelectWindowCopiesThePickedEntriesInOrder) {
     ASSERT_EQ(w.ViewRowCount(multi_select::kList), 2);
     EXPECT_EQ(w.ViewCell(multi_select::kList, 1, 0), "Last");
     EXPECT_EQ(w.ViewCell(multi_select::kList, 1, 1), "9");
+    EXPECT_EQ(w.ViewCell(multi_select::kList, 0, 2), "7") << "ends found in the text, not the lists' guesses";
     buttonsWaited = !w.IsControlVisible(multi_select::kCopyButton);
     ASSERT_TRUE(driver_.ListViewClick(w, multi_select::kList, 1));
     w.ViewSelect(multi_select::kList, 0, true);
