@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/control_ids.h"
-#include "base/number_text.h"
 #include "editing/edit_commands.h"
 #include "editing/index_updates.h"
 #include "editing/recorded_replacement.h"

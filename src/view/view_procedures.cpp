@@ -96,6 +96,7 @@ void GoToLine(Editor& editor, LineNumber line) {
 void ShowLineAtTop(Editor& editor, LineNumber line) {
   ui::RichEdit* edit = EditorControl(editor);
   if (edit == nullptr) return;
+  LeaveCodeBlock(editor);
   ui::Window& window = *editor.main;
   window.StopTimer(kPositionTimer);
   edit->SetScrollPosition({0, ToIndex(line).Value() * editor.metrics.lineHeight});

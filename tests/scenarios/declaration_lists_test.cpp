@@ -172,6 +172,13 @@ TEST_F(DeclarationLists, TheMultiSelectWindowCopiesThePickedEntriesInOrder) {
   EXPECT_EQ(driver_.EditOf(Main(), CodeBlockEditorId(1)).Text(),
             "OPENWINDOW main,0,0,300,200,0,0,\"Inventory\",&Handler\r\nWAITUNTIL main = 0\r\n");
   EXPECT_EQ(Edit().Text(), kProgram) << "the file is left as it was";
+
+  // A jump from the pane brings the file back on screen.
+  ASSERT_FALSE(Main().IsControlVisible(kEditor));
+  Pick(kSubroutineCombo, 0);
+  ASSERT_TRUE(driver_.Click(Main(), kGoToSubEndButton));
+  EXPECT_TRUE(Main().IsControlVisible(kEditor));
+  EXPECT_EQ(CaretLine(), 7);
 }
 
 // The marker goes where the caret is at the next tick, as after a click.
