@@ -86,15 +86,17 @@ void DropEmptiedSubroutine(Editor& editor, LineNumber line) {
   }
 }
 
-// A pasted line: a new declaration is added, a known one found; its closer sets the end
-// of the row found or added last.
+// A pasted line: a new declaration is added, a known one on its own line found; its closer
+// sets the end of the row found or added last.
 void FollowPastedLine(Editor& editor, const DeclarationKind& kind, const LineWords& words, LineNumber line,
                       std::optional<int>& lastRow) {
   ui::Window& window = *editor.main;
   if (words.WordIs(1, kind.opener) && words.Count() >= 2) {
     const std::string_view name = words.Word(2);
     lastRow = RowNamed(window, kind.list, name);
-    if (!lastRow) lastRow = AddRow(editor, kind, name, line);
+    // A copy of a listed one elsewhere is not listed, and its end is not the listed one's.
+    if (lastRow && BeginLineOf(window, kind.list, *lastRow) != line) lastRow.reset();
+    else if (!lastRow) lastRow = AddRow(editor, kind, name, line);
   } else if (words.WordIs(1, kind.closer) && lastRow) {
     window.ViewSetCell(kind.list, *lastRow, 2, std::to_string(line.Value()));
   }

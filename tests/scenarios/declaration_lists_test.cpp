@@ -83,7 +83,23 @@ TEST_F(DeclarationLists, ACopyRunsThroughTheLastLineAndAMissingEndMovesNothing) 
   EXPECT_EQ(driver_.Clipboard(), "SUB Last\r\nENDSUB");
   EXPECT_TRUE(NoticeShown("Done"));
 
+  // Pasted at the start, the copy leaves the listed one's row as it was.
+  Pick(kSubroutineCombo, 0);
+  ASSERT_TRUE(driver_.Click(Main(), kGoToSubEndButton));
+  ASSERT_EQ(Main().ViewCell(kSubroutineList, 0, 2), "7");
+  Main().Focus(kEditor);
+  Edit().SetSelection(0, 0);
+  ASSERT_TRUE(driver_.PressAccelerator(Main(), 'V', true));
+  driver_.PressKey(Main(), ui::key::kEnter);
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 2), "9") << "Handler's end moved down with it";
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 1, 1), "11");
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 1, 2), "12") << "Last's row not taken over by its copy";
+  driver_.PressCtrlKey(Main(), 'Z');
+  driver_.PressCtrlKey(Main(), 'Z');
+  ASSERT_EQ(Edit().Text(), kProgram);
+
   // The last ENDSUB goes: "Last" has no end any more.
+  Pick(kSubroutineCombo, 1);
   Main().Focus(kEditor);
   Edit().SetSelection(Edit().LineIndex(9), Edit().TextLength());
   driver_.PressKey(Main(), ui::key::kDelete);
