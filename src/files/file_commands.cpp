@@ -10,6 +10,7 @@
 #include "files/file_reload.h"
 #include "files/file_saver.h"
 #include "files/new_file.h"
+#include "files/recent_files_window.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
 
@@ -44,6 +45,8 @@ void OpenFile(Editor& editor, const ui::Event&) {
   OpenFileFromDialog(editor);
 }
 
+void RecentFiles(Editor& editor, const ui::Event&) { RunRecentFilesWindow(editor); }
+
 void BackupFile(Editor& editor, const ui::Event&) {
   RunWithViewRestored(editor, [&editor] { BackupActiveFile(editor); });
 }
@@ -64,6 +67,7 @@ constexpr ControlCommand kControlRows[] = {
 constexpr MenuCommand kMenuRows[] = {
     {kMenuNewFile, NewFileInFreeTab<NewFileFromTemplate>},
     {kMenuOpenFile, OpenFile},
+    {kMenuRecentFiles, RecentFiles},
     {kMenuCloseFile, Call<CloseActiveFile>},
     {kMenuSaveFile, Call<SaveActiveFile>},
     {kMenuSaveFileAs, Call<SaveActiveFileAs>},
