@@ -30,7 +30,7 @@ const std::set<ui::ControlId> kControlsNotBuiltYet{
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,
     kLineNumberCompanion, kFontList};
 
-const std::set<int> kMenuItemsNotBuiltYet{kMenuResetFirstUse};
+const std::set<int> kMenuItemsNotBuiltYet{};
 
 // Kinds that raise no command of their own.
 bool ShowsOnly(ui::ControlKind kind) {
