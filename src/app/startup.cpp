@@ -8,6 +8,7 @@
 #include "commands/main_window_handler.h"
 #include "editing/edit_control_handler.h"
 #include "editing/keyword_suggestions.h"
+#include "files/editor_state_restore.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
 #include "prefs/preferences_in_force.h"
@@ -68,6 +69,8 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
       [&editor](ui::Window& window, const ui::Event& event) { return MainWindowHandler(editor, window, event); });
 
   ShowNoFileLayout(editor);
+  editor.tabToActivate = RestoreEditorState(editor);
+  if (editor.tabs.OpenFileCount() > 0) ShowEditingControls(editor);
   StartPositionTimer(editor);
   ActivateTab(editor, editor.tabToActivate);
   if (editor.resizeTabs) SizeTabs(*editor.main, editor.main->IsControlVisible(kEditor));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/control_ids.h"
 #include "base/menu_ids.h"
 #include "scenarios/editor_fixture.h"
 #include "view/main_window.h"
@@ -50,6 +51,34 @@ TEST_F(Startup, NothingRestoredLeavesNoTabActiveAndThePositionTimerRunning) {
   EXPECT_EQ(editor_.tabToActivate, 0);
   EXPECT_TRUE(driver_.TickTimer(Main(), kPositionTimer));
   EXPECT_EQ(Main().GetText(kCurrentLineField), "1");
+}
+
+// Every kind of line an old or damaged state file may hold: only readable files named once
+// take tabs, and "!" counts the lines as they were written.
+TEST_F(Startup, TheTabsOfTheLastRunComeBackAndWhatNamesNoFileTakesNone) {
+  WriteFile(start_ / "a.iwb", "x = 1\r\n");
+  WriteFile(start_ / "b.iwb", "y = 2\r\n");
+  std::filesystem::create_directories(start_ / "folder.iwb");
+  const std::string a = (start_ / "a.iwb").string();
+  WriteFile(start_ / "Res" / "vorevav4.ini", (start_ / "gone.iwb").string() + "\r\n" + a + "\r\n" +
+                                                 (start_ / "folder.iwb").string() + "\r\n\r\n" + a + "\r\n" +
+                                                 (start_ / "b.iwb").string() + "\r\n\x01\xff\r\n!5\r\n#1\r\n");
+  Start();
+  EXPECT_EQ(editor_.tabs.OpenFileCount(), 2);
+  EXPECT_EQ(editor_.tabs.ActiveTab(), 2) << "the fifth path line";
+  EXPECT_EQ(Edit().Text(), "y = 2\r\n");
+  EXPECT_EQ(Main().GetText(TabButtonId(1)), "a.iwb");
+  EXPECT_TRUE(editor_.resizeTabs);
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  EXPECT_EQ(Edit().Text(), "x = 1\r\n") << "read when first shown";
+}
+
+TEST_F(Startup, AStateFileOfOnlyBangZeroOpensNothing) {
+  WriteFile(start_ / "Res" / "vorevav4.ini", "!0\r\n#1\r\n");
+  Start();
+  EXPECT_EQ(editor_.tabs.OpenFileCount(), 0);
+  EXPECT_EQ(editor_.tabs.ActiveTab(), 0);
+  EXPECT_TRUE(editor_.resizeTabs);
 }
 
 }  // namespace
