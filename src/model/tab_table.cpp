@@ -22,8 +22,9 @@ bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 std::optional<int> TabTable::FindFreeTab() const {
+  // A tab named by the last run but not shown yet holds its file as much as a shown one.
   for (int t = 1; t <= kTabCount; ++t)
-    if (!Tab(t).inUse) return t;
+    if (!Tab(t).inUse && Tab(t).IsEmpty()) return t;
   return std::nullopt;
 }
 

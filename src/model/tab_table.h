@@ -29,7 +29,7 @@ class TabTable {
   int LoadTarget() const { return loadTarget_; }
   void SetLoadTarget(int count) { loadTarget_ = count; }
 
-  // The lowest tab not in use, or nullopt when all six are.
+  // The lowest tab holding no file, or nullopt when all six hold one.
   std::optional<int> FindFreeTab() const;
   // The tab holding this file: the whole path compared with letter case ignored.
   std::optional<int> FindOpenFile(const std::filesystem::path& path) const;

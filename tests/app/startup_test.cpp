@@ -73,6 +73,20 @@ TEST_F(Startup, TheTabsOfTheLastRunComeBackAndWhatNamesNoFileTakesNone) {
   EXPECT_EQ(Edit().Text(), "x = 1\r\n") << "read when first shown";
 }
 
+TEST_F(Startup, AFileOpenedBeforeANamedTabIsShownTakesANewTab) {
+  WriteFile(start_ / "a.iwb", "x = 1\r\n");
+  WriteFile(start_ / "b.iwb", "y = 2\r\n");
+  WriteFile(start_ / "c.iwb", "z = 3\r\n");
+  WriteFile(start_ / "Res" / "vorevav4.ini",
+            (start_ / "a.iwb").string() + "\r\n" + (start_ / "b.iwb").string() + "\r\n!1\r\n");
+  Start();
+  driver_.AnswerOpenDialog(start_ / "c.iwb");
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuOpenFile));
+  EXPECT_EQ(editor_.tabs.ActiveTab(), 3) << "tab 2 still holds b.iwb";
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(2)));
+  EXPECT_EQ(Edit().Text(), "y = 2\r\n");
+}
+
 TEST_F(Startup, AStateFileOfOnlyBangZeroOpensNothing) {
   WriteFile(start_ / "Res" / "vorevav4.ini", "!0\r\n#1\r\n");
   Start();

@@ -27,10 +27,12 @@ TEST(TabTable, FileOpenComparesWholePathsIgnoringCase) {
   EXPECT_EQ(table.FindOpenFile(""), std::nullopt);
 }
 
-TEST(TabTable, FreeTabIsTheLowestNotInUseAndNoneWhenAllSixAre) {
+TEST(TabTable, FreeTabIsTheLowestWithNoFileAndNoneWhenAllSixAreTaken) {
   TabTable table = TableWith({"a.iwb", "b.iwb", "c.iwb"});
   EXPECT_EQ(table.FindFreeTab(), 4);
   table.Tab(2).inUse = false;
+  EXPECT_EQ(table.FindFreeTab(), 4) << "named by the last run and not shown yet, it still holds its file";
+  table.Tab(2) = FileTab{};
   EXPECT_EQ(table.FindFreeTab(), 2);
   const TabTable full = TableWith({"1.iwb", "2.iwb", "3.iwb", "4.iwb", "5.iwb", "6.iwb"});
   EXPECT_EQ(full.FindFreeTab(), std::nullopt);
