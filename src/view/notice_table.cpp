@@ -41,6 +41,8 @@ constexpr std::array kNotices{
     NoticeEntry{notice::kNoEndFound, "Please check", "No end statement was found for this entry", kIconWarning},
     NoticeEntry{notice::kHandlerNotFound, "Please check", "The handler subroutine was not found in the list",
                 kIconWarning},
+    NoticeEntry{notice::kHelpMissing, "Please check", "The help file is not installed in Res", kIconWarning},
+    NoticeEntry{notice::kToolMissing, "Please check", "The constants tool is not installed in Constants", kIconWarning},
     NoticeEntry{notice::kFileGone, "Sorry", "The file no longer exists.", kIconWarning, kLongNoticeMs},
     NoticeEntry{notice::kAllTabsTaken, "Sorry", "All tabs are taken, please close one first.", kIconWarning,
                 kLongNoticeMs},
