@@ -16,4 +16,8 @@ std::string LowerCase(std::string_view text);
 // "Prog.IWB" and "prog.iwb" are one name on Windows.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
+// Where the upper-case needle first occurs in the text, letter case ignored; npos when it
+// does not, 0 for an empty needle.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view upperNeedle);
+
 }  // namespace editor
