@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::string_view kExactText = "count = count";
+constexpr std::string_view kExactText = "@controlid = idc_ok";
 constexpr std::string_view kWords = "IF THEN";
 
 std::string SourceFor(const benchmark::State& state) {

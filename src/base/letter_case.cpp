@@ -17,10 +17,6 @@ std::string LowerCase(std::string_view text) {
   return lower;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
-
 namespace {
 
 // The first place at or after `from` (and at most at `last`) that holds c; npos when none.

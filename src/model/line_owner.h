@@ -13,6 +13,10 @@ class LineOwner {
   // The line's first two tokens are all it needs.
   static constexpr std::size_t kTokensNeeded = 2;
 
+  // False only for a line whose first token certainly names no subroutine or window, and
+  // does not close one: a cheap look at its first word, so that most lines need no split.
+  static bool MayChange(std::string_view line);
+
   // Moves past one line; Name() is then that line's owner. A closing line belongs to
   // nothing.
   void Follow(const LineTokens& line);

@@ -28,23 +28,33 @@ PreparedSearch PrepareSearch(std::string_view text, SearchOptions options) {
   }
   if (options.mode == SearchMode::kExact) return prepared;
   query.words = SplitSearchWords(query.text);
+  for (const std::string& word : query.words.upperWords)
+    if (word.size() > query.upperLongestWord.size()) query.upperLongestWord = word;
   // Without words an And search would list every line and an Or search none.
   if (query.words.Count() == 0) prepared.refusal = SearchRefusal::kNoWords;
   if (query.words.TooMany()) prepared.refusal = SearchRefusal::kTooManyWords;
   return prepared;
 }
 
-bool IsSearchableLine(std::string_view line) { return WithoutLeadingBlanks(line).size() >= 2; }
+LineTestState StateForFile(const SearchQuery& query, std::string_view file) {
+  LineTestState state;
+  state.textHits = TextHits(file, query.upperText);
+  state.longestWordHits = TextHits(file, query.upperLongestWord);
+  return state;
+}
 
-bool NeedsAllTokens(const SearchOptions& options) { return options.mode != SearchMode::kExact; }
-
-bool LineMatches(const SearchQuery& query, std::string_view line, const LineTokens& tokens) {
-  const auto holdsText = [&] { return FindIgnoringCase(line, query.upperText) != std::string_view::npos; };
-  if (query.options.mode == SearchMode::kExact) return holdsText();
-  const int matched = MatchedWordCount(tokens, query.words);
-  if (query.options.join == SearchJoin::kOr) return matched > 0;
-  if (matched != query.words.Count()) return false;
-  return query.options.mode == SearchMode::kWords || holdsText();
+bool LineMatches(const SearchQuery& query, std::string_view line, LineTestState& state) {
+  const SearchMode mode = query.options.mode;
+  if (mode == SearchMode::kExact) return state.textHits.InLine(line);
+  if (query.options.join == SearchJoin::kOr) {
+    SplitLineTokens(line, state.tokens);
+    return MatchedWordCount(state.tokens, query.words) > 0;
+  }
+  // A line that does not hold the longest word anywhere cannot hold it as a word.
+  if (!state.longestWordHits.InLine(line)) return false;
+  if (mode == SearchMode::kMixed && !state.textHits.InLine(line)) return false;
+  SplitLineTokens(line, state.tokens);
+  return MatchedWordCount(state.tokens, query.words) == query.words.Count();
 }
 
 }  // namespace editor

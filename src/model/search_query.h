@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/word_delimiters.h"
 #include "model/line_tokens.h"
 #include "model/search_options.h"
 #include "model/search_words.h"
+#include "model/text_hits.h"
 
 namespace editor {
 
@@ -22,6 +24,9 @@ struct SearchQuery {
   std::string upperText;  // for the exact test
   SearchOptions options;
   SearchWordList words;   // empty in the exact mode
+  // The longest search word, which an And search looks for in the line before splitting
+  // it: a line that does not hold it anywhere cannot hold it as a word.
+  std::string upperLongestWord;
 };
 
 struct PreparedSearch {
@@ -32,12 +37,20 @@ struct PreparedSearch {
 PreparedSearch PrepareSearch(std::string_view text, SearchOptions options);
 
 // Only lines of two or more characters, leading blanks aside, are tested.
-bool IsSearchableLine(std::string_view line);
+inline bool IsSearchableLine(std::string_view line) { return WithoutLeadingBlanks(line).size() >= 2; }
 
-// The line's tokens are those SplitLineTokens gives; the exact mode needs none of them.
-bool LineMatches(const SearchQuery& query, std::string_view line, const LineTokens& tokens);
+// What a scan keeps from line to line: room for the tokens, split only when the test needs
+// them, and where the search text and the longest word occur in the file.
+struct LineTestState {
+  LineTokens tokens;
+  TextHits textHits;
+  TextHits longestWordHits;
+};
 
-// Whether a test under these options reads every token of the line.
-bool NeedsAllTokens(const SearchOptions& options);
+// The hits of the query's texts in the file that the lines will come from.
+LineTestState StateForFile(const SearchQuery& query, std::string_view file);
+
+// The line must be a view into the file the state was made for.
+bool LineMatches(const SearchQuery& query, std::string_view line, LineTestState& state);
 
 }  // namespace editor

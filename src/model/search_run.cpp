@@ -12,6 +12,7 @@ SearchRefusal SearchRun::Start(std::string_view searchText, SearchOptions option
   query_ = std::move(prepared.query);
   if (prepared.refusal != SearchRefusal::kNone) return prepared.refusal;
   CollectLines(fileText);
+  lineTest_ = StateForFile(query_, *text_);
   if (options.extent == SearchExtent::kLast) FollowOwnersFromTop();
   state_ = lines_.empty() ? State::kFinished : State::kRunning;
   return SearchRefusal::kNone;
@@ -25,12 +26,15 @@ void SearchRun::CollectLines(std::string_view text) {
 void SearchRun::FollowOwnersFromTop() {
   ownerOfLine_.reserve(lines_.size());
   for (const std::string_view line : lines_) {
-    if (IsSearchableLine(line)) {
-      SplitLineTokens(line, tokens_, LineOwner::kTokensNeeded);
-      owner_.Follow(tokens_);
-    }
+    if (IsSearchableLine(line)) FollowOwner(line);
     ownerOfLine_.push_back(owner_.Name());
   }
+}
+
+void SearchRun::FollowOwner(std::string_view line) {
+  if (!LineOwner::MayChange(line)) return;
+  SplitLineTokens(line, tokens_, LineOwner::kTokensNeeded);
+  owner_.Follow(tokens_);
 }
 
 int SearchRun::NextLine() const {
@@ -51,13 +55,8 @@ SearchRun::State SearchRun::Advance(int lines) {
 bool SearchRun::TestLine(int index) {
   const std::string_view line = lines_[static_cast<std::size_t>(index)];
   if (!IsSearchableLine(line)) return true;
-  const bool bottomUp = query_.options.extent == SearchExtent::kLast;
-  if (NeedsAllTokens(query_.options))
-    SplitLineTokens(line, tokens_);
-  else if (!bottomUp)
-    SplitLineTokens(line, tokens_, LineOwner::kTokensNeeded);
-  if (!bottomUp) owner_.Follow(tokens_);
-  if (!LineMatches(query_, line, tokens_)) return true;
+  if (query_.options.extent != SearchExtent::kLast) FollowOwner(line);
+  if (!LineMatches(query_, line, lineTest_)) return true;
   results_.push_back({ToNumber(LineIndex(index)), std::string(line), std::string(OwnerAt(index))});
   return query_.options.extent != SearchExtent::kFirst;
 }

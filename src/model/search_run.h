@@ -49,6 +49,7 @@ class SearchRun {
  private:
   void CollectLines(std::string_view text);
   void FollowOwnersFromTop();
+  void FollowOwner(std::string_view line);
   // The 0-based line the scan tests next.
   int NextLine() const;
   // Tests a line; false when the search has ended with it.
@@ -62,7 +63,8 @@ class SearchRun {
   // A bottom-up scan cannot follow owners as it goes: they are followed from the top first.
   std::vector<std::string_view> ownerOfLine_;
   LineOwner owner_;
-  LineTokens tokens_;
+  LineTokens tokens_;  // for following owners
+  LineTestState lineTest_;
   std::vector<SearchResult> results_;
   State state_ = State::kFinished;
   int tested_ = 0;
