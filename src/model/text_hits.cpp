@@ -5,10 +5,11 @@
 namespace editor {
 
 TextHits::TextHits(std::string_view file, std::string upperNeedle)
-    : file_(file), needle_(std::move(upperNeedle)), spansLines_(needle_.find_first_of("\r\n") != std::string::npos) {}
+    : file_(file), needle_(std::move(upperNeedle)) {}
 
+// A hit counts only when it ends inside the line, so a needle with a line break, which
+// could span two lines of the file, is in none.
 bool TextHits::InLine(std::string_view line) {
-  if (spansLines_) return false;
   const auto begin = static_cast<std::size_t>(line.data() - file_.data());
   const std::size_t end = begin + line.size();
   if (searchedFrom_ != std::string_view::npos && begin < searchedFrom_)

@@ -23,7 +23,6 @@ class TextHits {
  private:
   std::string_view file_;
   std::string needle_;
-  bool spansLines_ = false;  // a needle with a line break is in no line
   std::size_t searchedFrom_ = std::string_view::npos;
   std::size_t next_ = std::string_view::npos;  // the first hit at or after searchedFrom_
 };

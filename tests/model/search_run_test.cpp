@@ -92,8 +92,9 @@ TEST(SearchRun, RefusesWhatItCannotSearchForAndSurvivesHugeInput) {
   EXPECT_EQ(run.Status(), SearchRun::State::kFinished);
   EXPECT_TRUE(run.Results().empty());
 
-  // An exact "=" is a fine search; only the word modes need words.
+  // An exact "=" is a fine search; only the word modes need words. No line holds a break.
   EXPECT_EQ(Search("a = b\r\n", "=", Options(SearchMode::kExact)), std::vector<int>{1});
+  EXPECT_EQ(Search("ab\r\ncd\r\n", "ab\r\ncd", Options(SearchMode::kExact)), std::vector<int>{});
 
   EXPECT_EQ(run.Start("x", Options(SearchMode::kExact), ""), SearchRefusal::kNone);
   EXPECT_EQ(run.Status(), SearchRun::State::kFinished);
