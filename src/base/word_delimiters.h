@@ -2,6 +2,8 @@
 // the indexer and the bracket counter.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace editor {
@@ -22,10 +24,15 @@ constexpr int kBar = 16;
 constexpr int kCarriageReturn = 18;
 }  // namespace delimiter
 
-constexpr int DelimiterCode(char c) {
-  const std::size_t at = kWordDelimiters.find(c);
-  return at == std::string_view::npos ? delimiter::kNone : static_cast<int>(at) + 1;
-}
+// Every byte's code, looked up once per character by the passes over whole files.
+inline constexpr auto kDelimiterCodes = [] {
+  std::array<unsigned char, 256> codes{};
+  for (std::size_t i = 0; i < kWordDelimiters.size(); ++i)
+    codes[static_cast<unsigned char>(kWordDelimiters[i])] = static_cast<unsigned char>(i + 1);
+  return codes;
+}();
+
+constexpr int DelimiterCode(char c) { return kDelimiterCodes[static_cast<unsigned char>(c)]; }
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

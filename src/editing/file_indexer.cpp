@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/control_ids.h"
+#include "base/text_lines.h"
 #include "base/word_delimiters.h"
 #include "companion/companion_state.h"
 #include "model/line_index.h"
@@ -18,22 +19,6 @@
 namespace editor {
 
 namespace {
-
-// Calls visit(line) for each line of the text, breaks removed; a final break does not
-// start another line, as the control counts them.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit) {
-  const char* p = text.data();
-  const char* end = p + text.size();
-  while (p < end) {
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>((lf ? lf : end) - p)));
-    const char* stop = cr ? cr : (lf ? lf : end);
-    visit(std::string_view(p, static_cast<std::size_t>(stop - p)));
-    if (stop == end) return;
-    p = stop + ((stop[0] == '\r' && stop + 1 < end && stop[1] == '\n') ? 2 : 1);
-  }
-}
 
 bool IsLoneMarker(std::string_view line) {
   const std::string_view t = Trimmed(line);

@@ -10,10 +10,10 @@
 namespace editor {
 
 void ReplaceRecorded(Editor& editor, ui::RichEdit& edit, int start, std::string_view removed,
-                     std::string_view inserted, UndoGroup group) {
+                     std::string_view inserted, UndoGroup group, EditKind kind) {
   TextEdit change;
   change.joinedToPrevious = group == UndoGroup::kWithPrevious;
-  change.kind = EditKind::kBlock;
+  change.kind = kind;
   change.start = start;
   change.removed = std::string(removed);
   change.inserted = std::string(inserted);

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "model/undo_history.h"
 #include "platform/rich_edit.h"
 
 namespace editor {
@@ -15,6 +16,7 @@ enum class UndoGroup { kOwn, kWithPrevious };
 // The control holds `removed` at `start`; it gives way to `inserted`, and the caret goes
 // to the end of what came in. kWithPrevious: undone and redone with the entry before it.
 void ReplaceRecorded(Editor& editor, ui::RichEdit& edit, int start, std::string_view removed,
-                     std::string_view inserted, UndoGroup group = UndoGroup::kOwn);
+                     std::string_view inserted, UndoGroup group = UndoGroup::kOwn,
+                     EditKind kind = EditKind::kBlock);
 
 }  // namespace editor
