@@ -4,18 +4,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "platform/types.h"
+#include "view/text_entry_dialog.h"
 
 namespace editor {
 
 struct Editor;
 
 namespace backup_dialog {
-constexpr ui::ControlId kLabel = 1;
-constexpr ui::ControlId kNameBox = 2;
-constexpr ui::ControlId kSaveButton = 3;
-constexpr ui::ControlId kCancelButton = 4;
+constexpr ui::ControlId kNameBox = text_entry::kBox;
+constexpr ui::ControlId kSaveButton = text_entry::kTakeButton;
+constexpr ui::ControlId kCancelButton = text_entry::kDismissButton;
 }  // namespace backup_dialog
 
 inline constexpr std::string_view kBackupDialogCaption = "Backup file name";

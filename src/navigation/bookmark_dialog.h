@@ -5,17 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "platform/types.h"
+#include "view/text_entry_dialog.h"
 
 namespace editor {
 
 struct Editor;
 
 namespace bookmark_dialog {
-constexpr ui::ControlId kLabel = 1;
-constexpr ui::ControlId kDescriptionBox = 2;
-constexpr ui::ControlId kOkButton = 3;
-constexpr ui::ControlId kCloseButton = 4;
+constexpr ui::ControlId kDescriptionBox = text_entry::kBox;
+constexpr ui::ControlId kOkButton = text_entry::kTakeButton;
+constexpr ui::ControlId kCloseButton = text_entry::kDismissButton;
 }  // namespace bookmark_dialog
 
 inline constexpr std::string_view kBookmarkDialogCaption = "Description";
