@@ -11,6 +11,7 @@
 #include "files/file_loader.h"
 #include "model/recent_files_list.h"
 #include "state/editor.h"
+#include "view/controls_redraw_off.h"
 #include "view/dialog_controls.h"
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
@@ -61,6 +62,7 @@ class RecentFilesWindow {
   void Fill() {
     const WholeFile file = ReadWholeFile(RecentFilesPath(editor_), kLargestList);
     const std::vector<std::string> paths = RecentFilesNewestFirst(file.bytes);
+    const ControlsRedrawOff quiet(*window_, {kList});
     for (std::size_t i = 0; i < paths.size(); ++i) window_->ViewInsertRow(kList, static_cast<int>(i), paths[i]);
     window_->EnableControl(kClearButton, !paths.empty());
   }

@@ -12,6 +12,7 @@
 #include "navigation/declaration_span.h"
 #include "navigation/put_in_free_block.h"
 #include "state/editor.h"
+#include "view/controls_redraw_off.h"
 #include "view/declaration_buttons.h"
 #include "view/dialog_controls.h"
 #include "view/index_lists.h"
@@ -90,6 +91,7 @@ class MultiSelectWindow {
   // has looked for it.
   void FillRows() {
     const ui::Window& main = *editor_.main;
+    const ControlsRedrawOff quiet(*window_, {kList});
     for (int r = 0, count = main.ViewRowCount(pane_.list); r < count; ++r) {
       const std::string name = main.ViewCell(pane_.list, r, 0);
       const int row = window_->ViewInsertRow(kList, r, name);
