@@ -74,6 +74,9 @@ constexpr int kBitmapGoToLastLine = 549;  // Go to the last line: an arrow down 
 constexpr int kBitmapSearchControls = 550;  // Search and find controls: a magnifier over a button
 constexpr int kBitmapLineDebugInfo = 551;  // Show line and debug information: a bug
 constexpr int kBitmapFixScrolling = 552;  // Fix scrolling: a scroll bar and a wrench
+constexpr int kBitmapPauseSearch = 555;  // Pause the search: two blue bars
+constexpr int kBitmapResumeSearch = 556;  // Resume the search: a green triangle
+constexpr int kBitmapStopSearch = 557;  // Stop the search: a red square
 constexpr int kBitmapColourWordColour = 553;  // The spelling colour: a British flag
 constexpr int kBitmapColourWordColor = 554;  // The spelling color: an American flag
 

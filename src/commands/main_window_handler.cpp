@@ -17,6 +17,7 @@
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
 #include "prefs/settings_command.h"
+#include "search/find_commands.h"
 #include "search/keyword_search.h"
 #include "view/panel_switches.h"
 
@@ -59,8 +60,8 @@ std::span<const CommandRows> MainWindowCommandRows() {
   static const std::array rows{FileCommands(),          EditingCommands(),     SuggestionCommands(),
                                FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
-                               SearchBarCommands(),       PanelSwitchCommands(), PreferenceCommands(),
-                               HelpCommands()};
+                               SearchBarCommands(),       FindCommands(),        PanelSwitchCommands(),
+                               PreferenceCommands(),      HelpCommands()};
   return rows;
 }
 

@@ -211,6 +211,13 @@ class EditControlHandler {
         {kContextCopy, "Copy", 0, !selected, {}},
         {kContextPaste, "Paste", 0, !editor_.system.ClipboardHasText(), {}},
         {kContextSelectAll, "Select All", 0, false, {}},
+        {kMenuFind,
+         "Find something",
+         0,
+         false,
+         {{kContextFindFirst, "Find First", 0, false, {}},
+          {kContextFindAll, "Find All", 0, false, {}},
+          {kContextFindLast, "Find Last", 0, false, {}}}},
         {kMenuClearClipboard, "Clear the clipboard", 0, false, {}},
     };
     editor_.main->ShowContextMenu(items, editor_.system.CursorScreenPosition());

@@ -32,6 +32,8 @@ void ExitPath(Editor& editor) {
   if (!editor.main || !editor.main->IsOpen()) return;
   ui::Window& window = *editor.main;
   window.ShowControl(kAutoCompleteList, false);
+  // A search running in the results window ends when its window does.
+  if (editor.resultsWindow != nullptr) editor.resultsWindow->Close();
   editor.view.exiting = true;
   editor.view.busy = true;
   window.StopTimer(kPositionTimer);

@@ -28,6 +28,7 @@ constexpr int kFocused = 256;  // edits made with reportsFocus: the edit receive
 constexpr int kEnter = 2560;
 constexpr int kListViewClick = -2;
 constexpr int kListViewDoubleClick = -3;
+constexpr int kListViewColumnClick = -108;  // a column title: its 0-based column in the command code
 constexpr int kCustomDraw = -12;
 constexpr int kKeyDown = -15;  // controls made with reportsKeys only
 }  // namespace notify

@@ -17,6 +17,7 @@ void EditorSettingsCommand(Editor& editor) {
   window.Minimise();
   RunEditorSettings(editor);
   editor.view.jumpToSelections = editor.prefs.autoJumpToSelections;
+  editor.search.goToSelectedLine = editor.prefs.autoJumpToSelections;
   window.SetChecked(kJumpToSelectionsBox, editor.view.jumpToSelections);
   RecolourVisible(editor);
   window.Restore();

@@ -15,6 +15,7 @@
 #include "model/keyword_table.h"
 #include "model/line_metrics.h"
 #include "model/places_history.h"
+#include "model/search_options.h"
 #include "model/tab_table.h"
 #include "platform/ui.h"
 #include "state/view_state.h"
@@ -49,6 +50,10 @@ struct Editor {
   LineNumber currentLine = kNoLine;   // the caret's line; none before any file
   int tabToActivate = 1;              // named by the editor state file; 0 for none
   bool resizeTabs = false;            // tab buttons sized to their captions
+  // Set by the find bar and the results window, kept between searches.
+  SearchOptions search;
+  // The open search results window, owned by the call that runs it; at most one is open.
+  ui::Window* resultsWindow = nullptr;
 
   std::unique_ptr<ui::Window> main;
 };

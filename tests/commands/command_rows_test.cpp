@@ -25,7 +25,7 @@ namespace {
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
     kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
-    kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
+    kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,
     kLineNumberCompanion, kFontList};
@@ -123,7 +123,8 @@ TEST(CommandRows, EveryRowBelongsToAControlOrMenuItemThatExists) {
   std::vector<int> ids;
   CollectMenuIds(MainMenuBar(), ids);
   // The edit control's context menu is built by its handler; its items share the rows.
-  for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll}) ids.push_back(context);
+  for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll, kContextFindFirst, kContextFindAll,
+                      kContextFindLast}) ids.push_back(context);
   for (const MenuCommand& row : AllMenuRows())
     EXPECT_NE(std::find(ids.begin(), ids.end(), row.id), ids.end()) << "menu item " << row.id;
 }

@@ -29,6 +29,8 @@ class Env {
   virtual void PickListEntry(ui::Window& window, ui::ControlId id, int index) = 0;
   // A click on the tick box of a row of a list view made with tick boxes.
   virtual void ClickTickBox(ui::Window& window, ui::ControlId id, int row) = 0;
+  // A click on a list view's column title.
+  virtual void ClickColumnTitle(ui::Window& window, ui::ControlId id, int column) = 0;
   virtual void PickMenuItem(ui::Window& window, int menuId) = 0;
   virtual void PressAccelerator(ui::Window& window, int virtualKey, bool ctrl) = 0;
   virtual void ClickCloseBox(ui::Window& window) = 0;

@@ -57,8 +57,9 @@ TEST_F(Controls, ListBoxPickNotifiesSelectionChanged) {
 
 class ListViews : public ContractTest {
  protected:
-  void MakeView(bool multiSelect, bool checkBoxes) {
+  void MakeView(bool multiSelect, bool checkBoxes, bool rowClickTicks = false) {
     ui::ControlSpec desc;
+    desc.rowClickTicks = rowClickTicks;
     desc.kind = ui::ControlKind::kListView;
     desc.id = kView;
     desc.rect = {10, 10, 400, 200};
@@ -129,6 +130,31 @@ TEST_F(ListViews, AClickOnATickBoxTurnsThatRowsTickOverOnce) {
   EXPECT_FALSE(window_->ViewIsTicked(kView, 0));
   env_->ClickTickBox(*window_, kView, 1);
   EXPECT_FALSE(window_->ViewIsTicked(kView, 1));
+}
+
+// The search results tick a row wherever it is clicked; a click on its box still turns
+// it over once, not twice.
+TEST_F(ListViews, RowClickTicksTurnsTheTickOverWhereverTheRowIsClicked) {
+  MakeView(false, true, true);
+  env_->PickListEntry(*window_, kView, 1);
+  EXPECT_TRUE(window_->ViewIsTicked(kView, 1));
+  env_->ClickTickBox(*window_, kView, 1);
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 1));
+  env_->PickListEntry(*window_, kView, 2);
+  env_->PickListEntry(*window_, kView, 2);
+  EXPECT_FALSE(window_->ViewIsTicked(kView, 2));
+  EXPECT_EQ(NotifyCodesOf(kView), std::vector<int>(4, ui::notify::kListViewClick));
+}
+
+TEST_F(ListViews, AColumnTitleClickNamesItsColumn) {
+  MakeView(false, false);
+  env_->ClickColumnTitle(*window_, kView, 2);
+  env_->ClickColumnTitle(*window_, kView, 0);
+  std::vector<int> columns;
+  for (const ui::Event& e : events_)
+    if (e.kind == ui::MessageKind::kControlNotify && e.notifyCode == ui::notify::kListViewColumnClick)
+      columns.push_back(e.commandCode);
+  EXPECT_EQ(columns, (std::vector<int>{2, 0}));
 }
 
 // The subroutine list keeps the caret's row selected while rows come and go above it.

@@ -7,7 +7,7 @@ from code_marks import bracket, label
 from documents import book, clipboard, floppy, open_folder, page, text_lines, written_page
 from instruments import brush, eraser, gear, magnifier, pencil, scissors, wrench
 from palette import (BLUE, DARK_BLUE, DARK_GREEN, DARK_GREY, DARK_YELLOW, GREEN, LIGHT_YELLOW, ORANGE,
-                     OUTLINE, PURPLE, RED, TEXT_LINE, WHITE, YELLOW)
+                     DARK_RED, OUTLINE, PURPLE, RED, TEXT_LINE, WHITE, YELLOW)
 from places import bug, door, pin, ribbon
 from screen_parts import mouse_pointer, push_button, scroll_bar, tick_box, window
 from shapes import bar, convex, disc, line, rect, union
@@ -424,6 +424,19 @@ def search_controls(c):
     push_button(c, 1, 3, 21, 14)
     c.paint(rect(5, 8, 15, 9), TEXT_LINE)
     magnifier(c, 15, 15, 5, 6)
+
+
+def pause_search(c):
+    c.paint_outlined(rect(5, 3, 9, 20), BLUE, DARK_BLUE)
+    c.paint_outlined(rect(14, 3, 18, 20), BLUE, DARK_BLUE)
+
+
+def resume_search(c):
+    c.paint_outlined(convex([(6, 2), (20, 11.5), (6, 21)]), GREEN, DARK_GREEN)
+
+
+def stop_search(c):
+    c.paint_outlined(rect(4, 4, 19, 19), RED, DARK_RED)
 
 
 # The application icon

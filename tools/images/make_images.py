@@ -90,6 +90,9 @@ IMAGES = (
     Image(550, "kBitmapSearchControls", "search_controls", BUTTON, "Search and find controls: a magnifier over a button", d.search_controls),
     Image(551, "kBitmapLineDebugInfo", "line_debug_info", BUTTON, "Show line and debug information: a bug", d.line_debug_info),
     Image(552, "kBitmapFixScrolling", "fix_scrolling", BUTTON, "Fix scrolling: a scroll bar and a wrench", d.fix_scrolling),
+    Image(555, "kBitmapPauseSearch", "pause_search", BUTTON, "Pause the search: two blue bars", d.pause_search),
+    Image(556, "kBitmapResumeSearch", "resume_search", BUTTON, "Resume the search: a green triangle", d.resume_search),
+    Image(557, "kBitmapStopSearch", "stop_search", BUTTON, "Stop the search: a red square", d.stop_search),
     Image(553, "kBitmapColourWordColour", "colour_word_colour", BUTTON, "The spelling colour: a British flag", pd.colour_word_colour),
     Image(554, "kBitmapColourWordColor", "colour_word_color", BUTTON, "The spelling color: an American flag", pd.colour_word_color),
 )
@@ -121,7 +124,7 @@ def main():
     for icon in ICONS:
         write_ico(resources / "icons" / f"{icon.file}.ico", [render(size, icon.draw) for size in ICON_SIZES])
     (resources / "images.rc").write_text(resource_script(IMAGES, ICONS))
-    (repo / "src" / "app" / "bitmap_ids.h").write_text(ids_header(IMAGES, ICONS))
+    (repo / "src" / "base" / "bitmap_ids.h").write_text(ids_header(IMAGES, ICONS))
 
 
 if __name__ == "__main__":

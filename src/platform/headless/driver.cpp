@@ -83,6 +83,8 @@ bool Driver::ListViewClick(ui::Window& w, ui::ControlId id, int row) {
   const bool onRow = row >= 0 && row < window.ViewRowCount(id);
   for (int selected : window.ViewSelectedRows(id)) window.ViewSelect(id, selected, false);
   if (onRow) window.ViewSelect(id, row, true);
+  const ui::ControlSpec& desc = window.Find(id)->desc;
+  if (onRow && desc.checkBoxes && desc.rowClickTicks) window.ViewSetTicked(id, row, !window.ViewIsTicked(id, row));
   window.Notify(id, ui::notify::kListViewClick, onRow ? row : -1);
   return true;
 }
@@ -101,6 +103,18 @@ bool Driver::ClickTickBox(ui::Window& w, ui::ControlId id, int row) {
     return false;
   window.ViewSetTicked(id, row, !window.ViewIsTicked(id, row));
   window.Notify(id, ui::notify::kListViewClick, row);
+  return true;
+}
+
+bool Driver::ClickColumnTitle(ui::Window& w, ui::ControlId id, int column) {
+  Window& window = Headless(w);
+  if (!Usable(window, id) || window.KindOf(id) != ui::ControlKind::kListView || column < 0 ||
+      column >= window.ViewColumnCount(id))
+    return false;
+  window.Deliver({.kind = ui::MessageKind::kControlNotify,
+                  .commandCode = column,
+                  .controlId = id,
+                  .notifyCode = ui::notify::kListViewColumnClick});
   return true;
 }
 

@@ -28,6 +28,7 @@ class Driver {
   bool ListViewClick(ui::Window& window, ui::ControlId id, int row);
   bool ListViewDoubleClick(ui::Window& window, ui::ControlId id, int row);
   bool ClickTickBox(ui::Window& window, ui::ControlId id, int row);
+  bool ClickColumnTitle(ui::Window& window, ui::ControlId id, int column);
   bool Scroll(ui::Window& window, ui::ControlId id, int scrollCode, int position = 0);
   // The list view is drawn, as when it comes on screen: its custom-draw notifications,
   // each record as the handler left it. Empty for a hidden or missing list view.

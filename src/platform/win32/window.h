@@ -153,6 +153,7 @@ class Window final : public ui::Window {
     // caller has it off, so a batch that adds nothing costs nothing.
     bool drawingHeld = false;
     bool checkBoxes = false;
+    bool rowClickTicks = false;
   };
 
   // Message handling (window_procedure.cpp).

@@ -85,6 +85,7 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
       ::SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
       control.rows = std::make_unique<ListViewRows>();
       control.checkBoxes = desc.checkBoxes;
+      control.rowClickTicks = desc.checkBoxes && desc.rowClickTicks;
       // The ticks are the window's to keep: the control asks for them with the text.
       if (desc.checkBoxes) ::SendMessageA(hwnd, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
       break;

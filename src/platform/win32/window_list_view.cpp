@@ -103,7 +103,8 @@ void Window::ToggleTickAt(const Control& view, POINT point) {
   LVHITTESTINFO hit{};
   hit.pt = point;
   const auto row = static_cast<int>(Send(view.hwnd, LVM_HITTEST, 0, &hit));
-  if (row < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0) return;
+  const UINT ticking = view.rowClickTicks ? LVHT_ONITEM : LVHT_ONITEMSTATEICON;
+  if (row < 0 || (hit.flags & ticking) == 0) return;
   view.rows->SetTicked(row, !view.rows->IsTicked(row));
   ::SendMessageA(view.hwnd, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }

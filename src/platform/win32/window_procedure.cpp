@@ -158,6 +158,14 @@ LRESULT Window::OnNotify(const NMHDR& header, LPARAM lparam) {
     DeliverNotify(id, header.code == NM_CLICK ? ui::notify::kListViewClick : ui::notify::kListViewDoubleClick,
                   activate->iItem);
   }
+  if (control->kind == ui::ControlKind::kListView && header.code == LVN_COLUMNCLICK) {
+    ui::Event event;
+    event.kind = ui::MessageKind::kControlNotify;
+    event.controlId = id;
+    event.notifyCode = ui::notify::kListViewColumnClick;
+    event.commandCode = reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem;
+    Deliver(event);
+  }
   return 0;
 }
 

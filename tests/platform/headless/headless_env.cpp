@@ -45,6 +45,9 @@ class HeadlessEnv final : public Env {
     driver_.PickListEntry(window, id, index);
   }
   void ClickTickBox(ui::Window& window, ui::ControlId id, int row) override { driver_.ClickTickBox(window, id, row); }
+  void ClickColumnTitle(ui::Window& window, ui::ControlId id, int column) override {
+    driver_.ClickColumnTitle(window, id, column);
+  }
   void PickMenuItem(ui::Window& window, int menuId) override { driver_.PickMenuItem(window, menuId); }
   void PressAccelerator(ui::Window& window, int virtualKey, bool ctrl) override {
     driver_.PressAccelerator(window, virtualKey, ctrl);

@@ -157,6 +157,17 @@ class Win32Env final : public Env {
     Pump();
   }
 
+  void ClickColumnTitle(ui::Window& window, ui::ControlId id, int column) override {
+    HWND view = Real(window).ControlHandle(id);
+    HWND header = view != nullptr ? reinterpret_cast<HWND>(::SendMessageA(view, LVM_GETHEADER, 0, 0)) : nullptr;
+    RECT title{};
+    if (header == nullptr ||
+        !::SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&title)))
+      return;
+    PressAndRelease(header, PointData((title.left + title.right) / 2, (title.top + title.bottom) / 2));
+    Pump();
+  }
+
   void PickMenuItem(ui::Window& window, int menuId) override {
     win32::Window& real = Real(window);
     if (!real.IsMenuItemEnabled(menuId)) return;
