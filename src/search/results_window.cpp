@@ -1,7 +1,9 @@
 #include "search/results_window.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -39,6 +41,7 @@ constexpr ui::Colour kProgressEmpty = ui::Rgb(255, 255, 255);
 // click is answered within a few milliseconds.
 constexpr int kMostLinesBetweenMessages = 2000;
 constexpr int kVirtualKeyTab = 9;
+constexpr std::int64_t kShowProgressEveryMs = 250;
 
 // The open window, named in the editor for as long as it is open.
 class OpenWindowMark {
@@ -57,23 +60,33 @@ struct ShownRow {
   bool ticked = false;
 };
 
+}  // namespace
+
 class ResultsWindow {
  public:
   ResultsWindow(Editor& editor, SearchRequest request)
       : editor_(editor), request_(std::move(request)), mode_(request_.options.mode) {}
 
-  void Run() {
+  void Open() {
+    // Closing the open window ends its search; its own call returns once this one has.
+    if (editor_.resultsWindow != nullptr) editor_.resultsWindow->Close();
     window_ = CreateDialogWindow(editor_.system,
                                  {"Searching...", kWindowRect, editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return;
-    const OpenWindowMark mark(editor_, *window_);
+    mark_.emplace(editor_, *window_);
     window_->SetHandler([this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
     window_->Centre();
     window_->Show(true);
     window_->Focus(kSearchBox);
     StartSearch();
-    if (window_->IsOpen()) window_->RunModal();
   }
+
+  void Serve() {
+    if (window_ && window_->IsOpen()) window_->RunModal();
+    mark_.reset();
+  }
+
+  int RowCount() const { return window_ && window_->IsOpen() ? window_->ViewRowCount(kList) : 0; }
 
  private:
   ui::Window& W() { return *window_; }
@@ -137,7 +150,7 @@ class ResultsWindow {
     const SearchOptions options = OptionsFromBoxes();
     editor_.search = options;
     searchedTab_ = editor_.tabs.ActiveTab();
-    const SearchRefusal refusal = run_.Start(text, options, edit ? edit->TextRange(0, -1) : std::string());
+    const SearchRefusal refusal = run_.Start(text, options, edit ? edit->Text() : std::string());
     if (refusal != SearchRefusal::kNone) {
       W().SetText(kStatus, std::string(RefusalText(refusal)));
       W().Focus(kSearchBox);
@@ -157,22 +170,33 @@ class ResultsWindow {
   void RunSteps() {
     const int generation = ++generation_;
     const int linesPerStep = std::clamp(run_.LineCount() / 100, 1, kMostLinesBetweenMessages);
+    std::int64_t shownAt = editor_.system.NowMs();
     while (run_.Status() == SearchRun::State::kRunning) {
       run_.Advance(linesPerStep);
-      AddNewRows();
-      W().SetCaption(run_.Caption());
-      DrawProgress(run_.LineCount() >= 100 ? run_.Percent() : 0);
+      // The list, caption and bar follow a few times a second: each drawing of them costs
+      // the real controls far more than the lines tested in between.
+      if (editor_.system.NowMs() - shownAt >= kShowProgressEveryMs) {
+        ShowProgress();
+        shownAt = editor_.system.NowMs();
+      }
       editor_.system.PumpMessages();
       // Closed, cleared or started anew meanwhile: this loop has nothing left to show.
       if (!window_->IsOpen() || generation != generation_) return;
     }
-    if (window_->IsOpen()) window_->EnableControl(kSearchButton, true);
+    ShowProgress();
+    W().EnableControl(kSearchButton, true);
     ShowEnd();
+  }
+
+  void ShowProgress() {
+    AddNewRows();
+    W().SetCaption(run_.Caption());
+    DrawProgress(run_.LineCount() >= 100 ? run_.Percent() : 0);
   }
 
   void ShowEnd() {
     const bool any = !run_.Results().empty();
-    if (any && W().ListFindExact(kFilterCombo, kShowAll) < 0) AddFilterEntry(kShowAll);
+    if (any) FillFilter();
     W().ShowControl(kFilterLabel, any);
     W().ShowControl(kFilterCombo, any);
     ShowSelectionButtons(any);
@@ -191,23 +215,23 @@ class ResultsWindow {
   void AddNewRows() {
     const std::vector<SearchResult>& results = run_.Results();
     if (shownFound_ >= results.size()) return;
-    const ControlsRedrawOff quiet(W(), {kList, kFilterCombo});
+    const ControlsRedrawOff quiet(W(), {kList});
     for (; shownFound_ < results.size(); ++shownFound_) {
-      const SearchResult& result = results[shownFound_];
-      AppendRow({result, false});
-      if (!filterOwners_.contains(result.owner)) {
-        filterOwners_.insert(result.owner);
-        AddFilterEntry(result.owner);
-      }
+      AppendRow({results[shownFound_], false});
+      filterOwners_.insert(results[shownFound_].owner);
     }
   }
 
-  // The filter list is kept in order, letter case ignored.
-  void AddFilterEntry(const std::string& text) {
-    int at = 0;
-    for (const int count = W().ListCount(kFilterCombo); at < count; ++at)
-      if (CellOrdersBefore(text, W().ListText(kFilterCombo, at))) break;
-    W().ListInsert(kFilterCombo, at, text);
+  // The filter lists "* Show all *" and every owner found, in order with letter case
+  // ignored. It is filled once the search stops: thousands of owners inserted one by one
+  // in order would cost seconds in the real control.
+  void FillFilter() {
+    std::vector<std::string> entries(filterOwners_.begin(), filterOwners_.end());
+    entries.emplace_back(kShowAll);
+    std::stable_sort(entries.begin(), entries.end(), CellOrdersBefore);
+    const ControlsRedrawOff quiet(W(), {kFilterCombo});
+    W().ListClear(kFilterCombo);
+    for (const std::string& entry : entries) W().ListAdd(kFilterCombo, entry);
   }
 
   void DrawEmptyProgress() {
@@ -555,6 +579,7 @@ class ResultsWindow {
   SearchRequest request_;
   SearchMode mode_;
   std::unique_ptr<ui::Window> window_;
+  std::optional<OpenWindowMark> mark_;
   SearchRun run_;
   std::size_t shownFound_ = 0;  // results of the run already in the list
   std::set<std::string> filterOwners_;
@@ -565,12 +590,19 @@ class ResultsWindow {
   bool settingSearchBox_ = false;
 };
 
-}  // namespace
+SearchResultsWindow::SearchResultsWindow(Editor& editor, SearchRequest request)
+    : window_(std::make_unique<ResultsWindow>(editor, std::move(request))) {}
+
+SearchResultsWindow::~SearchResultsWindow() = default;
+
+void SearchResultsWindow::Open() { window_->Open(); }
+void SearchResultsWindow::Serve() { window_->Serve(); }
+int SearchResultsWindow::RowCount() const { return window_->RowCount(); }
 
 void RunResultsWindow(Editor& editor, const SearchRequest& request) {
-  // Closing the open window ends its search; its own call returns once this one has.
-  if (editor.resultsWindow != nullptr) editor.resultsWindow->Close();
-  ResultsWindow(editor, request).Run();
+  SearchResultsWindow window(editor, request);
+  window.Open();
+  window.Serve();
 }
 
 }  // namespace editor

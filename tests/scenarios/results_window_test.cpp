@@ -16,7 +16,7 @@ namespace {
 
 using namespace results_window;
 
-class ResultsWindow : public FileCommandsTest {
+class SearchResults : public FileCommandsTest {
  protected:
   void OpenFile(const std::string& text) {
     Open(Source("prog.iwb", text));
@@ -57,7 +57,7 @@ constexpr const char* kProgram =
     "  IF foo THEN RETURN\r\n"      // 10
     "ENDSUB\r\n";                   // 11
 
-TEST_F(ResultsWindow, ListsTheLinesWithTheirOwnersFiltersAndSortsThem) {
+TEST_F(SearchResults, ListsTheLinesWithTheirOwnersFiltersAndSortsThem) {
   OpenFile(kProgram);
   driver_.Click(Main(), kExactBox);
   bool searched = false;
@@ -86,7 +86,7 @@ TEST_F(ResultsWindow, ListsTheLinesWithTheirOwnersFiltersAndSortsThem) {
   EXPECT_TRUE(searched);
 }
 
-TEST_F(ResultsWindow, WordsLastAndFirstAndASearchThatFindsNothing) {
+TEST_F(SearchResults, WordsLastAndFirstAndASearchThatFindsNothing) {
   OpenFile(kProgram);
   Find("foo", [&](ui::Window& w) {
     driver_.Click(w, kWordsModeBox);
@@ -109,7 +109,7 @@ TEST_F(ResultsWindow, WordsLastAndFirstAndASearchThatFindsNothing) {
   EXPECT_EQ(editor_.search.extent, SearchExtent::kFirst);  // the choice outlives the window
 }
 
-TEST_F(ResultsWindow, TickedRowsCopyInColumnsWithTheirOwnersAsComments) {
+TEST_F(SearchResults, TickedRowsCopyInColumnsWithTheirOwnersAsComments) {
   std::string text;
   for (int line = 1; line <= 130; ++line)
     text += line == 7 ? "SUB Go\r\n  foo = 1\r\n" : line == 120 ? "  foo(12) + 1  \r\n" : "x = 1\r\n";
@@ -129,7 +129,7 @@ TEST_F(ResultsWindow, TickedRowsCopyInColumnsWithTheirOwnersAsComments) {
             "121\t\tfoo(12) + 1\t '  Go\r\n");
 }
 
-TEST_F(ResultsWindow, ReplaceInTwoTickedRowsChangesTheFileAndUndoesOneLineAtATime) {
+TEST_F(SearchResults, ReplaceInTwoTickedRowsChangesTheFileAndUndoesOneLineAtATime) {
   OpenFile("a = stale\r\nb = stale\r\nc = stale\r\n");
   driver_.WhenModalRuns([&](ui::Window& w) {
     driver_.PickListEntry(w, kList, 0);
@@ -151,7 +151,7 @@ TEST_F(ResultsWindow, ReplaceInTwoTickedRowsChangesTheFileAndUndoesOneLineAtATim
   EXPECT_EQ(Edit().Text(), "a = stale\r\nb = stale\r\nc = stale\r\n");
 }
 
-TEST_F(ResultsWindow, APausedSearchResumesWhereItStoppedWithoutRepeatingARow) {
+TEST_F(SearchResults, APausedSearchResumesWhereItStoppedWithoutRepeatingARow) {
   std::string text;
   for (int line = 1; line <= 1000; ++line) text += "n = " + std::to_string(line) + "\r\n";
   OpenFile(text);
