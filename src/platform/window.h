@@ -153,6 +153,8 @@ class Window {
   virtual std::string GetText(ControlId id) const = 0;
   // Single-line edits: selects all their text, so that what is typed next replaces it.
   virtual void SelectAllText(ControlId id) = 0;
+  // Single-line edits: nothing selected, the caret after the last character.
+  virtual void CaretToEnd(ControlId id) = 0;
   virtual void SetChecked(ControlId id, bool checked) = 0;
   virtual bool IsChecked(ControlId id) const = 0;
   virtual void SetFont(ControlId id, const FontSpec& font) = 0;

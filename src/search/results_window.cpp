@@ -78,6 +78,7 @@ class ResultsWindow {
     window_->Centre();
     window_->Show(true);
     window_->Focus(kSearchBox);
+    window_->CaretToEnd(kSearchBox);
     StartSearch();
   }
 
@@ -307,9 +308,20 @@ class ResultsWindow {
     shownFound_ = 0;
   }
 
+  // A list cell draws a TAB as a box: the code shows it as the editor's spacing of blanks.
+  std::string ShownCode(const std::string& code) const {
+    if (code.find('\t') == std::string::npos) return code;
+    std::string shown;
+    for (const char c : code) {
+      if (c == '\t') shown.append(static_cast<std::size_t>(std::max(1, editor_.prefs.tabSpacing)), ' ');
+      else shown += c;
+    }
+    return shown;
+  }
+
   void AppendRow(const ShownRow& row) {
     const int at = W().ViewInsertRow(kList, W().ViewRowCount(kList), ResultCell(row.result, ResultColumn::kLine));
-    W().ViewSetCell(kList, at, 1, row.result.text);
+    W().ViewSetCell(kList, at, 1, ShownCode(row.result.text));
     W().ViewSetCell(kList, at, 2, row.result.owner);
     if (row.ticked) W().ViewSetTicked(kList, at, true);
   }
@@ -402,6 +414,7 @@ class ResultsWindow {
     if (shown) {
       UpdateReplaceNow();
       W().Focus(kFindText);
+      W().CaretToEnd(kFindText);
     }
   }
 
@@ -448,6 +461,7 @@ class ResultsWindow {
     W().ShowControl(kOrJoinBox, !exact);
     W().ShowControl(kSuggestionList, false);
     W().Focus(kSearchBox);
+    W().CaretToEnd(kSearchBox);
     editor_.search.mode = mode_;
   }
 
@@ -500,6 +514,7 @@ class ResultsWindow {
     SetSearchBoxText(text + W().ListText(kSuggestionList, chosen) + " ");
     W().ShowControl(kSuggestionList, false);
     W().Focus(kSearchBox);
+    W().CaretToEnd(kSearchBox);
   }
 
   void OnSearchBoxEnter() {

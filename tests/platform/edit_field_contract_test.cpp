@@ -50,6 +50,15 @@ TEST_F(EditFields, ARefusedCharacterLeavesASelectedTextAndTheProgramsTextIsNotFi
   EXPECT_EQ(window_->GetText(kBox), "x");
 }
 
+TEST_F(EditFields, TextSetByTheProgramTakesTypingAtItsStartOrAfterCaretToEndAtItsEnd) {
+  MakeBox(ui::EditAccepts::kAnything);
+  window_->SetText(kBox, "bc");
+  env_->TypeText(*window_, kBox, "a");
+  window_->CaretToEnd(kBox);
+  env_->TypeText(*window_, kBox, "d");
+  EXPECT_EQ(window_->GetText(kBox), "abcd");
+}
+
 TEST_F(EditFields, TypingStopsAtTheLengthLimitWhereASelectionStillMakesRoom) {
   MakeBox(ui::EditAccepts::kAnything, 5);
   env_->TypeText(*window_, kBox, "1 $-.67");

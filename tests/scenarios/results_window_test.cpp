@@ -99,6 +99,13 @@ TEST_F(SearchResults, WordsLastAndFirstAndASearchThatFindsNothing) {
     EXPECT_EQ(Column(w, 0), (Cells{"3"}));
     EXPECT_EQ(w.Caption(), "Done");
 
+    // The word being typed is offered the dialect's key words; Enter takes the first.
+    driver_.TypeText(w, kSearchBox, " ENDS");
+    EXPECT_TRUE(w.IsControlVisible(kSuggestionList));
+    driver_.PressKey(w, kSearchBox, ui::key::kEnter);
+    EXPECT_EQ(w.GetText(kSearchBox), "foo ENDSELECT ");
+    EXPECT_FALSE(w.IsControlVisible(kSuggestionList));
+
     w.SetText(kSearchBox, "nowhere");
     driver_.Click(w, kSearchButton);
     EXPECT_EQ(w.GetText(kStatus), "Results for nowhere, 0 found.");
@@ -109,13 +116,43 @@ TEST_F(SearchResults, WordsLastAndFirstAndASearchThatFindsNothing) {
   EXPECT_EQ(editor_.search.extent, SearchExtent::kFirst);  // the choice outlives the window
 }
 
+TEST_F(SearchResults, TheContextMenuAndTheKeyWordFindSearchAndAClickGoesToTheLine) {
+  OpenFile(kProgram);
+  const int foo = Edit().LineIndex(2) + 2;  // "foo" on line 3
+  Edit().SetSelection(foo, foo + 3);
+  driver_.WhenModalRuns([&](ui::Window& w) {
+    EXPECT_EQ(w.GetText(kSearchBox), "foo");
+    EXPECT_EQ(Column(w, 0), (Cells{"10", "8", "3"}));  // words, from the bottom up
+    driver_.Click(w, kGoToBox);
+    driver_.PickListEntry(w, kList, 1);
+    EXPECT_EQ(Edit().LineFromChar(Edit().GetSelection().first), 7);  // line 8
+    EXPECT_TRUE(w.ViewIsTicked(kList, 1));
+    driver_.Click(w, kCloseButton);
+  });
+  driver_.RightClickAt(Main(), kEditor, foo);
+  ASSERT_TRUE(driver_.PickContextMenuItem(Main(), kContextFindLast));
+  EXPECT_TRUE(editor_.search.goToSelectedLine);
+
+  driver_.WhenModalRuns([&](ui::Window& w) {
+    EXPECT_EQ(Column(w, 0), (Cells{"6"}));
+    driver_.PickListEntry(w, kList, 0);
+    driver_.Click(w, kCloseButton);
+  });
+  driver_.TypeText(Main(), kKeywordBox, "PRIN");
+  driver_.PressKey(Main(), kKeywordBox, ui::key::kEnter);
+  EXPECT_EQ(Main().GetText(kFindBox), "PRINT");
+  EXPECT_EQ(Main().FocusedControl(), kEditor);
+  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(5));  // the start of line 6
+}
+
 TEST_F(SearchResults, TickedRowsCopyInColumnsWithTheirOwnersAsComments) {
   std::string text;
   for (int line = 1; line <= 130; ++line)
-    text += line == 7 ? "SUB Go\r\n  foo = 1\r\n" : line == 120 ? "  foo(12) + 1  \r\n" : "x = 1\r\n";
+    text += line == 7 ? "SUB Go\r\n\tfoo\t= 1\r\n" : line == 120 ? "  foo(12) + 1  \r\n" : "x = 1\r\n";
   OpenFile(text);
   Find("foo", [&](ui::Window& w) {
     ASSERT_EQ(Column(w, 0), (Cells{"8", "121"}));
+    EXPECT_EQ(w.ViewCell(kList, 0, 1), "   foo   = 1");  // a cell would draw a TAB as a box
     EXPECT_FALSE(w.IsControlEnabled(kCopyButton));
     driver_.PickListEntry(w, kList, 0);
     driver_.PickListEntry(w, kList, 1);
@@ -125,7 +162,7 @@ TEST_F(SearchResults, TickedRowsCopyInColumnsWithTheirOwnersAsComments) {
   });
   EXPECT_EQ(driver_.Clipboard(),
             "\r\nLne#\t\tSearch results\r\n\r\n"
-            "8\t\t\tfoo = 1    \t '  Go\r\n"
+            "8\t\t\tfoo   = 1  \t '  Go\r\n"
             "121\t\tfoo(12) + 1\t '  Go\r\n");
 }
 

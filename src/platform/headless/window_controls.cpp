@@ -120,6 +120,13 @@ void Window::SelectAllText(ui::ControlId id) {
   control->caret = static_cast<int>(control->text.size());
 }
 
+void Window::CaretToEnd(ui::ControlId id) {
+  ControlState* control = Find(id);
+  if (control == nullptr || control->desc.kind != ui::ControlKind::kEdit) return;
+  control->allSelected = false;
+  control->caret = static_cast<int>(control->text.size());
+}
+
 std::string Window::GetText(ui::ControlId id) const {
   const ControlState* control = Find(id);
   if (control == nullptr) return {};

@@ -76,6 +76,7 @@ class Window final : public ui::Window {
   void SetText(ui::ControlId id, std::string_view text) override;
   std::string GetText(ui::ControlId id) const override;
   void SelectAllText(ui::ControlId id) override;
+  void CaretToEnd(ui::ControlId id) override;
   void SetChecked(ui::ControlId id, bool checked) override;
   bool IsChecked(ui::ControlId id) const override;
   void SetFont(ui::ControlId id, const ui::FontSpec& font) override;

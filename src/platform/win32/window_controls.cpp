@@ -211,6 +211,13 @@ void Window::SelectAllText(ui::ControlId id) {
   if (control != nullptr && control->kind == ui::ControlKind::kEdit) ::SendMessageA(control->hwnd, EM_SETSEL, 0, -1);
 }
 
+void Window::CaretToEnd(ui::ControlId id) {
+  const Control* control = Find(id);
+  if (control == nullptr || control->kind != ui::ControlKind::kEdit) return;
+  const LRESULT length = ::SendMessageA(control->hwnd, WM_GETTEXTLENGTH, 0, 0);
+  ::SendMessageA(control->hwnd, EM_SETSEL, static_cast<WPARAM>(length), length);
+}
+
 std::string Window::GetText(ui::ControlId id) const {
   const Control* control = Find(id);
   if (control == nullptr || hwnd_ == nullptr) return {};
