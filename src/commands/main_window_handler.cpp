@@ -6,6 +6,7 @@
 #include "editing/edit_commands.h"
 #include "editing/keyword_suggestions.h"
 #include "editing/suggestion_acceptance.h"
+#include "editing/transpose_window.h"
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
@@ -60,7 +61,7 @@ std::span<const CommandRows> MainWindowCommandRows() {
                                FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
                                SearchBarCommands(),       PanelSwitchCommands(), PreferenceCommands(),
-                               HelpCommands()};
+                               HelpCommands(),           TransposeCommands()};
   return rows;
 }
 

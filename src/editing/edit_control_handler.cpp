@@ -211,6 +211,7 @@ class EditControlHandler {
         {kContextCopy, "Copy", 0, !selected, {}},
         {kContextPaste, "Paste", 0, !editor_.system.ClipboardHasText(), {}},
         {kContextSelectAll, "Select All", 0, false, {}},
+        {kContextTranspose, "Copy and swap code around", 0, false, {}},
         {kMenuClearClipboard, "Clear the clipboard", 0, false, {}},
     };
     editor_.main->ShowContextMenu(items, editor_.system.CursorScreenPosition());

@@ -43,6 +43,8 @@ constexpr std::array kNotices{
                 kIconWarning},
     NoticeEntry{notice::kHelpMissing, "Please check", "The help file is not installed in Res", kIconWarning},
     NoticeEntry{notice::kToolMissing, "Please check", "The constants tool is not installed in Constants", kIconWarning},
+    NoticeEntry{notice::kTypeAnOperator, "Selection", "Type the operator to swap around first please", kIconWarning},
+    NoticeEntry{notice::kClipboardNotWritten, "Please check", "The clipboard could not be written", kIconWarning},
     NoticeEntry{notice::kFileGone, "Sorry", "The file no longer exists.", kIconWarning, kLongNoticeMs},
     NoticeEntry{notice::kAllTabsTaken, "Sorry", "All tabs are taken, please close one first.", kIconWarning,
                 kLongNoticeMs},

@@ -123,7 +123,8 @@ TEST(CommandRows, EveryRowBelongsToAControlOrMenuItemThatExists) {
   std::vector<int> ids;
   CollectMenuIds(MainMenuBar(), ids);
   // The edit control's context menu is built by its handler; its items share the rows.
-  for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll}) ids.push_back(context);
+  for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll, kContextTranspose})
+    ids.push_back(context);
   for (const MenuCommand& row : AllMenuRows())
     EXPECT_NE(std::find(ids.begin(), ids.end(), row.id), ids.end()) << "menu item " << row.id;
 }
