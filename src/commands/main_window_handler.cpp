@@ -18,6 +18,7 @@
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
 #include "prefs/settings_command.h"
+#include "search/fast_code_window.h"
 #include "search/keyword_search.h"
 #include "view/panel_switches.h"
 
@@ -61,7 +62,8 @@ std::span<const CommandRows> MainWindowCommandRows() {
                                FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
                                SearchBarCommands(),       PanelSwitchCommands(), PreferenceCommands(),
-                               HelpCommands(),           TransposeCommands()};
+                               HelpCommands(),           TransposeCommands(),
+                               FastCodeCommands()};
   return rows;
 }
 

@@ -20,10 +20,10 @@ namespace editor {
 namespace {
 
 // Controls whose commands are not built yet: the hidden detail lists, the subroutine
-// search, the include list, find and control tools, fast code, and the
+// search, the include list, find and control tools, and the
 // edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
-    kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
+    kEditor, kSearchControlsButton, kSearchControlsImage,
     kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
     kFindKeywordButton, kWordBox, kWordBox2, kAndBox, kOrBox, kFindButton, kClearFindButton,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
