@@ -59,6 +59,7 @@ struct ControlSpec {
   int bitmapId = 0;                // image buttons
   bool multiSelect = false;        // list views and list boxes
   bool checkBoxes = false;         // list views: a tick box in each row
+  bool gridLines = false;          // list views: lines between the rows and the columns
   bool readOnly = false;           // edits
   // Edits: what typing may insert, and at most how many characters typing leaves in the
   // edit (0: the control's own limit). Text set by the program is neither filtered nor cut.

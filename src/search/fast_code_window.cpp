@@ -55,6 +55,7 @@ class FastCodeWindow {
     box.maxLength = kAddLimit;
     ui::ControlSpec list = DialogControl(ui::ControlKind::kListView, kList, {5, 125, 720, 380});
     list.checkBoxes = true;
+    list.gridLines = true;
     const bool made =
         w.CreateControl(DialogControl(ui::ControlKind::kStatic, kTypeLabel, {20, 20, 85, 25}, "Control type")) &&
         w.CreateControl(DialogControl(ui::ControlKind::kComboBox, kTypeCombo, {110, 18, 200, 300})) &&
