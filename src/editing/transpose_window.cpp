@@ -29,7 +29,7 @@ class TransposeWindow {
                                  {std::string(kCaption), kWindowRect, editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return;
     RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); },
-                   {.control = kOperatorBox});
+                   {.control = kOperatorBox, .selectAll = true});
   }
 
  private:

@@ -12,6 +12,10 @@ TEST(LineTranspose, AssignmentsSwapSidesKeepingTheirTabsAndTheLeftSidesTrailingB
   // Leading spaces are not indentation the tool keeps; TABs anywhere on the left are.
   EXPECT_EQ(TransposeLines("    x = y", "="), "y = x ");
   EXPECT_EQ(TransposeLines("\t  a\t= b", "="), "\t\tb = a\t");
+  // Lines are never cut, and every byte is passed on as it is.
+  const std::string longRight(100'000, 'r');
+  EXPECT_TRUE(TransposeLines("x = " + longRight, "=") == longRight + " = x ");
+  EXPECT_EQ(TransposeLines("\xe9t\xe9 = \x01\xff", "="), "\x01\xff = \xe9t\xe9 ");
 }
 
 TEST(LineTranspose, OnlyTheFirstOperatorCountsAndLinesWithoutOneStayAsTheyAre) {
@@ -27,12 +31,6 @@ TEST(LineTranspose, BreaksBecomeCrLfAndAFinalBreakIsKept) {
   EXPECT_EQ(TransposeLines("a=b\rc=d\ne=f", "="), "b = a\r\nd = c\r\nf = e");
   EXPECT_EQ(TransposeLines("a=b\n", "="), "b = a\r\n");
   EXPECT_EQ(TransposeLines("\r\n\r\n", "="), "\r\n\r\n");
-}
-
-TEST(LineTranspose, LongLinesAndOtherBytesArePassedOnWhole) {
-  const std::string longRight(100'000, 'r');
-  EXPECT_EQ(TransposeLines("x = " + longRight, "="), longRight + " = x ");
-  EXPECT_EQ(TransposeLines("\xe9t\xe9 = \x01\xff", "="), "\x01\xff = \xe9t\xe9 ");
 }
 
 }  // namespace

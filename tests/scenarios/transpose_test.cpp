@@ -61,6 +61,13 @@ TEST_F(Transpose, TheOperatorTypedIsUsedWithoutItsLeadingBlanksAndOfferedNextTim
   ASSERT_TRUE(PickSwap());
   EXPECT_EQ(offered, "+");
   EXPECT_EQ(driver_.Clipboard(), "\ty = b + 1\r\n") << "Close leaves the copied selection as it is";
+
+  // With nothing selected, the clipboard as it stands is swapped.
+  Edit().SetSelection(0, 0);
+  system_.SetClipboardText("p + q");
+  WhenTransposeOpens([&](ui::Window& w) { driver_.Click(w, transpose::kTransposeButton); });
+  ASSERT_TRUE(PickSwap());
+  EXPECT_EQ(driver_.Clipboard(), "q + p ");
 }
 
 TEST_F(Transpose, ABlankOperatorIsRefusedAndTheWindowWaitsForOne) {
@@ -77,14 +84,6 @@ TEST_F(Transpose, ABlankOperatorIsRefusedAndTheWindowWaitsForOne) {
   EXPECT_TRUE(NoticeShown("Selection"));
   EXPECT_FALSE(NoticeShown("Done"));
   EXPECT_EQ(driver_.Clipboard(), "\tx = a\r\n") << "the copied selection is left as it was";
-}
-
-TEST_F(Transpose, WithNothingSelectedTheClipboardAsItStandsIsSwapped) {
-  OpenAndSelect(kProgram, 0, 0);
-  system_.SetClipboardText("p = q");
-  WhenTransposeOpens([&](ui::Window& w) { driver_.Click(w, transpose::kTransposeButton); });
-  ASSERT_TRUE(PickSwap());
-  EXPECT_EQ(driver_.Clipboard(), "q = p ");
 }
 
 }  // namespace
