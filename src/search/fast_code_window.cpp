@@ -51,26 +51,26 @@ class FastCodeWindow {
  private:
   bool CreateControls() {
     ui::Window& w = *window_;
-    ui::ControlSpec box = DialogControl(ui::ControlKind::kEdit, kAddBox, {110, 88, 510, 25});
+    ui::ControlSpec box = DialogControl(ui::ControlKind::kEdit, kAddBox, {125, 88, 500, 25});
     box.maxLength = kAddLimit;
-    ui::ControlSpec list = DialogControl(ui::ControlKind::kListView, kList, {5, 125, 720, 380});
+    ui::ControlSpec list = DialogControl(ui::ControlKind::kListView, kList, {3, 125, 724, 380});
     list.checkBoxes = true;
     list.gridLines = true;
     const bool made =
-        w.CreateControl(DialogControl(ui::ControlKind::kStatic, kTypeLabel, {20, 20, 85, 25}, "Control type")) &&
-        w.CreateControl(DialogControl(ui::ControlKind::kComboBox, kTypeCombo, {110, 18, 200, 300})) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kStatic, kTypeLabel, {20, 20, 100, 25}, "Control type")) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kComboBox, kTypeCombo, {125, 18, 200, 300})) &&
         w.CreateControl(DialogControl(ui::ControlKind::kStatic, kHintLabel, {20, 55, 700, 25})) &&
-        w.CreateControl(DialogControl(ui::ControlKind::kStatic, kAddLabel, {20, 90, 85, 25}, "Add line")) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kStatic, kAddLabel, {20, 90, 100, 25}, "Add line")) &&
         w.CreateControl(box) &&
         w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kSaveButton, {635, 88, 85, 25}, "Save")) &&
         w.CreateControl(list) &&
-        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kSelectAllButton, {5, 520, 95, 28}, "Select All")) &&
-        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kClearAllButton, {110, 520, 95, 28}, "Clear All")) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kSelectAllButton, {3, 520, 95, 28}, "Select All")) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kClearAllButton, {103, 520, 95, 28}, "Clear All")) &&
         w.CreateControl(
-            DialogControl(ui::ControlKind::kPushButton, kCopyButton, {215, 520, 200, 28}, "Copy selected to clipboard")) &&
+            DialogControl(ui::ControlKind::kPushButton, kCopyButton, {203, 520, 200, 28}, "Copy selected to clipboard")) &&
         w.CreateControl(
-            DialogControl(ui::ControlKind::kCheckBox, kCloseAfterCopyBox, {430, 520, 200, 28}, "Close screen after copying")) &&
-        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kCloseButton, {640, 520, 85, 28}, "Close"));
+            DialogControl(ui::ControlKind::kCheckBox, kCloseAfterCopyBox, {415, 520, 220, 28}, "Close screen after copying")) &&
+        w.CreateControl(DialogControl(ui::ControlKind::kPushButton, kCloseButton, {642, 520, 85, 28}, "Close"));
     if (!made) return false;
     for (ui::ControlId id : {kTypeLabel, kHintLabel, kAddLabel, kCloseAfterCopyBox})
       w.SetColours(id, editor_.prefs.windowText, editor_.prefs.windowBackground);
