@@ -6,6 +6,7 @@
 #include "editing/edit_commands.h"
 #include "editing/keyword_suggestions.h"
 #include "editing/suggestion_acceptance.h"
+#include "editing/transpose_window.h"
 #include "files/exit_path.h"
 #include "files/file_commands.h"
 #include "help/help_commands.h"
@@ -17,6 +18,7 @@
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
 #include "prefs/settings_command.h"
+#include "search/fast_code_window.h"
 #include "search/find_commands.h"
 #include "search/keyword_search.h"
 #include "view/panel_switches.h"
@@ -61,7 +63,8 @@ std::span<const CommandRows> MainWindowCommandRows() {
                                FieldSuggestionCommands(), NavigationCommands(),  DeclarationCommands(),
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
                                SearchBarCommands(),       FindCommands(),        PanelSwitchCommands(),
-                               PreferenceCommands(),      HelpCommands()};
+                               PreferenceCommands(),      HelpCommands(),        TransposeCommands(),
+                               FastCodeCommands()};
   return rows;
 }
 

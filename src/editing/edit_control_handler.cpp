@@ -218,6 +218,7 @@ class EditControlHandler {
          {{kContextFindFirst, "Find First", 0, false, {}},
           {kContextFindAll, "Find All", 0, false, {}},
           {kContextFindLast, "Find Last", 0, false, {}}}},
+        {kContextTranspose, "Copy and swap code around", 0, false, {}},
         {kMenuClearClipboard, "Clear the clipboard", 0, false, {}},
     };
     editor_.main->ShowContextMenu(items, editor_.system.CursorScreenPosition());

@@ -60,6 +60,7 @@ struct ControlSpec {
   bool multiSelect = false;        // list views and list boxes
   bool checkBoxes = false;         // list views: a tick box in each row
   bool rowClickTicks = false;      // with checkBoxes: a click anywhere on a row flips its tick
+  bool gridLines = false;          // list views: lines between the rows and the columns
   bool readOnly = false;           // edits
   // Edits: what typing may insert, and at most how many characters typing leaves in the
   // edit (0: the control's own limit). Text set by the program is neither filtered nor cut.

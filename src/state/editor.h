@@ -47,6 +47,7 @@ struct Editor {
   std::filesystem::path lastSavedPath;  // a save under another path re-indexes the file
   std::filesystem::path includeFolder;  // the IWBDev include folder; empty until found
   int untitledCount = 0;                // new untitled files made in this run
+  std::string transposeOperator = "=";  // offered again the next time lines are transposed
   LineNumber currentLine = kNoLine;   // the caret's line; none before any file
   int tabToActivate = 1;              // named by the editor state file; 0 for none
   bool resizeTabs = false;            // tab buttons sized to their captions

@@ -20,10 +20,10 @@ namespace editor {
 namespace {
 
 // Controls whose commands are not built yet: the hidden detail lists, the subroutine
-// search, the include list, find and control tools, fast code, and the
+// search, the include list, find and control tools, and the
 // edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
-    kEditor, kFastCodeButton, kSearchControlsButton, kSearchControlsImage,
+    kEditor, kSearchControlsButton, kSearchControlsImage,
     kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
     kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
@@ -124,7 +124,8 @@ TEST(CommandRows, EveryRowBelongsToAControlOrMenuItemThatExists) {
   CollectMenuIds(MainMenuBar(), ids);
   // The edit control's context menu is built by its handler; its items share the rows.
   for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll, kContextFindFirst, kContextFindAll,
-                      kContextFindLast}) ids.push_back(context);
+                      kContextFindLast, kContextTranspose})
+    ids.push_back(context);
   for (const MenuCommand& row : AllMenuRows())
     EXPECT_NE(std::find(ids.begin(), ids.end(), row.id), ids.end()) << "menu item " << row.id;
 }

@@ -81,7 +81,8 @@ bool Window::CreateControl(const ui::ControlSpec& desc) {
       if (desc.maxLength > 0) ::SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(desc.maxLength), 0);
       break;
     case ui::ControlKind::kListView: {
-      DWORD extended = LVS_EX_FULLROWSELECT | (desc.checkBoxes ? LVS_EX_CHECKBOXES : 0);
+      DWORD extended = LVS_EX_FULLROWSELECT | (desc.checkBoxes ? LVS_EX_CHECKBOXES : 0) |
+                       (desc.gridLines ? LVS_EX_GRIDLINES : 0);
       ::SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
       control.rows = std::make_unique<ListViewRows>();
       control.checkBoxes = desc.checkBoxes;
