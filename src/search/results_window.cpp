@@ -373,8 +373,12 @@ class ResultsWindow {
   // The layer has turned the row's tick over already.
   void OnRowClick(int row) {
     if (row >= 0 && editor_.search.goToSelectedLine && editor_.main) {
-      GoToLine(editor_, LineNumber(WholeInt(W().ViewCell(kList, row, 0))));
-      if (const ui::RichEdit* edit = editor_.main->Edit(kEditor)) WriteFirstVisibleLine(editor_, edit->FirstVisibleLine());
+      if (const ui::RichEdit* edit = editor_.main->Edit(kEditor)) {
+        // Lines may have gone since the search: a row past the end shows the last line.
+        const int line = std::clamp(WholeInt(W().ViewCell(kList, row, 0)), 1, std::max(1, edit->LineCount()));
+        ShowLineAtTop(editor_, LineNumber(line));
+        WriteFirstVisibleLine(editor_, edit->FirstVisibleLine());
+      }
       W().FocusWindow();
     }
     UpdateTickButtons();
