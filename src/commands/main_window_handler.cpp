@@ -18,6 +18,7 @@
 #include "navigation/position_timer.h"
 #include "navigation/vertical_scroll.h"
 #include "prefs/settings_command.h"
+#include "search/control_search_window.h"
 #include "search/fast_code_window.h"
 #include "search/find_commands.h"
 #include "search/keyword_search.h"
@@ -64,7 +65,7 @@ std::span<const CommandRows> MainWindowCommandRows() {
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
                                SearchBarCommands(),       FindCommands(),        PanelSwitchCommands(),
                                PreferenceCommands(),      HelpCommands(),        TransposeCommands(),
-                               FastCodeCommands()};
+                               FastCodeCommands(),        ControlSearchCommands()};
   return rows;
 }
 

@@ -217,7 +217,8 @@ class EditControlHandler {
          false,
          {{kContextFindFirst, "Find First", 0, false, {}},
           {kContextFindAll, "Find All", 0, false, {}},
-          {kContextFindLast, "Find Last", 0, false, {}}}},
+          {kContextFindLast, "Find Last", 0, false, {}},
+          {kContextFindThisControl, "Find this control", 0, false, {}}}},
         {kContextTranspose, "Copy and swap code around", 0, false, {}},
         {kMenuClearClipboard, "Clear the clipboard", 0, false, {}},
     };

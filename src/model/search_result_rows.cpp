@@ -32,10 +32,9 @@ std::string ResultCell(const SearchResult& row, ResultColumn column) {
   return {};
 }
 
-bool ResultSort::DescendingAfterClickOn(ResultColumn column) {
-  const int clicked = static_cast<int>(column);
-  descending_ = clicked == lastColumn_ ? !descending_ : false;
-  lastColumn_ = clicked;
+bool ResultSort::DescendingAfterClickOn(int column) {
+  descending_ = column == lastColumn_ ? !descending_ : false;
+  lastColumn_ = column;
   return descending_;
 }
 

@@ -18,11 +18,11 @@ enum class ResultColumn { kLine = 0, kCode = 1, kOwner = 2 };
 std::string ResultCell(const SearchResult& row, ResultColumn column);
 
 // A click on a column title sorts by it upwards; a second click on the same title
-// reverses the direction.
+// reverses the direction. Any list with column titles may keep one.
 class ResultSort {
  public:
   // The direction the click on `column` asks for.
-  bool DescendingAfterClickOn(ResultColumn column);
+  bool DescendingAfterClickOn(int column);
 
  private:
   int lastColumn_ = -1;

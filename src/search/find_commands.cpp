@@ -131,6 +131,14 @@ void RunFindFromBar(Editor& editor) {
   RunResultsWindow(editor, {text, FindBarOptions(editor)});
 }
 
+void RunFindOnBar(Editor& editor, const std::string& text, bool exact) {
+  if (!editor.main) return;
+  editor.main->SetText(kFindBox, text);
+  HideSuggestions(editor);
+  SetWordsOnFindBar(*editor.main, exact);
+  RunResultsWindow(editor, {text, FindBarOptions(editor)});
+}
+
 void RunKeywordFind(Editor& editor) {
   if (!editor.main) return;
   ui::Window& bar = *editor.main;
@@ -139,11 +147,7 @@ void RunKeywordFind(Editor& editor) {
     bar.Focus(kKeywordBox);
     return;
   }
-  bar.SetText(kFindBox, word);
-  HideSuggestions(editor);
-  const bool exact = word.find_first_of(kWordDelimiters) != std::string::npos;
-  SetWordsOnFindBar(bar, exact);
-  RunResultsWindow(editor, {word, FindBarOptions(editor)});
+  RunFindOnBar(editor, word, word.find_first_of(kWordDelimiters) != std::string::npos);
   if (const ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr)
     GoToLine(editor, ToNumber(LineIndex(edit->LineFromChar(edit->GetSelection().first))));
 }

@@ -365,7 +365,7 @@ class ResultsWindow {
     if (column < 0 || column > 2) return;
     const auto sortedBy = static_cast<ResultColumn>(column);
     std::vector<ShownRow> rows = ListedRows();
-    SortRows(rows, sortedBy, sort_.DescendingAfterClickOn(sortedBy),
+    SortRows(rows, sortedBy, sort_.DescendingAfterClickOn(column),
              [](const ShownRow& row) -> const SearchResult& { return row.result; });
     ShowRows(rows);
   }

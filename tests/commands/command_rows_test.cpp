@@ -23,7 +23,7 @@ namespace {
 // search, the include list, find and control tools, and the
 // edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
-    kEditor, kSearchControlsButton, kSearchControlsImage,
+    kEditor, kSearchControlsImage,
     kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
     kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
@@ -124,7 +124,7 @@ TEST(CommandRows, EveryRowBelongsToAControlOrMenuItemThatExists) {
   CollectMenuIds(MainMenuBar(), ids);
   // The edit control's context menu is built by its handler; its items share the rows.
   for (int context : {kContextCut, kContextCopy, kContextPaste, kContextSelectAll, kContextFindFirst, kContextFindAll,
-                      kContextFindLast, kContextTranspose})
+                      kContextFindLast, kContextFindThisControl, kContextTranspose})
     ids.push_back(context);
   for (const MenuCommand& row : AllMenuRows())
     EXPECT_NE(std::find(ids.begin(), ids.end(), row.id), ids.end()) << "menu item " << row.id;

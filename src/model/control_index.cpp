@@ -1,0 +1,98 @@
+#include "model/control_index.h"
+
+#include <map>
+#include <optional>
+
+#include "base/letter_case.h"
+#include "base/text_lines.h"
+#include "model/declaration_lines.h"
+#include "model/line_words.h"
+
+namespace editor {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The statement's keyword, upper-cased, and what follows it.
+struct Statement {
+  std::string keyword;
+  std::string_view rest;
+};
+
+Statement ReadStatement(std::string_view line) {
+  line = Trim(line);
+  const std::size_t end = line.find_first_of(" \t");
+  const std::string_view keyword = line.substr(0, end);
+  return {UpperCase(keyword), end == std::string_view::npos ? std::string_view() : line.substr(end)};
+}
+
+// Names by their upper-cased text.
+template <typename Value>
+using ByName = std::map<std::string, Value>;
+
+}  // namespace
+
+std::vector<std::string> StatementArguments(std::string_view afterKeyword) {
+  std::vector<std::string> arguments;
+  std::string current;
+  bool quoted = false;
+  for (const char c : afterKeyword) {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && c == '\'') break;
+    if (!quoted && c == ',') {
+      arguments.emplace_back(Trim(current));
+      current.clear();
+      continue;
+    }
+    current += c;
+  }
+  if (!Trim(current).empty() || !arguments.empty()) arguments.emplace_back(Trim(current));
+  return arguments;
+}
+
+std::vector<ControlEntry> IndexControls(std::string_view fileText) {
+  std::vector<ControlEntry> controls;
+  ByName<std::string> handlerOfWindow;
+  ByName<ByName<LineNumber>> casesOfSubroutine;  // the first CASE line for each name
+  std::optional<std::string> subroutine;         // the one the lines are in, upper-cased
+  LineNumber line(0);
+  ForEachLine(fileText, [&](std::string_view text) {
+    line += 1;
+    const Statement statement = ReadStatement(text);
+    if (statement.keyword == "CONTROL") {
+      const std::vector<std::string> arguments = StatementArguments(statement.rest);
+      if (arguments.size() < 3 || arguments.back().empty()) return;
+      std::string type = arguments[1];
+      if (type.starts_with('@')) type.erase(0, 1);
+      controls.push_back({arguments.back(), arguments[0], type, line, kNoLine});
+    } else if (statement.keyword == "OPENWINDOW" || statement.keyword == "CREATEDIALOG") {
+      const std::vector<std::string> arguments = StatementArguments(statement.rest);
+      const std::optional<std::string> handler = HandlerNameIn(text);
+      if (!arguments.empty() && handler) handlerOfWindow.emplace(UpperCase(arguments[0]), UpperCase(*handler));
+    } else if (statement.keyword == "SUB") {
+      const LineWords words = SplitWords(text);
+      if (words.Count() >= 2) subroutine = UpperCase(words.Word(2));
+    } else if (statement.keyword == "ENDSUB") {
+      subroutine.reset();
+    } else if (statement.keyword == "CASE" && subroutine) {
+      const LineWords words = SplitWords(text);
+      if (words.Count() >= 2) casesOfSubroutine[*subroutine].emplace(UpperCase(words.Word(2)), line);
+    }
+  });
+  for (ControlEntry& control : controls) {
+    const auto handler = handlerOfWindow.find(UpperCase(control.window));
+    if (handler == handlerOfWindow.end()) continue;
+    const auto cases = casesOfSubroutine.find(handler->second);
+    if (cases == casesOfSubroutine.end()) continue;
+    const auto found = cases->second.find(UpperCase(control.name));
+    if (found != cases->second.end()) control.caseLine = found->second;
+  }
+  return controls;
+}
+
+}  // namespace editor

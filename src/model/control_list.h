@@ -1,0 +1,39 @@
+// Which of a file's controls the control search lists, and the details it copies.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/control_index.h"
+#include "platform/types.h"
+
+namespace editor {
+
+inline constexpr std::string_view kAllEntries = "ALL";
+
+struct ControlFilter {
+  std::string text;        // looked for in the names, letter case ignored
+  bool inName = false;     // anywhere in the name, rather than at its start
+  std::string window{kAllEntries};
+  std::string type{kAllEntries};
+  bool excludeStatics = true;
+};
+
+// The controls that pass, ordered by name with letter case ignored.
+std::vector<ControlEntry> FilteredControls(const std::vector<ControlEntry>& controls, const ControlFilter& filter);
+
+// The types met, each once (letter case ignored), in the order first met.
+std::vector<std::string> ControlTypes(const std::vector<ControlEntry>& controls);
+
+struct DetailsHeading {
+  std::string fileName;
+  std::string path;
+  ui::DateTime made;
+};
+
+// The listed controls window by window, in list order, each with its statement's and
+// its CASE's lines; lines end with CR.
+std::string ControlDetailsText(const std::vector<ControlEntry>& listed, const DetailsHeading& heading);
+
+}  // namespace editor

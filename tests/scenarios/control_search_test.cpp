@@ -1,0 +1,113 @@
+// Finding a file's controls in the "Search controls" window: filtered by name, window and
+// type, a chosen one shown at its statement or its CASE, its details copied.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/control_ids.h"
+#include "model/control_index.h"
+#include "scenarios/file_commands_fixture.h"
+#include "search/control_search_layout.h"
+
+namespace editor {
+namespace {
+
+using namespace control_search;
+using Cells = std::vector<std::string>;
+
+constexpr const char* kProgram =
+    "OPENWINDOW w1, 0, 0, 300, 200, @SIZE, 0, \"Main\", &Handler1\r\n"         // 1
+    "CONTROL w1, @BUTTON, \"OK, go\", 20, 20, 80, 24, 0x50000000, BUTTON1\r\n"  // 2
+    "CONTROL w1, @BUTTON, \"Cancel\", 20, 50, 80, 24, 0, OKBUTTON ' the other\r\n"
+    "CONTROL w1, @STATIC, \"Name:\", 10, 10, 80, 20, 0x5000010B, LABEL1\r\n"    // 4
+    "CREATEDIALOG d1, 0, 0, 300, 200, 0x80C80080, w1, \"Settings\", &NoSuchSub\r\n"
+    "CONTROL d1, @EDIT, \"\", 20, 20, 300, 24, 0x50800000, EDIT1\r\n"           // 6
+    "WAITUNTIL w1 = 0\r\n"                                                        // 7
+    "SUB Handler1(), INT\r\n"                                                     // 8
+    "  SELECT @CONTROLID\r\n"                                                     // 9
+    "    CASE button1\r\n"                                                        // 10
+    "      CLOSEWINDOW w1\r\n"                                                    // 11
+    "  ENDSELECT\r\n"
+    "ENDSUB\r\n";
+
+TEST(ControlIndex, ReadsEachStatementWithTheCaseOfItsWindowsHandler) {
+  const std::vector<ControlEntry> controls = IndexControls(kProgram);
+  ASSERT_EQ(controls.size(), 4u);
+  EXPECT_EQ(controls[0], (ControlEntry{"BUTTON1", "w1", "BUTTON", LineNumber(2), LineNumber(10)}));
+  EXPECT_EQ(controls[1].name, "OKBUTTON");  // the comment after it is no argument
+  EXPECT_EQ(controls[1].caseLine, kNoLine);
+  EXPECT_EQ(controls[3], (ControlEntry{"EDIT1", "d1", "EDIT", LineNumber(6), kNoLine}));
+}
+
+class ControlSearch : public FileCommandsTest {
+ protected:
+  void SetUp() override {
+    FileCommandsTest::SetUp();
+    Open(Source("prog.iwb", kProgram));
+  }
+
+  void Search(const std::function<void(ui::Window&)>& inWindow) {
+    driver_.WhenModalRuns([&](ui::Window& w) {
+      inWindow(w);
+      if (w.IsOpen()) driver_.Click(w, kCloseButton);
+    });
+    ASSERT_TRUE(driver_.Click(Main(), kSearchControlsButton));
+  }
+
+  static Cells Names(const ui::Window& w) {
+    Cells names;
+    for (int r = 0; r < w.ViewRowCount(kList); ++r) names.push_back(w.ViewCell(kList, r, 0));
+    return names;
+  }
+};
+
+TEST_F(ControlSearch, FiltersByNameTypeAndWindow) {
+  Search([&](ui::Window& w) {
+    EXPECT_EQ(w.GetText(kWindowFilterLabel), "Windows");  // two windows: all of them
+    EXPECT_EQ(Names(w), (Cells{"BUTTON1", "EDIT1", "OKBUTTON"}));  // no statics, by name
+    driver_.TypeText(w, kNameBox, "BUT");
+    EXPECT_EQ(Names(w), (Cells{"BUTTON1"}));
+    driver_.Click(w, kInNameBox);
+    EXPECT_EQ(Names(w), (Cells{"BUTTON1", "OKBUTTON"}));
+    w.SetText(kNameBox, "");
+    driver_.PickListEntry(w, kTypeFilter, w.ListFindExact(kTypeFilter, "STATIC"));
+    EXPECT_FALSE(w.IsChecked(kExcludeStaticsBox));
+    EXPECT_EQ(Names(w), (Cells{"LABEL1"}));
+    driver_.PickListEntry(w, kTypeFilter, 0);
+    driver_.PickListEntry(w, kWindowFilter, w.ListFindExact(kWindowFilter, "d1"));
+    EXPECT_EQ(w.GetText(kWindowFilterLabel), "Window");
+    EXPECT_EQ(Names(w), (Cells{"EDIT1"}));
+  });
+}
+
+TEST_F(ControlSearch, GoToCaseShowsTheHandlersCaseOrSaysThereIsNone) {
+  Search([&](ui::Window& w) {
+    driver_.Click(w, kGoToCaseBox);
+    EXPECT_FALSE(w.IsChecked(kGoToControlBox));
+    driver_.PickListEntry(w, kList, 2);  // OKBUTTON
+    EXPECT_EQ(w.GetText(kStatus), "No case statement exists");
+    EXPECT_TRUE(w.IsOpen());
+    driver_.PickListEntry(w, kList, 0);  // BUTTON1
+    EXPECT_FALSE(w.IsOpen());
+  });
+  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(9));
+}
+
+TEST_F(ControlSearch, SendsTheListedControlsDetailsWindowByWindow) {
+  const ui::DateTime now = system_.LocalDateTime();
+  Search([&](ui::Window& w) { driver_.Click(w, kSendButton); });
+  char date[40];
+  std::snprintf(date, sizeof date, "%02d-%02d-%d @ %02d:%02d", now.day, now.month, now.year, now.hour, now.minute);
+  const std::string heading = std::string("Ctrl name   List created ") + date + "  Wnd ";
+  EXPECT_EQ(driver_.Clipboard(), "\r\nName prog.iwb\r\nPath " + editor_.currentPath.string() + "\r\n\r\n" + heading +
+                                     "w1\r\n\r\n"
+                                     "BUTTON1    Created at 2\t\t\tStatement 10\t\tBUTTON\r\n"
+                                     "OKBUTTON   Created at 3\t\t\tStatement N/A\t\tBUTTON\r\n\r\n" +
+                                     heading +
+                                     "d1\r\n\r\n"
+                                     "EDIT1      Created at 6\t\t\tStatement N/A\t\tEDIT\r\n");
+}
+
+}  // namespace
+}  // namespace editor
