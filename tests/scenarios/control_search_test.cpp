@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/control_ids.h"
+#include "base/menu_ids.h"
 #include "model/control_index.h"
 #include "scenarios/file_commands_fixture.h"
 #include "search/control_search_layout.h"
@@ -79,6 +80,21 @@ TEST_F(ControlSearch, FiltersByNameTypeAndWindow) {
     EXPECT_EQ(w.GetText(kWindowFilterLabel), "Window");
     EXPECT_EQ(Names(w), (Cells{"EDIT1"}));
   });
+}
+
+TEST_F(ControlSearch, FindThisControlLooksForTheSelectedName) {
+  const int at = Edit().LineIndex(2) + static_cast<int>(std::string(kProgram).find("OKBUTTON") -
+                                                         std::string(kProgram).find("CONTROL w1, @BUTTON, \"Cancel"));
+  Edit().SetSelection(at, at + 8);
+  Cells listed;
+  driver_.WhenModalRuns([&](ui::Window& w) {
+    listed = Names(w);
+    driver_.Click(w, kCloseButton);
+  });
+  Main().Focus(kEditor);
+  driver_.RightClickAt(Main(), kEditor, at);
+  ASSERT_TRUE(driver_.PickContextMenuItem(Main(), kContextFindThisControl));
+  EXPECT_EQ(listed, (Cells{"OKBUTTON"}));
 }
 
 TEST_F(ControlSearch, GoToCaseShowsTheHandlersCaseOrSaysThereIsNone) {
