@@ -43,6 +43,7 @@ std::vector<ui::ControlSpec> ControlSearchControls() {
   words.maxLength = 255;
   c.push_back(words);
   c.push_back(Box(kSavePlaceBox, {10, 524, 400, 22}, "Save the location when I go to it in my places"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kCreateCodeButton, {610, 520, 120, 28}, "Create Code"));
   c.push_back(DialogControl(ControlKind::kPushButton, kSendButton, {10, 556, 230, 28}, "Send details to clipboard"));
   c.push_back(Box(kCloseAfterSendBox, {250, 559, 320, 22}, "Close screen after sending to the clipboard"));
   c.push_back(DialogControl(ControlKind::kPushButton, kCloseButton, {630, 556, 100, 28}, "Close"));

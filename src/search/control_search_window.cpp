@@ -14,6 +14,7 @@
 #include "model/control_list.h"
 #include "model/search_result_rows.h"
 #include "search/control_search_layout.h"
+#include "search/create_code_window.h"
 #include "search/find_commands.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
@@ -97,7 +98,17 @@ class ControlSearchWindow {
     return chosen >= 0 ? window_->ListText(filter, chosen) : std::string(kAllEntries);
   }
 
-  void Rebuild() {
+  // The code window lists what this one lists; this one waits hidden until it closes.
+  void CreateCode() {
+    W().Show(false);
+    RunCreateCode(editor_, controls_, Filter());
+    if (W().IsOpen()) {
+      W().Show(true);
+      W().FocusWindow();
+    }
+  }
+
+  ControlFilter Filter() {
     ControlFilter filter;
     filter.text = W().GetText(kNameBox);
     filter.inName = W().IsChecked(kInNameBox);
@@ -106,7 +117,11 @@ class ControlSearchWindow {
     // Asking for the statics shows them.
     if (EqualIgnoringCase(filter.type, "STATIC")) W().SetChecked(kExcludeStaticsBox, false);
     filter.excludeStatics = W().IsChecked(kExcludeStaticsBox);
-    rows_ = FilteredControls(controls_, filter);
+    return filter;
+  }
+
+  void Rebuild() {
+    rows_ = FilteredControls(controls_, Filter());
     ShowRows();
   }
 
@@ -220,6 +235,7 @@ class ControlSearchWindow {
       case kGoToCaseBox: OnGoToBox(event.controlId); break;
       case kFindWithWordsBox: FindWithWords(); break;
       case kSendButton: SendDetails(); break;
+      case kCreateCodeButton: CreateCode(); break;
       case kCloseButton: W().Close(); break;
       default: break;
     }

@@ -10,6 +10,7 @@
 #include "model/control_index.h"
 #include "scenarios/file_commands_fixture.h"
 #include "search/control_search_layout.h"
+#include "search/create_code_layout.h"
 
 namespace editor {
 namespace {
@@ -123,6 +124,24 @@ TEST_F(ControlSearch, SendsTheListedControlsDetailsWindowByWindow) {
                                      heading +
                                      "d1\r\n\r\n"
                                      "EDIT1      Created at 6\t\t\tStatement N/A\t\tEDIT\r\n");
+}
+
+TEST_F(ControlSearch, CreateCodeWritesStatementsForTheTickedControls) {
+  driver_.WhenWindowOpens("Create code", [&](ui::Window& w) {
+    EXPECT_EQ(w.ViewRowCount(create_code::kList), 3);  // as the search lists them
+    EXPECT_FALSE(w.IsControlVisible(create_code::kStateOnBox));  // no tick box controls
+    EXPECT_FALSE(w.IsControlEnabled(create_code::kSendButton));
+    driver_.PickListEntry(w, create_code::kList, 2);  // OKBUTTON
+    driver_.Click(w, create_code::kSendMessageBox);
+    EXPECT_TRUE(w.IsControlVisible(create_code::kMessageBox));
+    driver_.Click(w, create_code::kSendButton);
+    EXPECT_FALSE(w.IsOpen());
+  });
+  Search([&](ui::Window& w) {
+    driver_.Click(w, kCreateCodeButton);
+    EXPECT_TRUE(w.IsControlVisible(kList));  // back once the code window has closed
+  });
+  EXPECT_EQ(driver_.Clipboard(), "SENDMESSAGE(GETCONTROLHANDLE(w1,OKBUTTON),MESSAGE,0,0)\r\n");
 }
 
 }  // namespace

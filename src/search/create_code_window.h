@@ -1,0 +1,18 @@
+// The "Create code" window: statements that show, hide, tick, enable, colour or message
+// the chosen controls, written to the clipboard.
+#pragma once
+
+#include <vector>
+
+#include "model/control_index.h"
+#include "model/control_list.h"
+
+namespace editor {
+
+struct Editor;
+
+// The controls listed as the control search lists them under `filter`; returns when the
+// window has closed.
+void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter);
+
+}  // namespace editor
