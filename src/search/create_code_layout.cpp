@@ -60,8 +60,8 @@ std::vector<ui::ControlSpec> CreateCodeControls(const char* colourWord) {
   c.push_back(Box(kDisableBox, {10, 222, 170, 22}, "ENABLECONTROL 0"));
   c.push_back(Box(kFontBox, {190, 102, 110, 22}, "SETFONT"));
   c.push_back(Label(kFontLabel, {305, 104, 300, 20}, "", false));
-  c.push_back(Box(kColoursBox, {190, 126, 170, 22}, "SETCONTROLCOLOR"));
-  c.push_back(Label(kColoursLabel, {365, 128, 300, 20},
+  c.push_back(Box(kColoursBox, {190, 126, 190, 22}, "SETCONTROLCOLOR"));
+  c.push_back(Label(kColoursLabel, {385, 128, 300, 20},
                     std::string("Foreground && background ") + colourWord + "s", false));
   c.push_back(Input(kForegroundBox, {190, 150, 160, 22}));
   c.push_back(Input(kBackgroundBox, {355, 150, 160, 22}));
