@@ -22,6 +22,7 @@
 #include "search/fast_code_window.h"
 #include "search/find_commands.h"
 #include "search/keyword_search.h"
+#include "search/subroutine_search_window.h"
 #include "view/panel_switches.h"
 
 namespace editor {
@@ -65,7 +66,7 @@ std::span<const CommandRows> MainWindowCommandRows() {
                                CodeBlockCommands(),       BookmarkCommands(),    PlacesCommands(),
                                SearchBarCommands(),       FindCommands(),        PanelSwitchCommands(),
                                PreferenceCommands(),      HelpCommands(),        TransposeCommands(),
-                               FastCodeCommands(),        ControlSearchCommands()};
+                               FastCodeCommands(),        ControlSearchCommands(), SubroutineSearchCommands()};
   return rows;
 }
 

@@ -26,6 +26,7 @@ struct ButtonTip {
 constexpr ButtonTip kSubroutineTips[] = {
     {kGoToSubButton, "Please select a subroutine", "Go to ", "", true},
     {kGoToSubEndButton, "Please select a subroutine", "Go to the end of "},
+    {kSearchSubsButton, "Search subroutines by name", nullptr, "", true},
     {kCopySubButton, "Please select a subroutine to copy to the clipboard", "Copy ", " to the clipboard"},
     {kCopySubToBlockButton, "Please select a subroutine to move to a block", "Copy ", " to a block"},
     {kMoveSubButton, "Please select a subroutine first", "Move ", " to clicked position"},

@@ -24,7 +24,7 @@ namespace {
 // edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kSearchControlsImage,
-    kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
+    kSubroutineList, kWindowList, kIncludeCombo,
     kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,

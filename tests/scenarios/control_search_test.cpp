@@ -11,6 +11,7 @@
 #include "scenarios/file_commands_fixture.h"
 #include "search/control_search_layout.h"
 #include "search/create_code_layout.h"
+#include "search/subroutine_search_window.h"
 
 namespace editor {
 namespace {
@@ -142,6 +143,31 @@ TEST_F(ControlSearch, CreateCodeWritesStatementsForTheTickedControls) {
     EXPECT_TRUE(w.IsControlVisible(kList));  // back once the code window has closed
   });
   EXPECT_EQ(driver_.Clipboard(), "SENDMESSAGE(GETCONTROLHANDLE(w1,OKBUTTON),MESSAGE,0,0)\r\n");
+}
+
+TEST_F(ControlSearch, TheSubroutineSearchGoesToTheNameClicked) {
+  Open(Source("subs.iwb", "x = 1\r\nSUB Draw\r\nENDSUB\r\nSUB Quit\r\nENDSUB\r\nSUB redraw\r\nENDSUB\r\n"));
+  std::vector<Cells> listed;
+  driver_.WhenModalRuns([&](ui::Window& w) {
+    const auto names = [&w] {
+      Cells cells;
+      for (int r = 0; r < w.ViewRowCount(subroutine_search::kList); ++r) cells.push_back(w.ViewCell(subroutine_search::kList, r, 0));
+      return cells;
+    };
+    listed.push_back(names());
+    driver_.TypeText(w, subroutine_search::kNameBox, "dr");
+    listed.push_back(names());
+    driver_.Click(w, subroutine_search::kInNameBox);
+    listed.push_back(names());
+    driver_.PickListEntry(w, subroutine_search::kList, 1);
+    EXPECT_FALSE(w.IsOpen());
+  });
+  ASSERT_TRUE(driver_.Click(Main(), kSearchSubsButton));
+  ASSERT_EQ(listed.size(), 3u);
+  EXPECT_EQ(listed[0].size(), 3u);
+  EXPECT_EQ(listed[1], (Cells{"Draw"}));
+  EXPECT_EQ(listed[2], (Cells{"Draw", "redraw"}));
+  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(5));  // SUB redraw
 }
 
 }  // namespace
