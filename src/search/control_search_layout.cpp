@@ -42,7 +42,8 @@ std::vector<ui::ControlSpec> ControlSearchControls() {
   ui::ControlSpec words = DialogControl(ControlKind::kEdit, kExtraWordsBox, {10, 492, 500, 24});
   words.maxLength = 255;
   c.push_back(words);
-  c.push_back(Box(kSavePlaceBox, {10, 524, 400, 22}, "Save the location when I go to it in my places"));
+  c.push_back(Box(kSavePlaceBox, {10, 524, 430, 22}, "Save the location when I go to it in my places"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kGroupsButton, {450, 520, 150, 28}, "My control groups"));
   c.push_back(DialogControl(ControlKind::kPushButton, kCreateCodeButton, {610, 520, 120, 28}, "Create Code"));
   c.push_back(DialogControl(ControlKind::kPushButton, kSendButton, {10, 556, 230, 28}, "Send details to clipboard"));
   c.push_back(Box(kCloseAfterSendBox, {250, 559, 320, 22}, "Close screen after sending to the clipboard"));

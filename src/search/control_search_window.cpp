@@ -13,6 +13,7 @@
 #include "editing/edit_commands.h"
 #include "model/control_list.h"
 #include "model/search_result_rows.h"
+#include "search/control_groups_window.h"
 #include "search/control_search_layout.h"
 #include "search/create_code_window.h"
 #include "search/find_commands.h"
@@ -102,6 +103,15 @@ class ControlSearchWindow {
   void CreateCode() {
     W().Show(false);
     RunCreateCode(editor_, controls_, Filter());
+    if (W().IsOpen()) {
+      W().Show(true);
+      W().FocusWindow();
+    }
+  }
+
+  void ShowGroups() {
+    W().Show(false);
+    RunControlGroups(editor_, rows_);
     if (W().IsOpen()) {
       W().Show(true);
       W().FocusWindow();
@@ -236,6 +246,7 @@ class ControlSearchWindow {
       case kFindWithWordsBox: FindWithWords(); break;
       case kSendButton: SendDetails(); break;
       case kCreateCodeButton: CreateCode(); break;
+      case kGroupsButton: ShowGroups(); break;
       case kCloseButton: W().Close(); break;
       default: break;
     }

@@ -37,8 +37,13 @@ bool IsCheckable(const ControlEntry& control) {
 
 class CreateCodeWindow {
  public:
-  CreateCodeWindow(Editor& editor, const std::vector<ControlEntry>& controls, ControlFilter filter)
-      : editor_(editor), controls_(controls), filter_(std::move(filter)), font_(editor.prefs.editorFont) {}
+  CreateCodeWindow(Editor& editor, const std::vector<ControlEntry>& controls, ControlFilter filter,
+                   std::optional<std::string> group)
+      : editor_(editor),
+        controls_(controls),
+        filter_(std::move(filter)),
+        group_(std::move(group)),
+        font_(editor.prefs.editorFont) {}
 
   void Run() {
     window_ = CreateDialogWindow(editor_.system,
@@ -83,7 +88,11 @@ class CreateCodeWindow {
     const int chosenWindow = W().ListFindExact(kWindowFilter, filter_.window);
     W().ListSelect(kWindowFilter, std::max(0, chosenWindow));
     W().ListAdd(kTypeFilter, kAllEntries);
-    for (const char* type : kControlTypes) W().ListAdd(kTypeFilter, type);
+    if (group_) {
+      for (const std::string& type : ControlTypes(controls_)) W().ListAdd(kTypeFilter, type);
+    } else {
+      for (const char* type : kControlTypes) W().ListAdd(kTypeFilter, type);
+    }
     W().ListSelect(kTypeFilter, std::max(0, W().ListFindExact(kTypeFilter, filter_.type)));
   }
 
@@ -99,10 +108,11 @@ class CreateCodeWindow {
     filter_.type = Chosen(kTypeFilter);
     filter_.excludeStatics = W().IsChecked(kExcludeStaticsBox);
     rows_ = FilteredControls(controls_, filter_);
-    W().SetText(kTitle, "Create code for the controls in window " + filter_.window);
+    W().SetText(kTitle, group_ ? "Create code for the controls in group : " + *group_
+                               : "Create code for the controls in window " + filter_.window);
     ShowRows();
-    // Tick states only mean something for the controls that have one.
-    const bool checkable = std::any_of(rows_.begin(), rows_.end(), IsCheckable);
+    // Tick states only mean something for the controls that have one; a group may gain some.
+    const bool checkable = group_ || std::any_of(rows_.begin(), rows_.end(), IsCheckable);
     for (ui::ControlId id : {kStateOnBox, kStateOffBox}) {
       W().ShowControl(id, checkable);
       if (!checkable) W().SetChecked(id, false);
@@ -116,7 +126,7 @@ class CreateCodeWindow {
     for (const ControlEntry& control : rows_) {
       const int row = W().ViewInsertRow(kList, W().ViewRowCount(kList), control.name);
       W().ViewSetCell(kList, row, 1, control.window);
-      W().ViewSetCell(kList, row, 2, std::to_string(control.line.Value()));
+      W().ViewSetCell(kList, row, 2, control.line == kNoLine ? std::string() : std::to_string(control.line.Value()));
       W().ViewSetCell(kList, row, 3, control.type);
     }
   }
@@ -255,6 +265,7 @@ class CreateCodeWindow {
   Editor& editor_;
   const std::vector<ControlEntry>& controls_;
   ControlFilter filter_;
+  std::optional<std::string> group_;
   std::vector<ControlEntry> rows_;
   ui::FontSpec font_;
   ResultSort sort_;
@@ -263,8 +274,9 @@ class CreateCodeWindow {
 
 }  // namespace
 
-void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter) {
-  CreateCodeWindow(editor, controls, filter).Run();
+void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
+                   const std::optional<std::string>& group) {
+  CreateCodeWindow(editor, controls, filter, group).Run();
 }
 
 }  // namespace editor

@@ -2,6 +2,8 @@
 // the chosen controls, written to the clipboard.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/control_index.h"
@@ -11,8 +13,9 @@ namespace editor {
 
 struct Editor;
 
-// The controls listed as the control search lists them under `filter`; returns when the
-// window has closed.
-void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter);
+// The controls listed as the control search lists them under `filter`, or a group's
+// members when `group` names it; returns when the window has closed.
+void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
+                   const std::optional<std::string>& group = std::nullopt);
 
 }  // namespace editor

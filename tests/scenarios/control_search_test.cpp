@@ -9,6 +9,7 @@
 #include "base/menu_ids.h"
 #include "model/control_index.h"
 #include "scenarios/file_commands_fixture.h"
+#include "search/control_groups_window.h"
 #include "search/control_search_layout.h"
 #include "search/create_code_layout.h"
 #include "search/subroutine_search_window.h"
@@ -143,6 +144,36 @@ TEST_F(ControlSearch, CreateCodeWritesStatementsForTheTickedControls) {
     EXPECT_TRUE(w.IsControlVisible(kList));  // back once the code window has closed
   });
   EXPECT_EQ(driver_.Clipboard(), "SENDMESSAGE(GETCONTROLHANDLE(w1,OKBUTTON),MESSAGE,0,0)\r\n");
+}
+
+TEST_F(ControlSearch, AGroupIsNamedFilledKeptInItsFileAndGivesItsCode) {
+  namespace g = control_groups;
+  const std::filesystem::path file = editor_.folders.Companion("prog.iwb", ".grp");
+  driver_.WhenWindowOpens("My controls groups - here you can group controls together.", [&](ui::Window& w) {
+    EXPECT_EQ(Read(file), "\r\n");  // made on first opening
+    driver_.PickListEntry(w, g::kFileControlList, 0);  // BUTTON1
+    driver_.PickListEntry(w, g::kFileControlList, 2);  // OKBUTTON
+    driver_.Click(w, g::kAddToGroupButton);             // no group yet: it is named first
+    driver_.TypeText(w, g::kGroupNameBox, " Buttons ");
+    driver_.Click(w, g::kAddGroupNameButton);
+    EXPECT_EQ(w.ViewRowCount(g::kMemberList), 2);
+    driver_.PickListEntry(w, g::kFileControlList, 0);
+    driver_.Click(w, g::kAddToGroupButton);  // a member already: nothing more
+    EXPECT_EQ(Read(file), "Buttons:BUTTON1,w1!BUTTON\r\nButtons:OKBUTTON,w1!BUTTON\r\n");
+    driver_.PickListEntry(w, g::kMemberList, 0);
+    driver_.Click(w, g::kRemoveMembersButton);
+    EXPECT_EQ(Read(file), "Buttons:OKBUTTON,w1!BUTTON\r\n");
+    driver_.WhenWindowOpens("Create code", [&](ui::Window& code) {
+      EXPECT_EQ(code.GetText(create_code::kTitle), "Create code for the controls in group : Buttons");
+      driver_.Click(code, create_code::kSelectAllButton);
+      driver_.Click(code, create_code::kDisableBox);
+      driver_.Click(code, create_code::kSendButton);
+    });
+    driver_.Click(w, g::kCreateCodeButton);
+    EXPECT_EQ(driver_.Clipboard(), "ENABLECONTROL w1,OKBUTTON,0\r\n");
+    driver_.Click(w, g::kCloseButton);
+  });
+  Search([&](ui::Window& w) { driver_.Click(w, kGroupsButton); });
 }
 
 TEST_F(ControlSearch, TheSubroutineSearchGoesToTheNameClicked) {
