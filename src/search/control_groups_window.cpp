@@ -112,7 +112,7 @@ class ControlGroupsWindow {
   bool CreateControls() {
     for (const ui::ControlSpec& desc : GroupWindowControls())
       if (!W().CreateControl(desc)) return false;
-    W().ViewAddColumn(kFileControlList, "Control name", 100);
+    W().ViewAddColumn(kFileControlList, "Control name", 180);
     W().ViewAddColumn(kFileControlList, "Window", 140);
     W().ViewAddColumn(kFileControlList, "Type", 120);
     for (const char* title : {"Control name", "Window", "Type", "Group name"}) W().ViewAddColumn(kMemberList, title, 140);
