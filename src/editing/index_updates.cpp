@@ -120,6 +120,7 @@ void UpdateFromLine(Editor& editor, LineIndex lineIndex, std::string_view text) 
     if (words.WordIs(1, kind->closer)) CloseAwaited(editor, *kind, line);
   }
   if (words.Count() == 0) DropEmptiedSubroutine(editor, line);
+  if (const std::optional<ControlEntry> control = ControlOfLine(text, line)) AddControlRow(*editor.main, *control);
 }
 
 void UpdateFromLines(Editor& editor, LineIndex firstLine, LineIndex lastLine) {

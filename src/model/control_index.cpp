@@ -55,6 +55,17 @@ std::vector<std::string> StatementArguments(std::string_view afterKeyword) {
   return arguments;
 }
 
+std::optional<ControlEntry> ControlOfLine(std::string_view line, LineNumber number) {
+  line = line.substr(0, line.find_first_of("\r\n"));
+  const Statement statement = ReadStatement(line);
+  if (statement.keyword != "CONTROL") return std::nullopt;
+  const std::vector<std::string> arguments = StatementArguments(statement.rest);
+  if (arguments.size() < 3 || arguments.back().empty()) return std::nullopt;
+  std::string type = arguments[1];
+  if (type.starts_with('@')) type.erase(0, 1);
+  return ControlEntry{arguments.back(), arguments[0], type, number, kNoLine};
+}
+
 std::vector<ControlEntry> IndexControls(std::string_view fileText) {
   std::vector<ControlEntry> controls;
   ByName<std::string> handlerOfWindow;
@@ -65,11 +76,7 @@ std::vector<ControlEntry> IndexControls(std::string_view fileText) {
     line += 1;
     const Statement statement = ReadStatement(text);
     if (statement.keyword == "CONTROL") {
-      const std::vector<std::string> arguments = StatementArguments(statement.rest);
-      if (arguments.size() < 3 || arguments.back().empty()) return;
-      std::string type = arguments[1];
-      if (type.starts_with('@')) type.erase(0, 1);
-      controls.push_back({arguments.back(), arguments[0], type, line, kNoLine});
+      if (std::optional<ControlEntry> control = ControlOfLine(text, line)) controls.push_back(std::move(*control));
     } else if (statement.keyword == "OPENWINDOW" || statement.keyword == "CREATEDIALOG") {
       const std::vector<std::string> arguments = StatementArguments(statement.rest);
       const std::optional<std::string> handler = HandlerNameIn(text);
@@ -80,8 +87,9 @@ std::vector<ControlEntry> IndexControls(std::string_view fileText) {
     } else if (statement.keyword == "ENDSUB") {
       subroutine.reset();
     } else if (statement.keyword == "CASE" && subroutine) {
-      const LineWords words = SplitWords(text);
-      if (words.Count() >= 2) casesOfSubroutine[*subroutine].emplace(UpperCase(words.Word(2)), line);
+      // CASE BTN_OK, BTN_CANCEL handles both.
+      for (const std::string& name : StatementArguments(statement.rest))
+        if (!name.empty()) casesOfSubroutine[*subroutine].emplace(UpperCase(name), line);
     }
   });
   for (ControlEntry& control : controls) {

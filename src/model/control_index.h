@@ -2,6 +2,7 @@
 // handles each in its window's handler subroutine when there is one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ struct ControlEntry {
 
 // In the order of their statements. Breaks may be CR LF, LF or CR.
 std::vector<ControlEntry> IndexControls(std::string_view fileText);
+
+// The control a CONTROL statement makes, its CASE line unknown; nullopt for any other line
+// and for a statement too short to name one.
+std::optional<ControlEntry> ControlOfLine(std::string_view line, LineNumber number);
 
 // A statement's arguments: split at the commas outside quotes, blanks around each
 // removed, up to an apostrophe that starts a comment.

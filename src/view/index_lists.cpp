@@ -48,6 +48,18 @@ int AddWindowRow(ui::Window& window, std::string_view name, LineNumber line) {
   return row;
 }
 
+void AddControlRow(ui::Window& window, const ControlEntry& control) {
+  if (const std::optional<int> row = RowStartingOn(window, kControlList, control.line)) {
+    window.ViewSetCell(kControlList, *row, 0, control.name);
+    window.ViewSetCell(kControlList, *row, 2, control.type);
+    return;
+  }
+  if (window.ViewFindExact(kControlList, control.name) >= 0) return;
+  const int row = window.ViewInsertRow(kControlList, window.ViewRowCount(kControlList), control.name);
+  window.ViewSetCell(kControlList, row, 1, std::to_string(control.line.Value()));
+  window.ViewSetCell(kControlList, row, 2, control.type);
+}
+
 LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {
   return LineNumber(WholeInt(window.ViewCell(list, row, 1)));
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/positions.h"
+#include "model/control_index.h"
 #include "platform/window.h"
 
 namespace editor {
@@ -16,6 +17,10 @@ std::string WindowComboEntry(std::string_view name, std::string_view title);
 
 int AddSubroutineRow(ui::Window& window, std::string_view name, LineNumber startLine, LineNumber endLine);
 int AddWindowRow(ui::Window& window, std::string_view name, LineNumber line);
+// A control the file makes, named in the list the colouring reads: the row of its line
+// takes the name (a name being typed changes with each key), else a new row unless the
+// name is there already.
+void AddControlRow(ui::Window& window, const ControlEntry& control);
 
 // The line in a row's begin column; kNoLine when it holds no number.
 LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row);

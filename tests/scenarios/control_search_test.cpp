@@ -44,6 +44,25 @@ TEST(ControlIndex, ReadsEachStatementWithTheCaseOfItsWindowsHandler) {
   EXPECT_EQ(controls[3], (ControlEntry{"EDIT1", "d1", "EDIT", LineNumber(6), kNoLine}));
 }
 
+TEST(ControlIndex, ACaseInNestedSelectsOrNamingSeveralControlsIsFound) {
+  const std::vector<ControlEntry> controls = IndexControls(
+      "CREATEDIALOG d1, 0, 0, 300, 200, 0, 0, \"Ask\", &Asked\n"
+      "CONTROL d1, @BUTTON, \"OK\", 1, 1, 1, 1, 0, BTN_OK\n"
+      "CONTROL d1, @BUTTON, \"Cancel\", 1, 1, 1, 1, 0, BTN_CANCEL\n"
+      "CONTROL d1, @BUTTON\n"  // too short to name a control
+      "SUB Asked(), INT\n"
+      "  SELECT @MESSAGE\n"
+      "    CASE @IDCONTROL\n"
+      "      SELECT @CONTROLID\n"
+      "        CASE BTN_OK, BTN_CANCEL\n"
+      "      ENDSELECT\n"
+      "  ENDSELECT\n"
+      "ENDSUB\n");
+  ASSERT_EQ(controls.size(), 2u);
+  EXPECT_EQ(controls[0].caseLine, LineNumber(9));
+  EXPECT_EQ(controls[1].caseLine, LineNumber(9));
+}
+
 class ControlSearch : public FileCommandsTest {
  protected:
   void SetUp() override {
@@ -65,6 +84,18 @@ class ControlSearch : public FileCommandsTest {
     return names;
   }
 };
+
+TEST_F(ControlSearch, ControlNamesAreColouredOnceIndexedOrTyped) {
+  const int button1 = Edit().LineIndex(1) + static_cast<int>(std::string(kProgram).find("BUTTON1\r") -
+                                                                std::string(kProgram).find("CONTROL w1"));
+  EXPECT_EQ(Edit().ColourAt(button1), editor_.prefs.control);
+  Main().Focus(kEditor);
+  const int end = Edit().TextLength();
+  Edit().SetSelection(end, end);
+  driver_.TypeText(Main(), kEditor, "CONTROL w1, @EDIT, \"\", 1, 1, 1, 1, 0, NEWEDIT");
+  EXPECT_GE(Main().ViewFindExact(kControlList, "NEWEDIT"), 0);
+  EXPECT_LT(Main().ViewFindExact(kControlList, "NEWEDI"), 0);  // the row of the line took each name in turn
+}
 
 TEST_F(ControlSearch, FiltersByNameTypeAndWindow) {
   Search([&](ui::Window& w) {
