@@ -34,6 +34,7 @@ void ExitPath(Editor& editor) {
   window.ShowControl(kAutoCompleteList, false);
   // A search running in the results window ends when its window does.
   if (editor.resultsWindow != nullptr) editor.resultsWindow->Close();
+  if (editor.controlSearchWindow != nullptr) editor.controlSearchWindow->Close();
   editor.view.exiting = true;
   editor.view.busy = true;
   window.StopTimer(kPositionTimer);

@@ -34,17 +34,18 @@ std::vector<ui::ControlSpec> ControlSearchControls() {
   c.push_back(DialogControl(ControlKind::kComboBox, kWindowFilter, {112, 70, 200, 300}));
   c.push_back(Label(kTypeLabel, {330, 74, 100, 20}, "Control types"));
   c.push_back(DialogControl(ControlKind::kComboBox, kTypeFilter, {432, 70, 200, 300}));
-  c.push_back(DialogControl(ControlKind::kListView, kList, {10, 102, 720, 330}));
-  c.push_back(Label(kStatus, {10, 440, 720, 20}, ""));
-  c.push_back(Box(kFindWithWordsBox, {10, 466, 720, 22},
+  c.push_back(DialogControl(ControlKind::kListView, kList, {10, 102, 720, 300}));
+  c.push_back(Label(kStatus, {10, 408, 720, 20}, ""));
+  c.push_back(Box(kFindWithWordsBox, {10, 434, 720, 22},
                   "Find control in the file together with optional key words or other optional words which you "
                   "can type here"));
-  ui::ControlSpec words = DialogControl(ControlKind::kEdit, kExtraWordsBox, {10, 492, 500, 24});
+  ui::ControlSpec words = DialogControl(ControlKind::kEdit, kExtraWordsBox, {10, 460, 500, 24});
   words.maxLength = 255;
   c.push_back(words);
-  c.push_back(Box(kSavePlaceBox, {10, 524, 430, 22}, "Save the location when I go to it in my places"));
-  c.push_back(DialogControl(ControlKind::kPushButton, kGroupsButton, {450, 520, 150, 28}, "My control groups"));
-  c.push_back(DialogControl(ControlKind::kPushButton, kCreateCodeButton, {610, 520, 120, 28}, "Create Code"));
+  c.push_back(Box(kSavePlaceBox, {10, 490, 430, 22}, "Save the location when I go to it in my places"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kGroupsButton, {10, 520, 150, 28}, "My control groups"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kCreateCodeButton, {165, 520, 120, 28}, "Create Code"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kHideButton, {290, 520, 200, 28}, "Hide this screen for later"));
   c.push_back(DialogControl(ControlKind::kPushButton, kSendButton, {10, 556, 230, 28}, "Send details to clipboard"));
   c.push_back(Box(kCloseAfterSendBox, {250, 559, 320, 22}, "Close screen after sending to the clipboard"));
   c.push_back(DialogControl(ControlKind::kPushButton, kCloseButton, {630, 556, 100, 28}, "Close"));

@@ -22,6 +22,7 @@
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
+#include "view/open_window_mark.h"
 #include "view/places_pane.h"
 #include "view/view_procedures.h"
 
@@ -55,6 +56,7 @@ class ControlSearchWindow {
     if (!window_ || !CreateControls()) return;
     FillFilters();
     Rebuild();
+    const OpenWindowMark mark(editor_.controlSearchWindow, *window_);
     RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); }, {kNameBox});
   }
 
@@ -107,6 +109,12 @@ class ControlSearchWindow {
       W().Show(true);
       W().FocusWindow();
     }
+  }
+
+  // The window keeps its list and choices; the "Search controls" button brings it back.
+  void HideForLater() {
+    W().Show(false);
+    editor_.main->FocusWindow();
   }
 
   void ShowGroups() {
@@ -173,7 +181,7 @@ class ControlSearchWindow {
     ShowLineAtTop(editor_, target);
     if (const ui::RichEdit* edit = editor_.main->Edit(kEditor)) WriteFirstVisibleLine(editor_, edit->FirstVisibleLine());
     if (W().IsChecked(kSavePlaceBox)) AddPlace(editor_, target, true);
-    if (!W().IsChecked(kKeepOpenBox)) W().Close();
+    if (!W().IsChecked(kKeepOpenBox)) HideForLater();
   }
 
   // "Go to control" and "Go to case": ticking one unticks the other, and the other way round.
@@ -247,6 +255,7 @@ class ControlSearchWindow {
       case kSendButton: SendDetails(); break;
       case kCreateCodeButton: CreateCode(); break;
       case kGroupsButton: ShowGroups(); break;
+      case kHideButton: HideForLater(); break;
       case kCloseButton: W().Close(); break;
       default: break;
     }
@@ -261,7 +270,19 @@ class ControlSearchWindow {
   ResultSort sort_;
 };
 
-void SearchControls(Editor& editor) { RunControlSearch(editor, ""); }
+// An open window, hidden for later or not, is shown or hidden again rather than opened anew.
+void SearchControls(Editor& editor) {
+  ui::Window* open = editor.controlSearchWindow;
+  if (open == nullptr) {
+    RunControlSearch(editor, "");
+  } else if (open->IsVisible()) {
+    open->Show(false);
+    editor.main->FocusWindow();
+  } else {
+    open->Show(true);
+    open->FocusWindow();
+  }
+}
 
 // The selection, blanks around it aside, as the name to look for.
 void FindThisControl(Editor& editor) {
@@ -286,6 +307,8 @@ constexpr MenuCommand kMenuRows[] = {
 
 void RunControlSearch(Editor& editor, const std::string& name) {
   if (!editor.main || editor.tabs.ActiveTab() == 0) return;
+  // A window kept for later lists what the file held then: a new search starts afresh.
+  if (editor.controlSearchWindow != nullptr) editor.controlSearchWindow->Close();
   ControlSearchWindow(editor, name).Run();
 }
 

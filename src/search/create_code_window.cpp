@@ -7,7 +7,6 @@
 
 #include "base/bitmap_ids.h"
 #include "base/letter_case.h"
-#include "editing/edit_commands.h"
 #include "model/control_code.h"
 #include "model/search_result_rows.h"
 #include "search/create_code_layout.h"
@@ -223,7 +222,8 @@ class CreateCodeWindow {
     std::vector<CodeTarget> targets;
     for (std::size_t r = 0; r < rows_.size(); ++r)
       if (W().ViewIsTicked(kList, static_cast<int>(r))) targets.push_back({rows_[r].window, rows_[r].name});
-    editor_.system.SetClipboardText(WithCrLfBreaks(ControlCode(targets, options)));
+    // CR alone ends each line: the text is meant for the editor, which takes it as written.
+    editor_.system.SetClipboardText(ControlCode(targets, options));
     ShowNotice(editor_, notice::kCopiedToClipboard);
     if (W().IsChecked(kCloseAfterSendBox)) W().Close();
   }

@@ -26,6 +26,7 @@
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
+#include "view/open_window_mark.h"
 #include "view/view_procedures.h"
 
 namespace editor {
@@ -42,18 +43,6 @@ constexpr ui::Colour kProgressEmpty = ui::Rgb(255, 255, 255);
 constexpr int kMostLinesBetweenMessages = 2000;
 constexpr int kVirtualKeyTab = 9;
 constexpr std::int64_t kShowProgressEveryMs = 250;
-
-// The open window, named in the editor for as long as it is open.
-class OpenWindowMark {
- public:
-  OpenWindowMark(Editor& editor, ui::Window& window) : editor_(editor) { editor_.resultsWindow = &window; }
-  ~OpenWindowMark() { editor_.resultsWindow = nullptr; }
-  OpenWindowMark(const OpenWindowMark&) = delete;
-  OpenWindowMark& operator=(const OpenWindowMark&) = delete;
-
- private:
-  Editor& editor_;
-};
 
 struct ShownRow {
   SearchResult result;
@@ -73,7 +62,7 @@ class ResultsWindow {
     window_ = CreateDialogWindow(editor_.system,
                                  {"Searching...", kWindowRect, editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return;
-    mark_.emplace(editor_, *window_);
+    mark_.emplace(editor_.resultsWindow, *window_);
     window_->SetHandler([this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
     window_->Centre();
     window_->Show(true);

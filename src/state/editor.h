@@ -55,6 +55,8 @@ struct Editor {
   SearchOptions search;
   // The open search results window, owned by the call that runs it; at most one is open.
   ui::Window* resultsWindow = nullptr;
+  // The control search window, open until closed, shown or hidden for later.
+  ui::Window* controlSearchWindow = nullptr;
 
   std::unique_ptr<ui::Window> main;
 };

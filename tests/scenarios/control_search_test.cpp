@@ -139,9 +139,13 @@ TEST_F(ControlSearch, GoToCaseShowsTheHandlersCaseOrSaysThereIsNone) {
     EXPECT_EQ(w.GetText(kStatus), "No case statement exists");
     EXPECT_TRUE(w.IsOpen());
     driver_.PickListEntry(w, kList, 0);  // BUTTON1
-    EXPECT_FALSE(w.IsOpen());
+    EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(9));
+    // Hidden for later, it comes back with its choices as they were.
+    EXPECT_FALSE(w.IsVisible());
+    driver_.Click(Main(), kSearchControlsButton);
+    EXPECT_TRUE(w.IsVisible());
+    EXPECT_TRUE(w.IsChecked(kGoToCaseBox));
   });
-  EXPECT_EQ(Edit().GetSelection().first, Edit().LineIndex(9));
 }
 
 TEST_F(ControlSearch, SendsTheListedControlsDetailsWindowByWindow) {
@@ -174,7 +178,7 @@ TEST_F(ControlSearch, CreateCodeWritesStatementsForTheTickedControls) {
     driver_.Click(w, kCreateCodeButton);
     EXPECT_TRUE(w.IsControlVisible(kList));  // back once the code window has closed
   });
-  EXPECT_EQ(driver_.Clipboard(), "SENDMESSAGE(GETCONTROLHANDLE(w1,OKBUTTON),MESSAGE,0,0)\r\n");
+  EXPECT_EQ(driver_.Clipboard(), "SENDMESSAGE(GETCONTROLHANDLE(w1,OKBUTTON),MESSAGE,0,0)\r");
 }
 
 TEST_F(ControlSearch, AGroupIsNamedFilledKeptInItsFileAndGivesItsCode) {
@@ -201,7 +205,7 @@ TEST_F(ControlSearch, AGroupIsNamedFilledKeptInItsFileAndGivesItsCode) {
       driver_.Click(code, create_code::kSendButton);
     });
     driver_.Click(w, g::kCreateCodeButton);
-    EXPECT_EQ(driver_.Clipboard(), "ENABLECONTROL w1,OKBUTTON,0\r\n");
+    EXPECT_EQ(driver_.Clipboard(), "ENABLECONTROL w1,OKBUTTON,0\r");
     driver_.Click(w, g::kCloseButton);
   });
   Search([&](ui::Window& w) { driver_.Click(w, kGroupsButton); });
