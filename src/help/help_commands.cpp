@@ -1,5 +1,6 @@
 #include "help/help_commands.h"
 
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -32,6 +33,14 @@ void OpenUserGuide(Editor& editor) { StartBeside(editor, HelpFile(editor), HelpF
 
 void OpenHelpViewer(Editor& editor) {
   StartBeside(editor, HelpFile(editor), "hh.exe", HelpFile(editor).string(), notice::kHelpMissing);
+}
+
+void OpenHelpPage(Editor& editor, std::string_view page) {
+  std::error_code error;
+  const std::filesystem::path help = HelpFile(editor);
+  if (!std::filesystem::is_regular_file(help, error) ||
+      !editor.system.OpenWithShell("hh.exe", help.string() + "::" + std::string(page)))
+    ShowNotice(editor, notice::kHelpMissing);
 }
 
 void StartApiSearchTool(Editor& editor) {

@@ -9,6 +9,7 @@
 #include "base/replace_file.h"
 #include "base/whole_file.h"
 #include "editing/edit_commands.h"
+#include "help/help_commands.h"
 #include "model/control_groups.h"
 #include "model/control_list.h"
 #include "search/create_code_window.h"
@@ -54,6 +55,9 @@ std::vector<ui::ControlSpec> GroupWindowControls() {
   c.push_back(DialogControl(ControlKind::kComboBox, kGroupList, {685, 10, 250, 300}));
   c.push_back(Button(kNewGroupButton, {945, 9, 110, 26}, "New group"));
   c.push_back(Button(kDeleteGroupButton, {1060, 9, 120, 26}, "Delete group"));
+  ui::ControlSpec help = DialogControl(ControlKind::kImageButton, kPageHelpButton, {1192, 8, 28, 28});
+  help.bitmapId = kBitmapOpenHelp;
+  c.push_back(help);
   ui::ControlSpec name = DialogControl(ControlKind::kEdit, kGroupNameBox, {685, 40, 250, 24});
   name.maxLength = 255;
   name.visible = false;
@@ -292,6 +296,7 @@ class ControlGroupsWindow {
       case kRemoveMembersButton: RemoveTicked(); break;
       case kCreateCodeButton: CreateCode(); break;
       case kCopyButton: CopyList(); break;
+      case kPageHelpButton: OpenHelpPage(editor_, "grouping-cotrols-together.html"); break;
       case kCloseButton: W().Close(); break;
       default: break;
     }

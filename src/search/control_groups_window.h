@@ -31,6 +31,7 @@ constexpr ui::ControlId kCloseAfterCodeBox = 515;
 constexpr ui::ControlId kCopyButton = 516;
 constexpr ui::ControlId kCloseAfterCopyBox = 517;
 constexpr ui::ControlId kControlsLabel = 518;
+constexpr ui::ControlId kPageHelpButton = 519;
 constexpr ui::ControlId kCloseButton = 2;
 }  // namespace control_groups
 

@@ -1,5 +1,6 @@
 #include "search/control_search_layout.h"
 
+#include "base/bitmap_ids.h"
 #include "view/dialog_controls.h"
 
 namespace editor::control_search {
@@ -21,6 +22,9 @@ ui::ControlSpec Label(ui::ControlId id, ui::Rect rect, const char* text) {
 std::vector<ui::ControlSpec> ControlSearchControls() {
   std::vector<ui::ControlSpec> c;
   c.push_back(Label(kNameLabel, {10, 14, 100, 20}, "Control name"));
+  ui::ControlSpec help = DialogControl(ControlKind::kImageButton, kPageHelpButton, {700, 8, 28, 28});
+  help.bitmapId = kBitmapOpenHelp;
+  c.push_back(help);
   ui::ControlSpec name = DialogControl(ControlKind::kEdit, kNameBox, {112, 10, 220, 24});
   name.maxLength = 255;
   c.push_back(name);

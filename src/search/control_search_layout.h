@@ -30,6 +30,7 @@ constexpr ui::ControlId kCloseAfterSendBox = 218;
 constexpr ui::ControlId kCreateCodeButton = 219;
 constexpr ui::ControlId kGroupsButton = 220;
 constexpr ui::ControlId kHideButton = 221;
+constexpr ui::ControlId kPageHelpButton = 222;
 constexpr ui::ControlId kCloseButton = 2;
 
 inline constexpr ui::Rect kWindowRect{0, 0, 746, 650};

@@ -11,6 +11,7 @@
 #include "base/menu_ids.h"
 #include "companion/viewed_line.h"
 #include "editing/edit_commands.h"
+#include "help/help_commands.h"
 #include "model/control_list.h"
 #include "model/search_result_rows.h"
 #include "search/control_groups_window.h"
@@ -256,6 +257,7 @@ class ControlSearchWindow {
       case kCreateCodeButton: CreateCode(); break;
       case kGroupsButton: ShowGroups(); break;
       case kHideButton: HideForLater(); break;
+      case kPageHelpButton: OpenHelpPage(editor_, "searching-controls.html"); break;
       case kCloseButton: W().Close(); break;
       default: break;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/bitmap_ids.h"
 #include "view/dialog_controls.h"
 
 namespace editor::create_code {
@@ -39,7 +40,10 @@ std::vector<OptionInputs> InputsOfOptions() {
 
 std::vector<ui::ControlSpec> CreateCodeControls(const char* colourWord) {
   std::vector<ui::ControlSpec> c;
-  c.push_back(Label(kTitle, {10, 8, 720, 22}, ""));
+  c.push_back(Label(kTitle, {10, 8, 680, 22}, ""));
+  ui::ControlSpec help = DialogControl(ControlKind::kImageButton, kPageHelpButton, {700, 4, 28, 28});
+  help.bitmapId = kBitmapOpenHelp;
+  c.push_back(help);
   c.push_back(Label(kWindowLabel, {10, 40, 60, 20}, "Window"));
   c.push_back(DialogControl(ControlKind::kComboBox, kWindowFilter, {75, 36, 180, 300}));
   c.push_back(Label(kTypeLabel, {270, 40, 90, 20}, "Control type"));

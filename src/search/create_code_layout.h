@@ -45,6 +45,7 @@ constexpr ui::ControlId kSelectAllButton = 333;
 constexpr ui::ControlId kClearAllButton = 334;
 constexpr ui::ControlId kSendButton = 335;
 constexpr ui::ControlId kCloseAfterSendBox = 336;
+constexpr ui::ControlId kPageHelpButton = 337;
 constexpr ui::ControlId kCloseButton = 2;
 
 inline constexpr ui::Rect kWindowRect{0, 0, 746, 700};

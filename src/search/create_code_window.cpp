@@ -7,6 +7,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/letter_case.h"
+#include "help/help_commands.h"
 #include "model/control_code.h"
 #include "model/search_result_rows.h"
 #include "search/create_code_layout.h"
@@ -256,6 +257,8 @@ class CreateCodeWindow {
       TickAll(id == kSelectAllButton);
     } else if (id == kSendButton) {
       Send();
+    } else if (id == kPageHelpButton) {
+      OpenHelpPage(editor_, "creating-code.html");
     } else if (id == kCloseButton) {
       W().Close();
     }

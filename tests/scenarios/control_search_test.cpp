@@ -148,6 +148,19 @@ TEST_F(ControlSearch, GoToCaseShowsTheHandlersCaseOrSaysThereIsNone) {
   });
 }
 
+TEST_F(ControlSearch, TheHelpButtonOpensItsPageOrSaysTheHelpFileIsMissing) {
+  Search([&](ui::Window& w) {
+    driver_.Click(w, kPageHelpButton);
+    EXPECT_TRUE(NoticeShown("Please check"));
+    WriteFile(start_ / "Res" / "tallowmere-editor.chm", "help");
+    driver_.Click(w, kPageHelpButton);
+  });
+  ASSERT_EQ(driver_.Launches().size(), 1u);
+  EXPECT_EQ(driver_.Launches()[0].program, "hh.exe");
+  EXPECT_EQ(driver_.Launches()[0].arguments,
+            (start_ / "Res" / "tallowmere-editor.chm").string() + "::searching-controls.html");
+}
+
 TEST_F(ControlSearch, SendsTheListedControlsDetailsWindowByWindow) {
   const ui::DateTime now = system_.LocalDateTime();
   Search([&](ui::Window& w) { driver_.Click(w, kSendButton); });
