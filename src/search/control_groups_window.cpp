@@ -12,6 +12,7 @@
 #include "help/help_commands.h"
 #include "model/control_groups.h"
 #include "model/control_list.h"
+#include "search/control_rows.h"
 #include "search/create_code_window.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
@@ -126,12 +127,8 @@ class ControlGroupsWindow {
   }
 
   void FillControls() {
-    const ControlsRedrawOff quiet(W(), {kFileControlList});
-    for (const ControlEntry& control : listed_) {
-      const int row = W().ViewInsertRow(kFileControlList, W().ViewRowCount(kFileControlList), control.name);
-      W().ViewSetCell(kFileControlList, row, 1, control.window);
-      W().ViewSetCell(kFileControlList, row, 2, control.type);
-    }
+    constexpr ControlCell kColumns[] = {ControlCell::kName, ControlCell::kWindow, ControlCell::kType};
+    ShowControlRows(W(), kFileControlList, listed_, kColumns);
   }
 
   // The group names of the file and the one just added, which has no members yet.

@@ -35,9 +35,6 @@ constexpr ui::ControlId kCloseButton = 2;
 
 inline constexpr ui::Rect kWindowRect{0, 0, 746, 650};
 
-// The list's columns, in order.
-enum class ControlColumn { kName = 0, kWindow = 1, kLine = 2, kType = 3, kCase = 4 };
-
 std::vector<ui::ControlSpec> ControlSearchControls();
 
 // The labels and tick boxes, which take the window's colours.

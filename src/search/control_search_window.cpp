@@ -15,6 +15,7 @@
 #include "model/control_list.h"
 #include "model/search_result_rows.h"
 #include "search/control_groups_window.h"
+#include "search/control_rows.h"
 #include "search/control_search_layout.h"
 #include "search/create_code_window.h"
 #include "search/find_commands.h"
@@ -33,16 +34,8 @@ namespace {
 
 using namespace control_search;
 
-std::string CellOf(const ControlEntry& control, ControlColumn column) {
-  switch (column) {
-    case ControlColumn::kName: return control.name;
-    case ControlColumn::kWindow: return control.window;
-    case ControlColumn::kLine: return std::to_string(control.line.Value());
-    case ControlColumn::kType: return control.type;
-    case ControlColumn::kCase: return control.caseLine == kNoLine ? "" : std::to_string(control.caseLine.Value());
-  }
-  return {};
-}
+constexpr ControlCell kColumns[] = {ControlCell::kName, ControlCell::kWindow, ControlCell::kLine, ControlCell::kType,
+                                    ControlCell::kCase};
 
 class ControlSearchWindow {
  public:
@@ -144,23 +137,11 @@ class ControlSearchWindow {
     ShowRows();
   }
 
-  void ShowRows() {
-    const ControlsRedrawOff quiet(W(), {kList});
-    W().ViewClear(kList);
-    for (const ControlEntry& control : rows_) {
-      const int row = W().ViewInsertRow(kList, W().ViewRowCount(kList), control.name);
-      for (int column = 1; column <= 4; ++column)
-        W().ViewSetCell(kList, row, column, CellOf(control, static_cast<ControlColumn>(column)));
-    }
-  }
+  void ShowRows() { ShowControlRows(W(), kList, rows_, kColumns); }
 
   void OnColumnClick(int column) {
-    if (column < 0 || column > 4) return;
-    const bool descending = sort_.DescendingAfterClickOn(column);
-    const auto by = static_cast<ControlColumn>(column);
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const ControlEntry& a, const ControlEntry& b) {
-      return descending ? CellOrdersBefore(CellOf(b, by), CellOf(a, by)) : CellOrdersBefore(CellOf(a, by), CellOf(b, by));
-    });
+    if (column < 0 || column >= static_cast<int>(std::size(kColumns))) return;
+    SortControlRows(rows_, kColumns[column], sort_.DescendingAfterClickOn(column));
     ShowRows();
   }
 

@@ -10,6 +10,7 @@
 #include "help/help_commands.h"
 #include "model/control_code.h"
 #include "model/search_result_rows.h"
+#include "search/control_rows.h"
 #include "search/create_code_layout.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
@@ -30,6 +31,8 @@ constexpr std::array<const char*, 15> kControlTypes{"BUTTON",   "CHECKBOX",  "RA
 constexpr std::array<ui::ControlId, 11> kOptionBoxes{kShowBox,    kHideBox,        kStateOnBox, kStateOffBox,
                                                     kEnableBox,  kDisableBox,     kFontBox,    kColoursBox,
                                                     kSendMessageBox, kCommandBox, kPatternOptionBox};
+
+constexpr ControlCell kColumns[] = {ControlCell::kName, ControlCell::kWindow, ControlCell::kLine, ControlCell::kType};
 
 bool IsCheckable(const ControlEntry& control) {
   return EqualIgnoringCase(control.type, "CHECKBOX") || EqualIgnoringCase(control.type, "RADIOBUTTON");
@@ -120,32 +123,18 @@ class CreateCodeWindow {
     UpdateSend();
   }
 
-  void ShowRows() {
-    const ControlsRedrawOff quiet(W(), {kList});
-    W().ViewClear(kList);
-    for (const ControlEntry& control : rows_) {
-      const int row = W().ViewInsertRow(kList, W().ViewRowCount(kList), control.name);
-      W().ViewSetCell(kList, row, 1, control.window);
-      W().ViewSetCell(kList, row, 2, control.line == kNoLine ? std::string() : std::to_string(control.line.Value()));
-      W().ViewSetCell(kList, row, 3, control.type);
-    }
-  }
+  void ShowRows() { ShowControlRows(W(), kList, rows_, kColumns); }
 
+  // The ticks go with their rows.
   void OnColumnClick(int column) {
-    if (column < 0 || column > 3) return;
-    std::vector<std::pair<ControlEntry, bool>> rows;
-    for (std::size_t r = 0; r < rows_.size(); ++r) rows.emplace_back(rows_[r], W().ViewIsTicked(kList, static_cast<int>(r)));
-    const bool descending = sort_.DescendingAfterClickOn(column);
-    const auto cell = [column](const ControlEntry& c) {
-      return column == 0 ? c.name : column == 1 ? c.window : column == 2 ? std::to_string(c.line.Value()) : c.type;
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
-      return descending ? CellOrdersBefore(cell(b.first), cell(a.first)) : CellOrdersBefore(cell(a.first), cell(b.first));
-    });
-    rows_.clear();
-    for (const auto& [control, ticked] : rows) rows_.push_back(control);
+    if (column < 0 || column >= static_cast<int>(std::size(kColumns))) return;
+    std::vector<ControlEntry> ticked;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+      if (W().ViewIsTicked(kList, static_cast<int>(r))) ticked.push_back(rows_[r]);
+    SortControlRows(rows_, kColumns[column], sort_.DescendingAfterClickOn(column));
     ShowRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) W().ViewSetTicked(kList, static_cast<int>(r), rows[r].second);
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+      if (std::find(ticked.begin(), ticked.end(), rows_[r]) != ticked.end()) W().ViewSetTicked(kList, static_cast<int>(r), true);
   }
 
   void TickAll(bool ticked) {

@@ -1,11 +1,12 @@
 // The entry point of the Win32 benchmarks: the common controls and the real window
 // layer, then the cases, which are written against the layer's interfaces only.
 //
-//   win32_bench.exe [runs] [index|files|tabs|move|search]
+//   win32_bench.exe [runs] [index|files|tabs|move|search|controls]
 //
 // Each case runs `runs` times (3 unless given); the second argument picks one group of
 // cases, the index and colouring, the file open and save, tab switching and closing,
-// moving a subroutine, or searching in the results window, where all run otherwise.
+// moving a subroutine, searching in the results window, or rebuilding the control search's
+// list, where all run otherwise.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,6 +15,7 @@
 #include <exception>
 #include <string_view>
 
+#include "bench/win32/control_list_win32_bench.h"
 #include "bench/win32/file_io_win32_bench.h"
 #include "bench/win32/index_colour_win32_bench.h"
 #include "bench/win32/move_win32_bench.h"
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
     if (group.empty() || group == "tabs") status |= bench::RunTabSwitchWin32Bench(system, runs);
     if (group.empty() || group == "move") status |= bench::RunMoveWin32Bench(system, runs);
     if (group.empty() || group == "search") status |= bench::RunSearchWin32Bench(system, runs);
+    if (group.empty() || group == "controls") status |= bench::RunControlListWin32Bench(system, runs);
     return status;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "win32_bench: %s\n", e.what());
