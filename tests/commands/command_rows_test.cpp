@@ -20,11 +20,10 @@ namespace editor {
 namespace {
 
 // Controls whose commands are not built yet: the hidden detail lists, the subroutine
-// search, the include list, find and control tools, and the
-// edit control's notifications.
+// search, find and control tools, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kSearchControlsButton, kSearchControlsImage,
-    kSubroutineList, kSearchSubsButton, kWindowList, kIncludeCombo,
+    kSubroutineList, kSearchSubsButton, kWindowList,
     kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,
