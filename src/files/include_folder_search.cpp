@@ -1,6 +1,7 @@
 #include "files/include_folder_search.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -19,9 +20,19 @@ struct PendingFolder {
 
 bool BeginsWithIwbDev(const std::string& upper) { return upper.rfind("IWBDEV", 0) == 0; }
 
+// A name that has no narrow form (a stray UTF-16 surrogate on Windows) cannot be an
+// IWBDev name: it is passed over rather than thrown out of the start-up.
+std::string UpperText(const std::filesystem::path& path) {
+  try {
+    return UpperCase(path.string());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
 // The path below the root, upper-cased: the drive itself takes no part in the test.
 bool IsIncludeFolder(const std::filesystem::path& root, const std::filesystem::path& folder) {
-  const std::string below = UpperCase(folder.lexically_relative(root).string());
+  const std::string below = UpperText(folder.lexically_relative(root));
   return BeginsWithIwbDev(below) && below.find("INCLUDE") != std::string::npos;
 }
 
@@ -57,7 +68,7 @@ IncludeSearchResult SearchIncludeFolder(const ui::System& system, const IncludeS
   std::vector<PendingFolder> pending;
   std::vector<std::filesystem::path> top = SubfoldersOf(system, root);
   result.foldersListed = 1;
-  std::erase_if(top, [](const std::filesystem::path& p) { return !BeginsWithIwbDev(UpperCase(p.filename().string())); });
+  std::erase_if(top, [](const std::filesystem::path& p) { return !BeginsWithIwbDev(UpperText(p.filename())); });
   // Pushed in reverse so that they come off the stack in the order listed.
   for (auto it = top.rbegin(); it != top.rend(); ++it) pending.push_back({*it, 1});
 

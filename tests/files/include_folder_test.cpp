@@ -72,6 +72,7 @@ TEST_F(IncludeFolder, AWalkPastItsBoundStopsWithANotice) {
   const IncludeSearchResult result = SearchIncludeFolder(system_, bounds);
   EXPECT_TRUE(result.stoppedAtBound);
   EXPECT_EQ(result.foldersListed, 25);
+  EXPECT_TRUE(SearchIncludeFolder(system_, {.maxMs = 0}).stoppedAtBound) << "the time bound";
 
   EstablishIncludeFolder(editor_, bounds);
   EXPECT_TRUE(editor_.includeFolder.empty());
