@@ -80,14 +80,5 @@ TEST_F(IncludeFolder, AWalkPastItsBoundStopsWithANotice) {
   EXPECT_EQ(NoticeTexts(), std::vector<std::string>{std::string(FindNotice(notice::kIncludeSearchStopped)->text)});
 }
 
-TEST_F(IncludeFolder, FoldersBelowTheDepthBoundAreNotEntered) {
-  std::filesystem::path deep = "IWBDev";
-  for (int i = 0; i < 40; ++i) deep /= "d";
-  Folder(deep / "Include");
-  const IncludeSearchResult result = SearchIncludeFolder(system_, {.maxDepth = 32});
-  EXPECT_FALSE(result.folder);
-  EXPECT_FALSE(result.stoppedAtBound);
-}
-
 }  // namespace
 }  // namespace editor
