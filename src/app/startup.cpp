@@ -9,6 +9,7 @@
 #include "editing/edit_control_handler.h"
 #include "editing/keyword_suggestions.h"
 #include "files/editor_state_restore.h"
+#include "files/include_folder.h"
 #include "files/tab_switch.h"
 #include "prefs/preference_file.h"
 #include "prefs/preferences_in_force.h"
@@ -57,6 +58,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   editor.folders = FolderLayout(editor.folders.StartFolder());
   ReadPreferencesAtStartUp(editor);
   editor.metrics = MeasureLineSpacing(editor.system, editor.prefs.editorFont);
+  EstablishIncludeFolder(editor);
   editor.keywordTable.emplace(KeywordColoursFrom(editor.prefs));
 
   editor.main = CreateMainWindow(editor);

@@ -9,6 +9,7 @@
 #include "files/file_loader.h"
 #include "files/file_reload.h"
 #include "files/file_saver.h"
+#include "files/include_file_opener.h"
 #include "files/new_file.h"
 #include "files/recent_files_window.h"
 #include "view/notices.h"
@@ -62,6 +63,7 @@ constexpr ControlCommand kControlRows[] = {
     {kReloadButton, kClick, Call<ReloadActiveFile>},
     {kExitButton, kClick, Call<ExitPath>},
     {kFixScrollingButton, kClick, Call<RestartEditor>},
+    {kIncludeCombo, ui::notify::kSelectionChanged, Call<OpenSelectedIncludeFile>},
 };
 
 constexpr MenuCommand kMenuRows[] = {

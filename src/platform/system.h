@@ -32,6 +32,9 @@ class System {
   virtual std::filesystem::path StartFolder() const = 0;
   // The root the include-folder search walks ("C:\" on Windows).
   virtual std::filesystem::path DriveRoot() const = 0;
+  // A symbolic link, junction or other reparse point: a walk down a folder tree must not
+  // enter one, since it may lead back up the tree.
+  virtual bool IsLinkOrJunction(const std::filesystem::path& path) const = 0;
 
   // Milliseconds since an arbitrary start; virtual in the headless layer.
   virtual std::int64_t NowMs() const = 0;

@@ -19,12 +19,11 @@
 namespace editor {
 namespace {
 
-// Controls whose commands are not built yet: the hidden detail lists, the subroutine
-// search, the include list, find and control tools, and the
-// edit control's notifications.
+// Controls whose commands are not built yet: the hidden detail lists, the word search
+// boxes, and the edit control's notifications.
 const std::set<ui::ControlId> kControlsNotBuiltYet{
     kEditor, kSearchControlsImage,
-    kSubroutineList, kWindowList, kIncludeCombo,
+    kSubroutineList, kWindowList,
     kWordBox, kWordBox2,
     kSearchWordsButton, kClearSearchWordsButton, kControlSearchList, kControlList, kControlCombo,
     kControlSearchCombo1, kControlSearchCombo2, kControlSearchCombo3, kMessageLine, kLineField,

@@ -1,5 +1,7 @@
 #include "platform/headless/system.h"
 
+#include <system_error>
+
 #include "platform/headless/message_loop.h"
 #include "platform/headless/window.h"
 
@@ -7,6 +9,11 @@ namespace headless {
 
 System::System(std::filesystem::path startFolder, std::optional<std::filesystem::path> driveRoot)
     : startFolder_(std::move(startFolder)), driveRoot_(driveRoot.value_or(startFolder_)) {}
+
+bool System::IsLinkOrJunction(const std::filesystem::path& path) const {
+  std::error_code error;
+  return std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+}
 
 void System::Sleep(int milliseconds) {
   if (milliseconds > 0) desktop_.nowMs += milliseconds;

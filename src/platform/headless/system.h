@@ -17,6 +17,7 @@ class System final : public ui::System {
 
   std::filesystem::path StartFolder() const override { return startFolder_; }
   std::filesystem::path DriveRoot() const override { return driveRoot_; }
+  bool IsLinkOrJunction(const std::filesystem::path& path) const override;
 
   std::int64_t NowMs() const override { return desktop_.nowMs; }
   // Time passes at once and no timer ticks, as a real Sleep blocks the thread.

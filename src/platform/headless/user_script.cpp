@@ -25,7 +25,8 @@ void UserScript::QueueFontAnswer(std::optional<ui::FontSpec> answer) { fontAnswe
 
 std::optional<std::filesystem::path> UserScript::AnswerPathDialog(DialogKind kind, const ui::FileDialogSpec& desc) {
   auto& answers = kind == DialogKind::kSave ? saveAnswers_ : openAnswers_;
-  DialogShown shown{kind, desc.title, desc.initialFolder, desc.initialName, std::nullopt, !answers.empty()};
+  DialogShown shown{kind, desc.title, desc.initialFolder, desc.initialName, std::nullopt, !answers.empty(),
+                    desc.filters};
   dialogs_.push_back(shown);
   if (answers.empty()) return std::nullopt;
   auto answer = std::move(answers.front());
@@ -34,7 +35,7 @@ std::optional<std::filesystem::path> UserScript::AnswerPathDialog(DialogKind kin
 }
 
 std::optional<ui::FontSpec> UserScript::AnswerFontDialog(const ui::FontSpec& current) {
-  dialogs_.push_back({DialogKind::kFont, {}, {}, {}, current, !fontAnswers_.empty()});
+  dialogs_.push_back({DialogKind::kFont, {}, {}, {}, current, !fontAnswers_.empty(), {}});
   if (fontAnswers_.empty()) return std::nullopt;
   auto answer = std::move(fontAnswers_.front());
   fontAnswers_.pop_front();

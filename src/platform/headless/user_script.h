@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/system.h"
@@ -28,6 +29,7 @@ struct DialogShown {
   std::string initialName;
   std::optional<ui::FontSpec> currentFont;  // font dialogs
   bool answered = false;
+  std::vector<std::pair<std::string, std::string>> filters;  // file dialogs: description, patterns
 };
 
 struct Launch {

@@ -60,6 +60,12 @@ std::filesystem::path System::StartFolder() const {
 
 std::filesystem::path System::DriveRoot() const { return std::filesystem::path("C:\\"); }
 
+// The attributes themselves: the C++ library's symlink_status cannot see a junction here.
+bool System::IsLinkOrJunction(const std::filesystem::path& path) const {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 std::int64_t System::NowMs() const { return static_cast<std::int64_t>(::GetTickCount64()); }
 
 void System::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }

@@ -18,6 +18,7 @@ class System final : public ui::System {
 
   std::filesystem::path StartFolder() const override;
   std::filesystem::path DriveRoot() const override;
+  bool IsLinkOrJunction(const std::filesystem::path& path) const override;
 
   std::int64_t NowMs() const override;
   void Sleep(int milliseconds) override;

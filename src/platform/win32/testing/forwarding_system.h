@@ -12,6 +12,7 @@ class ForwardingSystem : public ui::System {
 
   std::filesystem::path StartFolder() const override { return real_.StartFolder(); }
   std::filesystem::path DriveRoot() const override { return real_.DriveRoot(); }
+  bool IsLinkOrJunction(const std::filesystem::path& path) const override { return real_.IsLinkOrJunction(path); }
   std::int64_t NowMs() const override { return real_.NowMs(); }
   void Sleep(int milliseconds) override { real_.Sleep(milliseconds); }
   void WaitPainted(ui::Window& window, int milliseconds) override { real_.WaitPainted(window, milliseconds); }

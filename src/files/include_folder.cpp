@@ -1,0 +1,39 @@
+#include "files/include_folder.h"
+
+#include <string>
+
+#include "base/replace_file.h"
+#include "base/whole_file.h"
+#include "state/editor.h"
+#include "view/notices.h"
+
+namespace editor {
+
+namespace {
+
+constexpr std::uintmax_t kLargestFile = 64u << 10;  // far beyond one path
+
+std::string FirstLine(const std::string& bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
+
+}  // namespace
+
+void EstablishIncludeFolder(Editor& editor, const IncludeSearchBounds& bounds) {
+  const std::filesystem::path file =
+      FindFileAnyCase(editor.folders.Res(), kIncludeFolderFile).value_or(editor.folders.InRes(kIncludeFolderFile));
+  const WholeFile remembered = ReadWholeFile(file, kLargestFile);
+  if (remembered.status == WholeFileStatus::kRead) {
+    editor.includeFolder = FirstLine(remembered.bytes);
+    return;
+  }
+  const IncludeSearchResult found = SearchIncludeFolder(editor.system, bounds);
+  if (found.stoppedAtBound) ShowNotice(editor, notice::kIncludeSearchStopped);
+  // Not written, the search would run again at every start; a failed write costs only that.
+  if (found.folder) {
+    editor.includeFolder = *found.folder;
+    ReplaceFileWhole(file, found.folder->string() + "\r\n");
+  } else {
+    ReplaceFileWhole(file, std::string(kDefaultIncludeFolder) + "\r\n");
+  }
+}
+
+}  // namespace editor
