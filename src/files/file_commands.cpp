@@ -11,6 +11,7 @@
 #include "files/file_saver.h"
 #include "files/new_file.h"
 #include "files/recent_files_window.h"
+#include "files/reset_dialog.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
 
@@ -68,6 +69,7 @@ constexpr MenuCommand kMenuRows[] = {
     {kMenuNewFile, NewFileInFreeTab<NewFileFromTemplate>},
     {kMenuOpenFile, OpenFile},
     {kMenuRecentFiles, RecentFiles},
+    {kMenuResetFirstUse, Call<RunResetDialog>},
     {kMenuCloseFile, Call<CloseActiveFile>},
     {kMenuSaveFile, Call<SaveActiveFile>},
     {kMenuSaveFileAs, Call<SaveActiveFileAs>},
