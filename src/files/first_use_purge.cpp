@@ -17,6 +17,15 @@ namespace {
 constexpr int kDeleteRounds = 3;
 constexpr std::uintmax_t kLargestStateFile = 1u << 20;
 
+// Companion and work files: a name holding ".txt", ".pth", ".src" or ".grp" in any letter
+// case, and not beginning with ".".
+bool IsPurgedName(const std::string& fileName) {
+  if (fileName.empty() || fileName.front() == '.') return false;
+  for (const char* mark : {".TXT", ".PTH", ".SRC", ".GRP"})
+    if (FindIgnoringCase(fileName, mark) != std::string_view::npos) return true;
+  return false;
+}
+
 std::vector<std::filesystem::path> PurgedFilesIn(const std::filesystem::path& res) {
   std::vector<std::filesystem::path> found;
   std::error_code error;
@@ -27,8 +36,8 @@ std::vector<std::filesystem::path> PurgedFilesIn(const std::filesystem::path& re
   return found;
 }
 
-// Deletes the files, listing again after each round, until none is left or a round
-// deleted nothing more.
+// Deletes the files, listing again after each round, until none is left; the first one
+// still there after the last round is returned.
 std::optional<std::filesystem::path> DeleteCompanionFiles(const std::filesystem::path& res) {
   for (int round = 0; round < kDeleteRounds; ++round) {
     const std::vector<std::filesystem::path> files = PurgedFilesIn(res);
@@ -60,18 +69,9 @@ bool RememberedResizeTabs(const FolderLayout& folders) {
 
 }  // namespace
 
-bool IsPurgedName(const std::string& fileName) {
-  if (fileName.empty() || fileName.front() == '.') return false;
-  for (const char* mark : {".TXT", ".PTH", ".SRC", ".GRP"})
-    if (FindIgnoringCase(fileName, mark) != std::string_view::npos) return true;
-  return false;
-}
-
-PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles,
-                             PurgeScope scope) {
+PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles) {
   const bool resizeTabs = RememberedResizeTabs(folders);
   if (std::optional<std::filesystem::path> stuck = DeleteCompanionFiles(folders.Res())) return {stuck};
-  if (scope == PurgeScope::kCompanionFilesOnly) return {};
 
   const std::filesystem::path recent = folders.InRes("RecentFiles.ini");
   if (!keepRecentFiles && !RemoveFile(recent)) return {recent};

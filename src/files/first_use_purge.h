@@ -12,21 +12,13 @@
 
 namespace editor {
 
-// Only the companion files go; the recent files and the editor state stay as they are.
-enum class PurgeScope { kEverything, kCompanionFilesOnly };
-
 struct PurgeResult {
   // The first file that would not go; the purge stopped there instead of trying forever.
   std::optional<std::filesystem::path> stuck;
   bool Complete() const { return !stuck.has_value(); }
 };
 
-// A name the purge deletes: one holding ".txt", ".pth", ".src" or ".grp" (any letter
-// case) and not beginning with ".".
-bool IsPurgedName(const std::string& fileName);
-
-PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles,
-                             PurgeScope scope = PurgeScope::kEverything);
+PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles);
 
 // "!0" and the resize-tabs switch: the editor state of a reset, naming no file.
 void WriteResetEditorState(const FolderLayout& folders, bool resizeTabs);

@@ -144,6 +144,8 @@ TEST_F(WelcomeScreen, MarksItsPhrasesAndPointsAtTheOpenButtonUntilAFileOpens) {
   EXPECT_TRUE(Main().IsControlVisible(kWelcomePointer));
   EXPECT_FALSE(Main().IsControlEnabled(kWelcomePointer));
 
+  driver_.TypeText(Main(), kEditor, "abc\r");
+  for (int tab = 1; tab <= kTabCount; ++tab) EXPECT_TRUE(editor_.tabs.Tab(tab).IsEmpty()) << "typing there names no tab";
   WriteFile(start_ / "prog.iwb", "x = 1\r\n");
   ASSERT_EQ(LoadFile(editor_, (start_ / "prog.iwb").string()), LoadResult::kLoaded);
   EXPECT_EQ(Edit().Text(), "x = 1\r\n");
