@@ -56,7 +56,10 @@ class ResetDialog {
                 w.CreateControl(DialogControl(ControlKind::kCheckBox, kKeepRecentFiles, {20, 80, 250, 24},
                                               "Keep my recent files list"));
     for (int i = 0; i < 3 && made; ++i) {
-      made = w.CreateControl(DialogControl(ControlKind::kStatic, kFirstTextLine + i, {10, 115 + 22 * i, 320, 22}, lines[i]));
+      // A size smaller than the dialog's own, or the longest line would not fit its width.
+      ui::ControlSpec line = DialogControl(ControlKind::kStatic, kFirstTextLine + i, {8, 115 + 22 * i, 326, 22}, lines[i]);
+      line.font = ui::FontSpec{"Arial", 10};
+      made = w.CreateControl(line);
       w.SetColours(kFirstTextLine + i, editor_.prefs.windowText, editor_.prefs.windowBackground);
     }
     return made &&

@@ -100,8 +100,9 @@ void ShowWelcomeText(Editor& editor) {
   window.ShowControl(kEditor, true);
 
   window.FrameRect(kOpenButtonFrame, editor.prefs.lineHighlight);
+  // Left enabled: a disabled image button is drawn grey, without its arrow. A click on
+  // it does nothing.
   window.ShowControl(kWelcomePointer, true);
-  window.EnableControl(kWelcomePointer, false);
   window.FocusWindow();
 }
 
