@@ -51,6 +51,7 @@ class CountingRichEdit final : public ui::RichEdit {
     inner_.SetSelectionColour(colour);
   }
   ui::Colour ColourAt(int charPos) const override { Any(); return inner_.ColourAt(charPos); }
+  void SetSelectionLook(const ui::TextLook& look) override { Any(); inner_.SetSelectionLook(look); }
 
   std::string Text() const override { Read(); return inner_.Text(); }
   int TextLength() const override { Any(); return inner_.TextLength(); }

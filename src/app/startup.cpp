@@ -17,6 +17,7 @@
 #include "view/main_window.h"
 #include "view/panel_switches.h"
 #include "view/tab_sizing.h"
+#include "view/welcome_text.h"
 
 namespace editor {
 
@@ -72,7 +73,10 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
 
   ShowNoFileLayout(editor);
   editor.tabToActivate = RestoreEditorState(editor);
-  if (editor.tabs.OpenFileCount() > 0) ShowEditingControls(editor);
+  if (editor.tabs.OpenFileCount() > 0)
+    ShowEditingControls(editor);
+  else
+    ShowWelcomeText(editor);
   StartPositionTimer(editor);
   ActivateTab(editor, editor.tabToActivate);
   if (editor.resizeTabs) SizeTabs(*editor.main, editor.main->IsControlVisible(kEditor));

@@ -16,7 +16,7 @@ struct StartOptions {
 bool StartEditor(Editor& editor, const StartOptions& options = {});
 
 // The "keep my recent files" switch on the last line of a pending reset marker, or
-// nullopt when no reset is pending. The purge that acts on it is not built yet.
+// nullopt when no reset is pending.
 std::optional<bool> ReadResetMarker(const FolderLayout& folders);
 
 }  // namespace editor

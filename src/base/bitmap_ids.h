@@ -79,6 +79,9 @@ constexpr int kBitmapResumeSearch = 556;  // Resume the search: a green triangle
 constexpr int kBitmapStopSearch = 557;  // Stop the search: a red square
 constexpr int kBitmapColourWordColour = 553;  // The spelling colour: a British flag
 constexpr int kBitmapColourWordColor = 554;  // The spelling color: an American flag
+constexpr int kBitmapSetupTick = 109;  // A finished setup step: a green tick
+constexpr int kBitmapSetupCross = 113;  // A failed setup: a red X
+constexpr int kBitmapWelcomePointer = 558;  // Open a file here: a red arrow pointing left
 
 constexpr int kIconApplication = 101;  // The editor: a page with a blue B and coloured code
 constexpr int kIconQuestion = 104;  // A question: a white question mark in a blue disc

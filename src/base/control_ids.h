@@ -33,6 +33,8 @@ constexpr ControlId kNothingToUndoButton = 711;
 constexpr ControlId kApiSearchButton = 881;
 constexpr ControlId kReloadButton = 905;
 constexpr ControlId kHelpButton = 927;
+// Beside the open-file button while the welcome text shows: a pointer, not a button.
+constexpr ControlId kWelcomePointer = 943;
 constexpr ControlId kCloseFileButton = 605;
 constexpr ControlId kCloseFileTopButton = 945;
 constexpr ControlId kLineDebugButton = 770;

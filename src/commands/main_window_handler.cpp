@@ -32,12 +32,12 @@ namespace {
 // "Nothing to undo" and the greyed twins of the places arrows are signs; the line box, the
 // caret fields and the debug panel's fields are written by the commands and never read
 // back when they change; the bookmark details list is never shown, and the bookmark
-// multi-select button has no action.
+// multi-select button has no action; the welcome text's pointer only points.
 constexpr std::array kDisplayOnly{kNothingToUndoButton, kLineNumberBox,       kColumnField,       kEditPositionField,
                                   kEditOffsetField,     kDebugLineField,      kRoundBracketField, kSquareBracketField,
                                   kFirstDebugField,     kFirstDebugField + 1, kFirstDebugField + 2, kFirstDebugField + 3,
                                   kGoBackUnavailable,   kGoForwardUnavailable, kBookmarkList,
-                                  kBookmarkMultiSelectButton};
+                                  kBookmarkMultiSelectButton, kWelcomePointer};
 
 bool RunControlNotify(Editor& editor, const ui::Event& event) {
   for (const CommandRows& rows : MainWindowCommandRows())

@@ -57,6 +57,10 @@ void RestartEditor(Editor& editor) {
   if (!editor.main) return;
   editor.main->FocusWindow();
   ExitPath(editor);
+  StartEditorAgain(editor);
+}
+
+void StartEditorAgain(Editor& editor) {
   editor.system.OpenWithShell(editor.folders.StartFolder() / std::string(kExecutableName), "");
 }
 

@@ -11,4 +11,7 @@ void ExitPath(Editor& editor);
 // "I can't scroll - fix it for me": close as above and start the editor again.
 void RestartEditor(Editor& editor);
 
+// Starts a new instance of the editor's executable from the start folder.
+void StartEditorAgain(Editor& editor);
+
 }  // namespace editor

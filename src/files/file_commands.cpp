@@ -12,6 +12,7 @@
 #include "files/include_file_opener.h"
 #include "files/new_file.h"
 #include "files/recent_files_window.h"
+#include "files/reset_dialog.h"
 #include "view/notices.h"
 #include "view/view_procedures.h"
 
@@ -70,6 +71,7 @@ constexpr MenuCommand kMenuRows[] = {
     {kMenuNewFile, NewFileInFreeTab<NewFileFromTemplate>},
     {kMenuOpenFile, OpenFile},
     {kMenuRecentFiles, RecentFiles},
+    {kMenuResetFirstUse, Call<RunResetDialog>},
     {kMenuCloseFile, Call<CloseActiveFile>},
     {kMenuSaveFile, Call<SaveActiveFile>},
     {kMenuSaveFileAs, Call<SaveActiveFileAs>},

@@ -44,6 +44,16 @@ struct InputMessage {
 
 class RichEdit;
 
+// How a run of characters is drawn besides its colour: typeface, size, weight (400
+// normal, 700 bold) and underline.
+struct TextLook {
+  FontSpec font;
+  int weight = 400;
+  bool underline = false;
+  friend bool operator==(const TextLook&, const TextLook&) = default;
+};
+
+
 // Sees each key and mouse message first. Returns true when it consumed the message;
 // it may change the message (say, its wparam) before letting it through.
 using MessageFilter = std::function<bool(RichEdit&, InputMessage&)>;
@@ -75,6 +85,8 @@ class RichEdit {
 
   // Colour of the characters of the selection, and of one character.
   virtual void SetSelectionColour(Colour colour) = 0;
+  // The selected characters take this look; the text keeps its colours.
+  virtual void SetSelectionLook(const TextLook& look) = 0;
   virtual Colour ColourAt(int charPos) const = 0;
 
   // Whole text.

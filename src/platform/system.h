@@ -69,6 +69,10 @@ class System {
   // Starts a program or opens a document with the shell's "open"; does not wait.
   virtual bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) = 0;
 
+  // The bytes of one of the running program's own resources (a custom type and an id),
+  // whole; nullopt when the program holds no such resource.
+  virtual std::optional<std::string> ResourceBytes(int type, int id) const = 0;
+
   virtual std::vector<std::string> InstalledFontFamilies() const = 0;
   virtual Point CursorScreenPosition() const = 0;
 };

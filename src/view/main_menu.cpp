@@ -52,6 +52,7 @@ std::vector<ui::MenuItem> MainMenuBar() {
                      Item(kMenuEditorSettings, "Editor Settings", kBitmapMenuEditorSettings), separator,
                      Item(kMenuRecentFiles, "Recent files...", kBitmapMenuRecentFiles), separator,
                      Item(kMenuClearClipboard, "Clear the clipboard", kBitmapMenuClearClipboard), separator,
+                     Item(kMenuResetFirstUse, "Reset to first time use", kBitmapMenuResetFirstUse), separator,
                      Item(kMenuExit, "Exit", kBitmapMenuExit)}),
       Menu("&Edit", {Item(kMenuCut, "Cut\tCtrl + X", kBitmapMenuCut, true),
                      Item(kMenuCopy, "Copy\tCtrl + C", kBitmapMenuCopy, true),

@@ -217,6 +217,7 @@ void ShowEditingControls(Editor& editor) {
   ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
   ShowLayout(window, true, editor.metrics.gutterLines);
+  window.ShowControl(kWelcomePointer, false);
   // The file just shown is what the user wants to see, not a block left on screen.
   ShowMainCodeInLayout(editor);
   window.EnableControl(kCloseFileButton, true);

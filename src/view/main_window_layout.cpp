@@ -98,6 +98,7 @@ LayoutEntry ListView(ControlId id, Rect rect, std::vector<ListColumn> columns) {
 void AddToolColumn(std::vector<LayoutEntry>& c) {
   c.push_back(Image(kNewFileButton, {5, 105, 28, 28}, kBitmapNewFile, Shown::kAlways));
   c.push_back(Image(kOpenFileButton, {5, 145, 28, 28}, kBitmapOpenFile, Shown::kAlways));
+  c.push_back(Image(kWelcomePointer, {50, 145, 23, 22}, kBitmapWelcomePointer, Shown::kOnDemand));
   c.push_back(Image(kSaveFileButton, {5, 185, 28, 28}, kBitmapSaveFile));
   c.push_back(Image(kSaveAsButton, {5, 225, 28, 28}, kBitmapSaveFileAs));
   c.push_back(Image(kBackupButton, {7, 268, 28, 28}, kBitmapBackupFile));

@@ -512,3 +512,18 @@ def done_icon(c):
     (ax, ay), (bx, by), (cx, cy) = points
     c.paint_outlined(union(bar(ax, ay, bx, by, width), bar(bx, by, cx, cy, width), disc(bx, by - 0.5, width)),
                      GREEN, DARK_GREEN)
+
+
+# First-time setup and the welcome text
+
+def setup_tick(c):
+    tick(c, 2, 3, 18)
+
+
+def setup_cross(c):
+    cross_out(c, 1, 1, 20)
+
+
+def welcome_pointer(c):
+    """Points left, at the open-file button beside it."""
+    straight_arrow(c, "left", 1, 4, 21, 18, fill=RED, outline=DARK_RED)

@@ -17,6 +17,7 @@ Image = namedtuple("Image", "id constant file size shows draw")
 MENU = 16
 BUTTON = 24
 SMALL_BUTTON = 20  # for the 22x22 and 23x23 buttons
+SETUP = 22  # the setup window's ticks and cross, the welcome text's pointer
 
 IMAGES = (
     Image(50, "kBitmapMenuNewFile", "menu_new_file", MENU, "New file: a blank page", d.new_file),
@@ -95,6 +96,9 @@ IMAGES = (
     Image(557, "kBitmapStopSearch", "stop_search", BUTTON, "Stop the search: a red square", d.stop_search),
     Image(553, "kBitmapColourWordColour", "colour_word_colour", BUTTON, "The spelling colour: a British flag", pd.colour_word_colour),
     Image(554, "kBitmapColourWordColor", "colour_word_color", BUTTON, "The spelling color: an American flag", pd.colour_word_color),
+    Image(109, "kBitmapSetupTick", "setup_tick", SETUP, "A finished setup step: a green tick", d.setup_tick),
+    Image(113, "kBitmapSetupCross", "setup_cross", SETUP, "A failed setup: a red X", d.setup_cross),
+    Image(558, "kBitmapWelcomePointer", "welcome_pointer", SETUP, "Open a file here: a red arrow pointing left", d.welcome_pointer),
 )
 
 Icon = namedtuple("Icon", "id constant file shows draw")

@@ -102,6 +102,18 @@ void RichEdit::SetSelectionColour(ui::Colour colour) {
   buffer_.SetColour(SelectionStart(), SelectionEnd(), colour);
 }
 
+void RichEdit::SetSelectionLook(const ui::TextLook& look) {
+  counts_.Add(Request::kSetSelectionLook);
+  auto known = std::find(looks_.begin(), looks_.end(), look);
+  if (known == looks_.end()) known = looks_.insert(looks_.end(), look);
+  buffer_.SetLook(SelectionStart(), SelectionEnd(), static_cast<int>(known - looks_.begin()) + 1);
+}
+
+std::optional<ui::TextLook> RichEdit::LookAt(int charPos) const {
+  if (charPos < 0 || charPos >= buffer_.Length() || buffer_.LookAt(charPos) == 0) return std::nullopt;
+  return looks_[static_cast<std::size_t>(buffer_.LookAt(charPos) - 1)];
+}
+
 ui::Colour RichEdit::ColourAt(int charPos) const {
   counts_.Add(Request::kColourAt);
   if (charPos >= 0 && charPos < buffer_.Length()) return buffer_.ColourAt(charPos);

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "platform/headless/desktop.h"
 #include "platform/headless/rich_edit_request.h"
@@ -58,6 +60,9 @@ class RichEdit final : public ui::RichEdit {
 
   void SetSelectionColour(ui::Colour colour) override;
   ui::Colour ColourAt(int charPos) const override;
+  void SetSelectionLook(const ui::TextLook& look) override;
+  // The look set on this character; nullopt while it has the control's own font.
+  std::optional<ui::TextLook> LookAt(int charPos) const;
 
   std::string Text() const override;
   int TextLength() const override;
@@ -137,6 +142,7 @@ class RichEdit final : public ui::RichEdit {
   ui::Rect rect_;
   RichEditHost& host_;
   TextBuffer buffer_;
+  std::vector<ui::TextLook> looks_;  // look k of the buffer is looks_[k - 1]
   int anchor_ = 0;
   int caret_ = 0;
   int desiredX_ = -1;  // kept across Up and Down, as the control does

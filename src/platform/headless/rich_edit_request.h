@@ -21,6 +21,7 @@ enum class Request {
   kReplaceSelection,
   kSetSelectionColour,
   kColourAt,
+  kSetSelectionLook,
   kText,
   kTextLength,
   kSetText,

@@ -54,6 +54,12 @@ bool System::OpenWithShell(const std::filesystem::path& program, std::string_vie
   return true;
 }
 
+std::optional<std::string> System::ResourceBytes(int type, int id) const {
+  const auto it = resources_.find({type, id});
+  if (it == resources_.end()) return std::nullopt;
+  return it->second;
+}
+
 std::vector<std::string> System::InstalledFontFamilies() const {
   return {"Arial", "Consolas", "Courier New", "Lucida Console", "Segoe UI", "Tahoma", "Times New Roman", "Verdana"};
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
 #include <optional>
 
 #include "platform/headless/desktop.h"
@@ -42,6 +45,10 @@ class System final : public ui::System {
 
   bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override;
 
+  // The program's resources are what the test puts in.
+  std::optional<std::string> ResourceBytes(int type, int id) const override;
+  void SetResource(int type, int id, std::string bytes) { resources_[{type, id}] = std::move(bytes); }
+
   std::vector<std::string> InstalledFontFamilies() const override;
   ui::Point CursorScreenPosition() const override { return desktop_.cursor; }
 
@@ -52,6 +59,7 @@ class System final : public ui::System {
   std::filesystem::path startFolder_;
   std::filesystem::path driveRoot_;
   Desktop desktop_;
+  std::map<std::pair<int, int>, std::string> resources_;
 };
 
 }  // namespace headless

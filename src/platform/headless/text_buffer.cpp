@@ -40,6 +40,8 @@ void TextBuffer::Replace(int start, int end, std::string_view crText, ui::Colour
   text_.replace(s, removed, crText);
   colours_.erase(colours_.begin() + start, colours_.begin() + end);
   colours_.insert(colours_.begin() + start, crText.size(), colour);
+  looks_.erase(looks_.begin() + start, looks_.begin() + end);
+  looks_.insert(looks_.begin() + start, crText.size(), 0);
 
   // Line starts inside (start, end] went with the removed breaks; later ones move.
   const int delta = static_cast<int>(crText.size()) - (end - start);
@@ -55,6 +57,10 @@ void TextBuffer::Replace(int start, int end, std::string_view crText, ui::Colour
 
 void TextBuffer::SetColour(int start, int end, ui::Colour colour) {
   std::fill(colours_.begin() + start, colours_.begin() + end, colour);
+}
+
+void TextBuffer::SetLook(int start, int end, int look) {
+  std::fill(looks_.begin() + start, looks_.begin() + end, look);
 }
 
 }  // namespace headless

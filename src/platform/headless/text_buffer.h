@@ -32,10 +32,15 @@ class TextBuffer {
   void Replace(int start, int end, std::string_view crText, ui::Colour colour);
   void SetColour(int start, int end, ui::Colour colour);
   ui::Colour ColourAt(int pos) const { return colours_[static_cast<std::size_t>(pos)]; }
+  // A look number per character, kept by the control; text put in has look 0, the
+  // control's own font.
+  void SetLook(int start, int end, int look);
+  int LookAt(int pos) const { return looks_[static_cast<std::size_t>(pos)]; }
 
  private:
   std::string text_;
   std::vector<ui::Colour> colours_;
+  std::vector<int> looks_;
   std::vector<int> lineStarts_;  // always holds 0 for the first line
 };
 

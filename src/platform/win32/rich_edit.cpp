@@ -197,6 +197,17 @@ void RichEdit::SetSelectionColour(ui::Colour colour) {
   Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
+void RichEdit::SetSelectionLook(const ui::TextLook& look) {
+  CHARFORMAT2A format = EmptyCharFormat();
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_WEIGHT | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+  lstrcpynA(format.szFaceName, look.font.face.c_str(), LF_FACESIZE);
+  format.yHeight = look.font.pointSize * 20;  // twips
+  format.wWeight = static_cast<WORD>(look.weight);
+  format.dwEffects = (look.weight >= 700 ? CFE_BOLD : 0) | (look.font.italic ? CFE_ITALIC : 0) |
+                     (look.underline ? CFE_UNDERLINE : 0);
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
 ui::Colour RichEdit::ColourAt(int charPos) const {
   // The control reads formats only through the selection: select the character, read,
   // and put selection, scroll position and notifications back as they were.

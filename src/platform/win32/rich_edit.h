@@ -42,6 +42,7 @@ class RichEdit final : public ui::RichEdit {
 
   void SetSelectionColour(ui::Colour colour) override;
   ui::Colour ColourAt(int charPos) const override;
+  void SetSelectionLook(const ui::TextLook& look) override;
 
   std::string Text() const override;
   int TextLength() const override;

@@ -121,6 +121,17 @@ bool System::OpenWithShell(const std::filesystem::path& program, std::string_vie
   return result > 32;  // smaller values are error codes
 }
 
+std::optional<std::string> System::ResourceBytes(int type, int id) const {
+  // A loaded resource lives as long as the module: nothing to free.
+  HRSRC found = ::FindResourceA(module_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(type));
+  if (found == nullptr) return std::nullopt;
+  HGLOBAL loaded = ::LoadResource(module_, found);
+  const DWORD size = ::SizeofResource(module_, found);
+  const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return size == 0 ? std::optional<std::string>(std::string{}) : std::nullopt;
+  return std::string(static_cast<const char*>(bytes), size);
+}
+
 std::vector<std::string> System::InstalledFontFamilies() const { return EnumerateFontFamilies(); }
 
 ui::Point System::CursorScreenPosition() const {

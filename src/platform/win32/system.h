@@ -41,6 +41,8 @@ class System final : public ui::System {
 
   bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override;
 
+  std::optional<std::string> ResourceBytes(int type, int id) const override;
+
   std::vector<std::string> InstalledFontFamilies() const override;
   ui::Point CursorScreenPosition() const override;
 

@@ -36,6 +36,7 @@ class ForwardingSystem : public ui::System {
   bool OpenWithShell(const std::filesystem::path& program, std::string_view arguments) override {
     return real_.OpenWithShell(program, arguments);
   }
+  std::optional<std::string> ResourceBytes(int type, int id) const override { return real_.ResourceBytes(type, id); }
   std::vector<std::string> InstalledFontFamilies() const override { return real_.InstalledFontFamilies(); }
   ui::Point CursorScreenPosition() const override { return real_.CursorScreenPosition(); }
 
