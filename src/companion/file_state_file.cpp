@@ -193,8 +193,9 @@ void ApplyCaretLine(Editor& editor, int tab, std::optional<int> caretLine) {
     editor.tabs.Tab(tab).firstVisibleLine = editor.currentLine;
 }
 
+// The lists the indexer fills from the text, which a state file must not overwrite then.
 bool ListsIndexRows(const FileStateSection& section) {
-  return section.control == kSubroutineList || section.control == kWindowList;
+  return section.control == kSubroutineList || section.control == kWindowList || section.control == kControlList;
 }
 
 void ApplySection(Editor& editor, int tab, const FileStateSection& section, const FileState& state,

@@ -89,6 +89,15 @@ TEST_F(ControlSearch, ControlNamesAreColouredOnceIndexedOrTyped) {
   const int button1 = Edit().LineIndex(1) + static_cast<int>(std::string(kProgram).find("BUTTON1\r") -
                                                                 std::string(kProgram).find("CONTROL w1"));
   EXPECT_EQ(Edit().ColourAt(button1), editor_.prefs.control);
+  // The companion state written on closing lists the controls of then; re-indexing a file
+  // changed since lists them from its text, and the state read after it keeps them.
+  Open(Source("other.iwb", "x = 1\r\n"));
+  ASSERT_TRUE(driver_.Click(Main(), TabButtonId(1)));
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuCloseFile));
+  Open(Source("prog.iwb", std::string(kProgram) + "CONTROL w1, @EDIT, \"\", 1, 1, 1, 1, 0, ADDED\r\n"));
+  EXPECT_EQ(Edit().ColourAt(button1), editor_.prefs.control);
+  ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuReindexFile));
+  EXPECT_GE(Main().ViewFindExact(kControlList, "ADDED"), 0);
   Main().Focus(kEditor);
   const int end = Edit().TextLength();
   Edit().SetSelection(end, end);
