@@ -12,6 +12,7 @@
 #include "search/control_groups_window.h"
 #include "search/control_search_layout.h"
 #include "search/create_code_layout.h"
+#include "search/results_window_layout.h"
 #include "search/subroutine_search_window.h"
 
 namespace editor {
@@ -168,6 +169,30 @@ TEST_F(ControlSearch, TheHelpButtonOpensItsPageOrSaysTheHelpFileIsMissing) {
   EXPECT_EQ(driver_.Launches()[0].program, "hh.exe");
   EXPECT_EQ(driver_.Launches()[0].arguments,
             (start_ / "Res" / "tallowmere-editor.chm").string() + "::searching-controls.html");
+}
+
+TEST_F(ControlSearch, AFileWithOneWindowHasItChosenAndAControlIsFoundWithWords) {
+  Open(Source("one.iwb",
+              "OPENWINDOW w1, 0, 0, 300, 200, 0, 0, \"Main\", &Handler1\r\n"
+              "CONTROL w1, @BUTTON, \"OK\", 1, 1, 1, 1, 0, IDOK\r\n"
+              "IF x THEN SETSTATE w1, IDOK, 1\r\n"
+              "SETSTATE w1, IDOK, 0\r\n"));
+  std::vector<std::string> found;
+  driver_.WhenWindowOpens("Search controls", [&](ui::Window& w) {
+    EXPECT_EQ(w.GetText(kWindowFilterLabel), "Window");
+    EXPECT_EQ(w.ListText(kWindowFilter, w.ListSelected(kWindowFilter)), "w1");
+    driver_.PickListEntry(w, kList, 0);  // puts IDOK in the words box and hides the window
+    w.SetText(kExtraWordsBox, "IDOK THEN");
+    driver_.Click(w, kFindWithWordsBox);
+  });
+  driver_.WhenModalRuns([&](ui::Window& results) {
+    for (int r = 0; r < results.ViewRowCount(results_window::kList); ++r)
+      found.push_back(results.ViewCell(results_window::kList, r, 0));
+    results.Close();
+  });
+  ASSERT_TRUE(driver_.Click(Main(), kSearchControlsButton));
+  EXPECT_EQ(Main().GetText(kFindBox), "IDOK THEN ");
+  EXPECT_EQ(found, (std::vector<std::string>{"3"}));
 }
 
 TEST_F(ControlSearch, SendsTheListedControlsDetailsWindowByWindow) {
