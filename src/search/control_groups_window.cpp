@@ -16,6 +16,7 @@
 #include "search/create_code_window.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
+#include "view/dialog_events.h"
 #include "view/dialog_controls.h"
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
@@ -264,17 +265,11 @@ class ControlGroupsWindow {
   void CopyList() {
     const std::optional<std::string> group = ChosenGroup();
     if (!group) return;
-    editor_.system.SetClipboardText(WithCrLfBreaks(GroupListText(*group, shown_)));
-    ShowNotice(editor_, notice::kCopiedToClipboard);
-    if (W().IsChecked(kCloseAfterCopyBox)) W().Close();
+    CopyConfirmed(editor_, W(), WithCrLfBreaks(GroupListText(*group, shown_)), kCloseAfterCopyBox);
   }
 
   int OnEvent(const ui::Event& event) {
-    if (event.kind == ui::MessageKind::kCloseRequested) {
-      W().Close();
-      return 0;
-    }
-    if (event.kind != ui::MessageKind::kControlNotify) return 0;
+    if (!IsControlNotice(W(), event)) return 0;
     const ui::ControlId id = event.controlId;
     const int code = event.notifyCode;
     if (id == kFileControlList && code == ui::notify::kListViewClick) ShowAddButton();

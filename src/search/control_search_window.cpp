@@ -21,6 +21,7 @@
 #include "search/find_commands.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
+#include "view/dialog_events.h"
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
@@ -192,18 +193,12 @@ class ControlSearchWindow {
   void SendDetails() {
     W().EnableControl(kSendButton, false);
     const DetailsHeading heading{editor_.currentName, editor_.currentPath.string(), editor_.system.LocalDateTime()};
-    editor_.system.SetClipboardText(WithCrLfBreaks(ControlDetailsText(rows_, heading)));
     W().EnableControl(kSendButton, true);
-    ShowNotice(editor_, notice::kCopiedToClipboard);
-    if (W().IsChecked(kCloseAfterSendBox)) W().Close();
+    CopyConfirmed(editor_, W(), WithCrLfBreaks(ControlDetailsText(rows_, heading)), kCloseAfterSendBox);
   }
 
   int OnEvent(const ui::Event& event) {
-    if (event.kind == ui::MessageKind::kCloseRequested) {
-      W().Close();
-      return 0;
-    }
-    if (event.kind != ui::MessageKind::kControlNotify) return 0;
+    if (!IsControlNotice(W(), event)) return 0;
     const int code = event.notifyCode;
     switch (event.controlId) {
       case kNameBox:

@@ -14,6 +14,7 @@
 #include "search/create_code_layout.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
+#include "view/dialog_events.h"
 #include "view/modal_dialog.h"
 #include "view/notice_table.h"
 #include "view/notices.h"
@@ -213,17 +214,11 @@ class CreateCodeWindow {
     for (std::size_t r = 0; r < rows_.size(); ++r)
       if (W().ViewIsTicked(kList, static_cast<int>(r))) targets.push_back({rows_[r].window, rows_[r].name});
     // CR alone ends each line: the text is meant for the editor, which takes it as written.
-    editor_.system.SetClipboardText(ControlCode(targets, options));
-    ShowNotice(editor_, notice::kCopiedToClipboard);
-    if (W().IsChecked(kCloseAfterSendBox)) W().Close();
+    CopyConfirmed(editor_, W(), ControlCode(targets, options), kCloseAfterSendBox);
   }
 
   int OnEvent(const ui::Event& event) {
-    if (event.kind == ui::MessageKind::kCloseRequested) {
-      W().Close();
-      return 0;
-    }
-    if (event.kind != ui::MessageKind::kControlNotify) return 0;
+    if (!IsControlNotice(W(), event)) return 0;
     const int code = event.notifyCode;
     const ui::ControlId id = event.controlId;
     if (id == kList) {

@@ -8,6 +8,7 @@
 #include "base/letter_case.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
+#include "view/dialog_events.h"
 #include "view/declaration_buttons.h"
 #include "view/dialog_controls.h"
 #include "view/index_lists.h"
@@ -101,11 +102,7 @@ class SubroutineSearchWindow {
   }
 
   int OnEvent(const ui::Event& event) {
-    if (event.kind == ui::MessageKind::kCloseRequested) {
-      W().Close();
-      return 0;
-    }
-    if (event.kind != ui::MessageKind::kControlNotify) return 0;
+    if (!IsControlNotice(W(), event)) return 0;
     const ui::ControlId id = event.controlId;
     const int code = event.notifyCode;
     if (id == kNameBox && code == ui::notify::kTextChanged) Rebuild();
