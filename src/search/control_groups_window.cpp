@@ -102,6 +102,8 @@ class ControlGroupsWindow {
     RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
   }
 
+  GroupsWindowEnd End() const { return end_; }
+
  private:
   ui::Window& W() { return *window_; }
 
@@ -253,8 +255,9 @@ class ControlGroupsWindow {
     ControlFilter everything;
     everything.excludeStatics = false;
     W().Show(false);
-    RunCreateCode(editor_, controls, everything, *group);
-    if (W().IsChecked(kCloseAfterCodeBox)) {
+    const CodeWindowEnd ended = RunCreateCode(editor_, controls, everything, *group);
+    if (ended == CodeWindowEnd::kToSearchList) end_ = GroupsWindowEnd::kCodeForSearchList;
+    if (ended == CodeWindowEnd::kToSearchList || (ended == CodeWindowEnd::kClosed && W().IsChecked(kCloseAfterCodeBox))) {
       W().Close();
       return;
     }
@@ -302,14 +305,17 @@ class ControlGroupsWindow {
   std::vector<GroupMember> shown_;    // the chosen group's, as the member list shows them
   std::optional<std::string> newGroup_;  // named here, with no member yet
   bool addAfterNaming_ = false;
+  GroupsWindowEnd end_ = GroupsWindowEnd::kClosed;
   std::unique_ptr<ui::Window> window_;
 };
 
 }  // namespace
 
-void RunControlGroups(Editor& editor, const std::vector<ControlEntry>& listed) {
-  if (editor.currentName.empty()) return;
-  ControlGroupsWindow(editor, listed).Run();
+GroupsWindowEnd RunControlGroups(Editor& editor, const std::vector<ControlEntry>& listed) {
+  if (editor.currentName.empty()) return GroupsWindowEnd::kClosed;
+  ControlGroupsWindow window(editor, listed);
+  window.Run();
+  return window.End();
 }
 
 }  // namespace editor

@@ -35,7 +35,10 @@ constexpr ui::ControlId kPageHelpButton = 519;
 constexpr ui::ControlId kCloseButton = 2;
 }  // namespace control_groups
 
+// How the window ended: closed, or asking for code for the control search's list.
+enum class GroupsWindowEnd { kClosed, kCodeForSearchList };
+
 // `listed`: the controls the control search lists. Returns when the window has closed.
-void RunControlGroups(Editor& editor, const std::vector<ControlEntry>& listed);
+GroupsWindowEnd RunControlGroups(Editor& editor, const std::vector<ControlEntry>& listed);
 
 }  // namespace editor

@@ -99,11 +99,19 @@ class ControlSearchWindow {
   // The code window lists what this one lists; this one waits hidden until it closes.
   void CreateCode() {
     W().Show(false);
-    RunCreateCode(editor_, controls_, Filter());
+    // The code and groups windows may hand over to each other before both are done.
+    while (RunCreateCode(editor_, controls_, Filter()) == CodeWindowEnd::kToGroups &&
+           RunControlGroups(editor_, rows_) == GroupsWindowEnd::kCodeForSearchList) {
+    }
     if (W().IsOpen()) {
       W().Show(true);
       W().FocusWindow();
     }
+  }
+
+  GroupsWindowEnd RunControlGroupsHidden() {
+    W().Show(false);
+    return RunControlGroups(editor_, rows_);
   }
 
   // The window keeps its list and choices; the "Search controls" button brings it back.
@@ -113,8 +121,10 @@ class ControlSearchWindow {
   }
 
   void ShowGroups() {
-    W().Show(false);
-    RunControlGroups(editor_, rows_);
+    if (RunControlGroupsHidden() == GroupsWindowEnd::kCodeForSearchList) {
+      CreateCode();
+      return;
+    }
     if (W().IsOpen()) {
       W().Show(true);
       W().FocusWindow();

@@ -80,6 +80,11 @@ std::vector<ui::ControlSpec> CreateCodeControls(const char* colourWord) {
   c.push_back(Box(kPatternOptionBox, {190, 276, 220, 22}, "User defined command"));
   c.push_back(Input(kPatternBox, {190, 300, 330, 22}, "MaskEditControl(w*,c*,Something)"));
 
+  c.push_back(DialogControl(ControlKind::kPushButton, kByWindowButton, {530, 100, 200, 26},
+                            "Filter by window && control type"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kByGroupButton, {530, 130, 200, 26},
+                            "Filter by a group of controls"));
+  c.push_back(DialogControl(ControlKind::kPushButton, kChangeGroupButton, {530, 160, 200, 26}, "Change group"));
   ui::ControlSpec list = DialogControl(ControlKind::kListView, kList, {10, 332, 720, 270});
   list.checkBoxes = true;
   list.rowClickTicks = true;

@@ -46,6 +46,9 @@ constexpr ui::ControlId kClearAllButton = 334;
 constexpr ui::ControlId kSendButton = 335;
 constexpr ui::ControlId kCloseAfterSendBox = 336;
 constexpr ui::ControlId kPageHelpButton = 337;
+constexpr ui::ControlId kByWindowButton = 338;
+constexpr ui::ControlId kByGroupButton = 339;
+constexpr ui::ControlId kChangeGroupButton = 340;
 constexpr ui::ControlId kCloseButton = 2;
 
 inline constexpr ui::Rect kWindowRect{0, 0, 746, 700};

@@ -58,6 +58,8 @@ class CreateCodeWindow {
     RunModalDialog(*window_, [this](ui::Window&, const ui::Event& event) { return OnEvent(event); });
   }
 
+  CodeWindowEnd End() const { return end_; }
+
  private:
   ui::Window& W() { return *window_; }
 
@@ -80,6 +82,7 @@ class CreateCodeWindow {
     W().SetChecked(kInNameBox, filter_.inName);
     W().SetChecked(kExcludeStaticsBox, filter_.excludeStatics);
     W().SetChecked(kCloseAfterSendBox, true);
+    W().ShowControl(kChangeGroupButton, group_.has_value());
     return true;
   }
 
@@ -241,6 +244,9 @@ class CreateCodeWindow {
       TickAll(id == kSelectAllButton);
     } else if (id == kSendButton) {
       Send();
+    } else if (id == kByGroupButton || id == kChangeGroupButton || (id == kByWindowButton && group_)) {
+      end_ = id == kByWindowButton ? CodeWindowEnd::kToSearchList : CodeWindowEnd::kToGroups;
+      W().Close();
     } else if (id == kPageHelpButton) {
       OpenHelpPage(editor_, "creating-code.html");
     } else if (id == kCloseButton) {
@@ -253,6 +259,7 @@ class CreateCodeWindow {
   const std::vector<ControlEntry>& controls_;
   ControlFilter filter_;
   std::optional<std::string> group_;
+  CodeWindowEnd end_ = CodeWindowEnd::kClosed;
   std::vector<ControlEntry> rows_;
   ui::FontSpec font_;
   ResultSort sort_;
@@ -261,9 +268,11 @@ class CreateCodeWindow {
 
 }  // namespace
 
-void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
-                   const std::optional<std::string>& group) {
-  CreateCodeWindow(editor, controls, filter, group).Run();
+CodeWindowEnd RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
+                            const std::optional<std::string>& group) {
+  CreateCodeWindow window(editor, controls, filter, group);
+  window.Run();
+  return window.End();
 }
 
 }  // namespace editor

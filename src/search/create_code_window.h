@@ -13,9 +13,13 @@ namespace editor {
 
 struct Editor;
 
+// How the window ended: closed, or asking for the groups window, or (from a group) for the
+// control search's list instead.
+enum class CodeWindowEnd { kClosed, kToGroups, kToSearchList };
+
 // The controls listed as the control search lists them under `filter`, or a group's
 // members when `group` names it; returns when the window has closed.
-void RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
+CodeWindowEnd RunCreateCode(Editor& editor, const std::vector<ControlEntry>& controls, const ControlFilter& filter,
                    const std::optional<std::string>& group = std::nullopt);
 
 }  // namespace editor

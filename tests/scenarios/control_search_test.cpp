@@ -258,6 +258,33 @@ TEST_F(ControlSearch, AGroupIsNamedFilledKeptInItsFileAndGivesItsCode) {
   Search([&](ui::Window& w) { driver_.Click(w, kGroupsButton); });
 }
 
+TEST_F(ControlSearch, TheCodeAndGroupsWindowsHandOverToEachOther) {
+  namespace g = control_groups;
+  WriteFile(editor_.folders.Companion("prog.iwb", ".grp"), "Pair:EDIT1,d1!EDIT\r\nPair:BUTTON1,w1!BUTTON\r\n");
+  std::vector<std::string> titles;
+  const auto title = [&](ui::Window& code) { titles.push_back(code.GetText(create_code::kTitle)); };
+  driver_.WhenWindowOpens("Create code", [&](ui::Window& code) {
+    title(code);
+    EXPECT_FALSE(code.IsControlVisible(create_code::kChangeGroupButton));
+    driver_.Click(code, create_code::kByGroupButton);
+  });
+  driver_.WhenWindowOpens("My controls groups - here you can group controls together.",
+                          [&](ui::Window& groups) { driver_.Click(groups, g::kCreateCodeButton); });
+  driver_.WhenWindowOpens("Create code", [&](ui::Window& code) {
+    title(code);
+    EXPECT_TRUE(code.IsControlVisible(create_code::kStateOnBox));  // a group may gain tick box controls
+    driver_.Click(code, create_code::kByWindowButton);
+  });
+  driver_.WhenWindowOpens("Create code", [&](ui::Window& code) {
+    title(code);
+    driver_.Click(code, create_code::kCloseButton);
+  });
+  Search([&](ui::Window& w) { driver_.Click(w, kCreateCodeButton); });
+  EXPECT_EQ(titles, (std::vector<std::string>{"Create code for the controls in window ALL",
+                                              "Create code for the controls in group : Pair",
+                                              "Create code for the controls in window ALL"}));
+}
+
 TEST_F(ControlSearch, TheSubroutineSearchGoesToTheNameClicked) {
   Open(Source("subs.iwb", "x = 1\r\nSUB Draw\r\nENDSUB\r\nSUB Quit\r\nENDSUB\r\nSUB redraw\r\nENDSUB\r\n"));
   std::vector<Cells> listed;
