@@ -1,6 +1,7 @@
 #include "search/create_code_layout.h"
 
 #include <string>
+#include <tuple>
 
 #include "base/bitmap_ids.h"
 #include "view/dialog_controls.h"
@@ -80,11 +81,13 @@ std::vector<ui::ControlSpec> CreateCodeControls(const char* colourWord) {
   c.push_back(Box(kPatternOptionBox, {190, 276, 220, 22}, "User defined command"));
   c.push_back(Input(kPatternBox, {190, 300, 330, 22}, "MaskEditControl(w*,c*,Something)"));
 
-  c.push_back(DialogControl(ControlKind::kPushButton, kByWindowButton, {530, 100, 200, 26},
-                            "Filter by window && control type"));
-  c.push_back(DialogControl(ControlKind::kPushButton, kByGroupButton, {530, 130, 200, 26},
-                            "Filter by a group of controls"));
-  c.push_back(DialogControl(ControlKind::kPushButton, kChangeGroupButton, {530, 160, 200, 26}, "Change group"));
+  // Smaller type: the window has no wider room for the first one's long text.
+  for (const auto& [id, y, text] : {std::tuple{kByWindowButton, 226, "Filter by window && control type"},
+                                    std::tuple{kByGroupButton, 256, "Filter by a group of controls"},
+                                    std::tuple{kChangeGroupButton, 286, "Change group"}}) {
+    c.push_back(DialogControl(ControlKind::kPushButton, id, {538, y, 198, 26}, text));
+    c.back().font = ui::FontSpec{"Arial", 10};
+  }
   ui::ControlSpec list = DialogControl(ControlKind::kListView, kList, {10, 332, 720, 270});
   list.checkBoxes = true;
   list.rowClickTicks = true;
