@@ -12,6 +12,7 @@
 #include "view/main_window_layout.h"
 #include "view/main_window_tooltips.h"
 #include "view/places_pane.h"
+#include "view/welcome_text.h"
 
 namespace editor {
 
@@ -217,7 +218,7 @@ void ShowEditingControls(Editor& editor) {
   ui::Window& window = *editor.main;
   EnableEditingMenu(window, true);
   ShowLayout(window, true, editor.metrics.gutterLines);
-  window.ShowControl(kWelcomePointer, false);
+  HideWelcomePointer(editor);
   // The file just shown is what the user wants to see, not a block left on screen.
   ShowMainCodeInLayout(editor);
   window.EnableControl(kCloseFileButton, true);

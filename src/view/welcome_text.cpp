@@ -106,4 +106,11 @@ void ShowWelcomeText(Editor& editor) {
   window.FocusWindow();
 }
 
+void HideWelcomePointer(Editor& editor) {
+  if (!editor.main) return;
+  editor.main->ShowControl(kWelcomePointer, false);
+  // The frame is painted, not a control: it is painted over in the window's colour.
+  editor.main->FrameRect(kOpenButtonFrame, editor.prefs.windowBackground);
+}
+
 }  // namespace editor

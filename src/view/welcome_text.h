@@ -14,5 +14,7 @@ std::string WelcomeText();
 // Puts the text in the edit control, with its marked phrases coloured and underlined, and
 // points at the open-file button.
 void ShowWelcomeText(Editor& editor);
+// Takes the pointer and the frame round the open-file button away once a file is shown.
+void HideWelcomePointer(Editor& editor);
 
 }  // namespace editor

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fstream>
 #include <regex>
 
@@ -152,6 +154,12 @@ TEST_F(WelcomeScreen, MarksItsPhrasesAndPointsAtTheOpenButtonUntilAFileOpens) {
   EXPECT_EQ(Edit().Text(), "x = 1\r\n");
   EXPECT_EQ(Edit().LookAt(0), std::nullopt) << "the file has the editor's own font";
   EXPECT_FALSE(Main().IsControlVisible(kWelcomePointer));
+  // The frame drawn round the open button is drawn over in the window's colour.
+  const auto& draws = static_cast<headless::Window&>(Main()).Draws();
+  const auto lastFrame = std::find_if(draws.rbegin(), draws.rend(),
+                                      [](const headless::Draw& d) { return d.kind == headless::Draw::Kind::kFrame; });
+  ASSERT_NE(lastFrame, draws.rend());
+  EXPECT_EQ(lastFrame->colour, editor_.prefs.windowBackground);
 }
 
 }  // namespace
