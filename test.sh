@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the direction of the includes, builds the native and the Windows builds and runs
-# every test: the native suites with ctest, the Win32 suites under Wine. Fails when any fails.
+# every test: the native suites with ctest, again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Win32 suites under Wine. Fails when any fails.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -24,6 +25,17 @@ echo "== native tests"
 native_rc=${PIPESTATUS[0]}
 [ "$native_rc" -eq 0 ] || status=1
 
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+# -Wno-maybe-uninitialized: with the sanitizers, g++ 12 warns inside <regex> where nothing is wrong.
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -O1 -Wno-maybe-uninitialized" \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null &&
+  cmake --build build/asan -j2 --target editor_tests || { echo "test.sh: sanitizer build failed" >&2; exit 1; }
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  build/asan/editor_tests --gtest_brief=1 2>&1 | tee "$log_dir/sanitized.log"
+sanitized_rc=${PIPESTATUS[0]}
+[ "$sanitized_rc" -eq 0 ] || status=1
+
 echo "== Windows build (mingw-w64)"
 cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
@@ -41,6 +53,11 @@ win_passed=$(grep -oE '^\[  PASSED  \] [0-9]+ test' "$log_dir/win32.log" | grep 
 win_failed=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log_dir/win32.log" | grep -oE '[0-9]+' | tail -1)
 native_total=${native_total:-0}; native_failed=${native_failed:-0}
 win_passed=${win_passed:-0}; win_failed=${win_failed:-0}
+sanitized_passed=$(grep -oE '^\[  PASSED  \] [0-9]+ test' "$log_dir/sanitized.log" | grep -oE '[0-9]+' | tail -1)
+sanitized_failed=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log_dir/sanitized.log" | grep -oE '[0-9]+' | tail -1)
+sanitized_passed=${sanitized_passed:-0}; sanitized_failed=${sanitized_failed:-0}
+# A sanitizer's report stops the run before gtest counts a failure.
+if [ "$sanitized_rc" -ne 0 ] && [ "$sanitized_failed" -eq 0 ]; then sanitized_failed=1; fi
 contract_suites='(RichEditLines|RichEditText|RichEditSelection|RichEditView|RichEditInput|RichEditPerFile|Controls|ListViews|WindowEvents|EditFields|RichEditTabStops)'
 native_contract=$(grep -cE "Test +#[0-9]+: $contract_suites\..* Passed" "$log_dir/native.log")
 win_contract=$(grep -cE "^\[       OK \] $contract_suites\." "$log_dir/win32.log")
@@ -50,7 +67,8 @@ layers_failed=$([ "$layers_rc" -eq 0 ] && echo 0 || echo 1)
 echo
 echo "== summary"
 echo "native (headless): $((native_total - native_failed)) passed, $native_failed failed; contract suite: $native_contract passed"
+echo "native sanitized:  $sanitized_passed passed, $sanitized_failed failed"
 echo "Win32 under Wine:  $win_passed passed, $win_failed failed; contract suite: $win_contract passed"
 echo "layer check:       $([ "$layers_failed" -eq 0 ] && echo passed || echo failed)"
-echo "$((native_total - native_failed + win_passed + 1 - layers_failed)) passed, $((native_failed + win_failed + layers_failed)) failed"
+echo "$((native_total - native_failed + sanitized_passed + win_passed + 1 - layers_failed)) passed, $((native_failed + sanitized_failed + win_failed + layers_failed)) failed"
 exit $status
