@@ -3,16 +3,11 @@
 #include <algorithm>
 
 #include "base/text_lines.h"
+#include "base/word_delimiters.h"
 
 namespace editor {
 
 namespace {
-
-std::string Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
 
 // The text up to the separator and what follows it; all of it when the separator is missing.
 std::pair<std::string_view, std::string_view> CutAt(std::string_view text, char separator) {
@@ -29,7 +24,8 @@ std::vector<GroupMember> ReadGroupLines(std::string_view text) {
     const auto [group, afterGroup] = CutAt(line, ':');
     const auto [name, afterName] = CutAt(afterGroup, ',');
     const auto [window, type] = CutAt(afterName, '!');
-    GroupMember member{Trimmed(group), Trimmed(name), Trimmed(window), Trimmed(type)};
+    GroupMember member{std::string(Trimmed(group)), std::string(Trimmed(name)), std::string(Trimmed(window)),
+                       std::string(Trimmed(type))};
     if (!member.group.empty() && !member.name.empty() && line.find(':') != std::string_view::npos)
       members.push_back(std::move(member));
   });

@@ -5,18 +5,13 @@
 
 #include "base/letter_case.h"
 #include "base/text_lines.h"
+#include "base/word_delimiters.h"
 #include "model/declaration_lines.h"
 #include "model/line_words.h"
 
 namespace editor {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The statement's keyword, upper-cased, and what follows it.
 struct Statement {
@@ -25,7 +20,7 @@ struct Statement {
 };
 
 Statement ReadStatement(std::string_view line) {
-  line = Trim(line);
+  line = Trimmed(line);
   const std::size_t end = line.find_first_of(" \t");
   const std::string_view keyword = line.substr(0, end);
   return {UpperCase(keyword), end == std::string_view::npos ? std::string_view() : line.substr(end)};
@@ -45,13 +40,13 @@ std::vector<std::string> StatementArguments(std::string_view afterKeyword) {
     if (c == '"') quoted = !quoted;
     if (!quoted && c == '\'') break;
     if (!quoted && c == ',') {
-      arguments.emplace_back(Trim(current));
+      arguments.emplace_back(Trimmed(current));
       current.clear();
       continue;
     }
     current += c;
   }
-  if (!Trim(current).empty() || !arguments.empty()) arguments.emplace_back(Trim(current));
+  if (!Trimmed(current).empty() || !arguments.empty()) arguments.emplace_back(Trimmed(current));
   return arguments;
 }
 

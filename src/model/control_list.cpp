@@ -12,18 +12,11 @@ namespace {
 
 bool IsAll(std::string_view entry) { return entry.empty() || EqualIgnoringCase(entry, kAllEntries); }
 
-bool NamePasses(std::string_view name, const ControlFilter& filter) {
-  if (filter.text.empty()) return true;
-  const std::string upperText = UpperCase(filter.text);
-  if (filter.inName) return FindIgnoringCase(name, upperText) != std::string_view::npos;
-  return name.size() >= filter.text.size() && EqualIgnoringCase(name.substr(0, filter.text.size()), filter.text);
-}
-
 bool Passes(const ControlEntry& control, const ControlFilter& filter) {
   if (filter.excludeStatics && EqualIgnoringCase(control.type, "STATIC")) return false;
   if (!IsAll(filter.window) && !EqualIgnoringCase(filter.window, control.window)) return false;
   if (!IsAll(filter.type) && !EqualIgnoringCase(filter.type, control.type)) return false;
-  return NamePasses(control.name, filter);
+  return NameMatchesTyped(control.name, filter.text, filter.inName);
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -50,6 +43,12 @@ std::string DetailLine(const ControlEntry& control, std::size_t longest) {
 }
 
 }  // namespace
+
+bool NameMatchesTyped(std::string_view name, std::string_view typed, bool anywhere) {
+  if (typed.empty()) return true;
+  if (anywhere) return FindIgnoringCase(name, UpperCase(typed)) != std::string_view::npos;
+  return name.size() >= typed.size() && EqualIgnoringCase(name.substr(0, typed.size()), typed);
+}
 
 std::vector<ControlEntry> FilteredControls(const std::vector<ControlEntry>& controls, const ControlFilter& filter) {
   std::vector<ControlEntry> listed;

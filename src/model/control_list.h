@@ -20,6 +20,10 @@ struct ControlFilter {
   bool excludeStatics = true;
 };
 
+// A typed text against a name, letter case ignored: its start, or anywhere in it; an
+// empty text matches every name.
+bool NameMatchesTyped(std::string_view name, std::string_view typed, bool anywhere);
+
 // The controls that pass, ordered by name with letter case ignored.
 std::vector<ControlEntry> FilteredControls(const std::vector<ControlEntry>& controls, const ControlFilter& filter);
 

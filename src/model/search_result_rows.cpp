@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/letter_case.h"
+#include "base/word_delimiters.h"
 
 namespace editor {
 
@@ -12,10 +13,7 @@ bool Printable(char c) { return c >= 32 && c <= 126; }
 
 // The code as it is copied: one line, blanks around it gone, printable characters only.
 std::string CopiedCode(std::string_view code) {
-  code = code.substr(0, code.find_first_of("\r\n"));
-  const std::size_t first = code.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  code = code.substr(first, code.find_last_not_of(" \t") - first + 1);
+  code = Trimmed(code.substr(0, code.find_first_of("\r\n")));
   std::string kept;
   std::copy_if(code.begin(), code.end(), std::back_inserter(kept), Printable);
   return kept;

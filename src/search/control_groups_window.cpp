@@ -8,6 +8,7 @@
 #include "base/bitmap_ids.h"
 #include "base/replace_file.h"
 #include "base/whole_file.h"
+#include "base/word_delimiters.h"
 #include "editing/edit_commands.h"
 #include "help/help_commands.h"
 #include "model/control_groups.h"
@@ -212,9 +213,7 @@ class ControlGroupsWindow {
   }
 
   void AddGroupName() {
-    std::string name = W().GetText(kGroupNameBox);
-    const std::size_t first = name.find_first_not_of(" \t");
-    name = first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(" \t") - first + 1);
+    const std::string name(Trimmed(W().GetText(kGroupNameBox)));
     if (name.empty()) return;
     newGroup_ = name;
     FillGroups(0);

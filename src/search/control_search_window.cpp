@@ -9,6 +9,7 @@
 #include "base/control_ids.h"
 #include "base/letter_case.h"
 #include "base/menu_ids.h"
+#include "base/word_delimiters.h"
 #include "companion/viewed_line.h"
 #include "editing/edit_commands.h"
 #include "help/help_commands.h"
@@ -277,9 +278,7 @@ void FindThisControl(Editor& editor) {
   const ui::RichEdit* edit = editor.main ? editor.main->Edit(kEditor) : nullptr;
   if (edit == nullptr) return;
   const auto [start, end] = edit->GetSelection();
-  std::string name = edit->TextRange(start, end);
-  const std::size_t first = name.find_first_not_of(" \t\r");
-  name = first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
+  const std::string name(Trimmed(edit->TextRange(start, end)));
   RunControlSearch(editor, name.find('\r') == std::string::npos ? name : std::string());
 }
 

@@ -13,12 +13,6 @@ namespace editor {
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 SearchOptions FindBarOptions(const Editor& editor) {
   const ui::Window& bar = *editor.main;
   SearchOptions options = editor.search;
@@ -42,7 +36,7 @@ void TakeSelectionIntoFindBox(Editor& editor) {
   if (edit == nullptr) return;
   const auto [start, end] = edit->GetSelection();
   if (start == end) return;
-  const std::string selected = Trimmed(edit->TextRange(start, end));
+  const std::string selected(Trimmed(edit->TextRange(start, end)));
   if (!selected.empty() && selected.find_first_of("\r\n") == std::string::npos)
     editor.main->SetText(kFindBox, selected);
 }
@@ -83,7 +77,7 @@ void OnKeywordBoxEnter(Editor& editor) {
 
 std::string ChosenKeyword(const ui::Window& bar) {
   const int chosen = bar.ListSelected(kKeywordCombo);
-  return chosen >= 0 ? bar.ListText(kKeywordCombo, chosen) : Trimmed(bar.GetText(kKeywordBox));
+  return chosen >= 0 ? bar.ListText(kKeywordCombo, chosen) : std::string(Trimmed(bar.GetText(kKeywordBox)));
 }
 
 void SetWordsOnFindBar(ui::Window& bar, bool exact) {
@@ -122,7 +116,7 @@ constexpr MenuCommand kMenuRows[] = {
 
 void RunFindFromBar(Editor& editor) {
   if (!editor.main) return;
-  const std::string text = Trimmed(editor.main->GetText(kFindBox));
+  const std::string text(Trimmed(editor.main->GetText(kFindBox)));
   if (text.empty()) {
     editor.main->Focus(kFindBox);
     return;

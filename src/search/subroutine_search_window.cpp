@@ -5,7 +5,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
-#include "base/letter_case.h"
+#include "model/control_list.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
 #include "view/dialog_events.h"
@@ -23,12 +23,6 @@ namespace {
 using namespace subroutine_search;
 
 constexpr ui::Rect kWindowRect{0, 0, 430, 470};
-
-bool NameMatches(const std::string& name, const std::string& wanted, bool inName) {
-  if (wanted.empty()) return true;
-  if (inName) return FindIgnoringCase(name, UpperCase(wanted)) != std::string::npos;
-  return name.size() >= wanted.size() && EqualIgnoringCase(std::string_view(name).substr(0, wanted.size()), wanted);
-}
 
 class SubroutineSearchWindow {
  public:
@@ -76,7 +70,7 @@ class SubroutineSearchWindow {
     W().ViewClear(kList);
     for (int i = 0, count = main.ListCount(kSubroutineCombo); i < count; ++i) {
       const std::string name = main.ListText(kSubroutineCombo, i);
-      if (NameMatches(name, wanted, inName)) W().ViewInsertRow(kList, W().ViewRowCount(kList), name);
+      if (NameMatchesTyped(name, wanted, inName)) W().ViewInsertRow(kList, W().ViewRowCount(kList), name);
     }
   }
 
