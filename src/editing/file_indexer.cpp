@@ -128,7 +128,7 @@ void FullIndex(Editor& editor, IndexProgress progress, std::string_view text) {
   editor.index.assemblyBlocks = index.assemblyBlocks;
   KeepWindowTitles(editor.index, index);
   FillIndexControls(editor, index, subSelected, windowSelected);
-  for (const ControlEntry& control : IndexControls(text)) AddControlRow(window, control);
+  FillControlRows(window, IndexControls(text));
   redrawOff.reset();
   ShowDeclarationButtons(editor);
 

@@ -1,5 +1,8 @@
 #include "view/index_lists.h"
 
+#include <unordered_set>
+
+#include "base/letter_case.h"
 #include "base/control_ids.h"
 #include "base/line_buffer.h"
 #include "base/number_text.h"
@@ -58,6 +61,16 @@ void AddControlRow(ui::Window& window, const ControlEntry& control) {
   const int row = window.ViewInsertRow(kControlList, window.ViewRowCount(kControlList), control.name);
   window.ViewSetCell(kControlList, row, 1, std::to_string(control.line.Value()));
   window.ViewSetCell(kControlList, row, 2, control.type);
+}
+
+void FillControlRows(ui::Window& window, const std::vector<ControlEntry>& controls) {
+  std::unordered_set<std::string> listed;
+  for (const ControlEntry& control : controls) {
+    if (!listed.insert(UpperCase(control.name)).second) continue;
+    const int row = window.ViewInsertRow(kControlList, window.ViewRowCount(kControlList), control.name);
+    window.ViewSetCell(kControlList, row, 1, std::to_string(control.line.Value()));
+    window.ViewSetCell(kControlList, row, 2, control.type);
+  }
 }
 
 LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row) {

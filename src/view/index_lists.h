@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/positions.h"
 #include "model/control_index.h"
@@ -21,6 +22,9 @@ int AddWindowRow(ui::Window& window, std::string_view name, LineNumber line);
 // takes the name (a name being typed changes with each key), else a new row unless the
 // name is there already.
 void AddControlRow(ui::Window& window, const ControlEntry& control);
+// The controls of a whole file into the emptied list, a name met again left out. No row is
+// looked up: thousands of controls would each search the rows before them.
+void FillControlRows(ui::Window& window, const std::vector<ControlEntry>& controls);
 
 // The line in a row's begin column; kNoLine when it holds no number.
 LineNumber BeginLineOf(const ui::Window& window, ui::ControlId list, int row);
