@@ -13,8 +13,13 @@ namespace editor {
 namespace {
 
 constexpr std::array kInstalledFiles{
+    InstalledFile{"Constants", "Dozevuzezurodov.ini", 305},
+    InstalledFile{"Constants", "Dozevuzezurodov.txt", 306},
+    InstalledFile{"Constants", "dozevuzezurodovv6.exe", 307},
+    InstalledFile{"Constants", "dozevuzezurodovv6.exe.manifest", 308},
     InstalledFile{"Icon licenses", "LICENSES", 309},
     InstalledFile{"Icon licenses", "LICENSES_full_documentation.txt", 310},
+    InstalledFile{"Icon licenses", "List.txt", 311},
     InstalledFile{"Icon licenses", "README", 312},
 };
 

@@ -18,8 +18,6 @@ struct InstalledFile {
   int resourceId = 0;
 };
 
-// The help file and the constants tool with its files are not installed: they are not
-// part of the program yet.
 std::span<const InstalledFile> InstalledFiles();
 
 std::filesystem::path InstalledPath(const std::filesystem::path& startFolder, const InstalledFile& file);

@@ -76,4 +76,12 @@ int RoundedNumber(std::string_view text, int minimum, int maximum) {
   return static_cast<int>(std::clamp(rounded, static_cast<double>(minimum), static_cast<double>(maximum)));
 }
 
+std::string WithThousands(long long number) {
+  const bool negative = number < 0;
+  std::string digits = std::to_string(negative ? -number : number);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), 1, ',');
+  return negative ? "-" + digits : digits;
+}
+
 }  // namespace editor

@@ -1,7 +1,9 @@
 // Numbers read from text: whole numbers in boxes, list cells, gutter labels and companion
-// files, and the decimal numbers of the preference file and the settings windows' boxes.
+// files, and the decimal numbers of the preference file and the settings windows' boxes;
+// and large counts written for people.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace editor {
@@ -26,5 +28,8 @@ NumberText ReadNumberText(std::string_view text);
 
 // The number rounded half away from zero and brought into [minimum, maximum].
 int RoundedNumber(std::string_view text, int minimum, int maximum);
+
+// 1234567 -> "1,234,567".
+std::string WithThousands(long long number);
 
 }  // namespace editor

@@ -2,14 +2,6 @@
 
 namespace editor {
 
-std::string WithThousands(long long number) {
-  const bool negative = number < 0;
-  std::string digits = std::to_string(negative ? -number : number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), 1, ',');
-  return negative ? "-" + digits : digits;
-}
-
 std::string ProgressCaption(int lineNumber, int lineCount) {
   return "Line " + WithThousands(lineNumber) + " of " + WithThousands(lineCount);
 }

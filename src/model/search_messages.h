@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace editor {
+#include "base/number_text.h"
 
-// 1234567 -> "1,234,567".
-std::string WithThousands(long long number);
+namespace editor {
 
 // "Line 1,200 of 30,439": the line just tested (1-based) and the file's line count.
 std::string ProgressCaption(int lineNumber, int lineCount);
