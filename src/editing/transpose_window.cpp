@@ -5,6 +5,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/menu_ids.h"
+#include "base/word_delimiters.h"
 #include "editing/edit_commands.h"
 #include "model/line_transpose.h"
 #include "view/dialog_controls.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_lines.h"
+#include "base/word_delimiters.h"
 
 namespace editor {
 
@@ -27,11 +28,6 @@ std::string TransposeLine(std::string_view line, std::string_view op) {
 }
 
 }  // namespace
-
-std::string_view WithoutLeadingBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
 
 std::string TransposeLines(std::string_view text, std::string_view op) {
   if (op.empty()) return std::string(text);

@@ -14,7 +14,4 @@ namespace editor {
 // changes nothing.
 std::string TransposeLines(std::string_view text, std::string_view op);
 
-// The text without its leading spaces and TABs.
-std::string_view WithoutLeadingBlanks(std::string_view text);
-
 }  // namespace editor

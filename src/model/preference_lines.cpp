@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/number_text.h"
+#include "base/overloaded.h"
 #include "base/settings_dialog_ids.h"
 
 namespace editor {
@@ -84,11 +85,6 @@ bool IsFontName(std::string_view text) {
     return byte < 0x20 || byte == 0x7F;
   });
 }
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
 
 }  // namespace
 

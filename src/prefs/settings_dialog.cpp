@@ -6,6 +6,7 @@
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
 #include "base/number_text.h"
+#include "base/overloaded.h"
 #include "base/settings_dialog_ids.h"
 #include "model/colour_text.h"
 #include "model/preference_lines.h"
@@ -26,11 +27,6 @@ namespace {
 namespace s = settings;
 
 constexpr ui::Colour kStatusColour = ui::Rgb(192, 0, 0);
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
 
 // Boxes of which at most one is ticked, and the main window's boxes that mirror them.
 struct TickGroup {
@@ -203,14 +199,14 @@ class SettingsDialog {
       if (line.control != 0) TakeLine(line);
     PutSettingsInForce(editor_);
     PutColoursInForce(editor_);
-    const bool written = WritePreferenceFile(editor_.folders.InRes(kPreferenceFileName), prefs_);
+    const bool written = WritePreferenceFile(*editor_.files, editor_.folders.InRes(kPreferenceFileName), prefs_);
     W().SetText(s::kStatusLine, written ? std::string_view{}
                                         : "The settings could not be saved; they stay in force until the editor closes.");
   }
 
   void RestoreDefaults() {
     if (!AskConfirm(editor_, question::kRestoreDefaults)) return;
-    const RestoreResult result = RestorePreferencesFromBackup(editor_.folders);
+    const RestoreResult result = RestorePreferencesFromBackup(*editor_.files, editor_.folders);
     if (result != RestoreResult::kRestored) {
       W().SetText(s::kStatusLine, RestoreProblem(result));
       return;

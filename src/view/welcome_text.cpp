@@ -38,8 +38,8 @@ constexpr std::array kMarked{
     MarkedPhrase{"click on the file tab name", Mark::kAdvice},
 };
 
-constexpr ui::FontSpec kBodyFont{"Arial", 12};
-constexpr ui::FontSpec kTitleFont{"Arial", 16};
+ui::FontSpec BodyFont() { return {"Arial", 12}; }
+ui::FontSpec TitleFont() { return {"Arial", 16}; }
 constexpr int kTitleWeight = 500;
 constexpr ui::Rect kOpenButtonFrame{4, 146, 30, 30};
 
@@ -71,7 +71,7 @@ void MarkPhrases(ui::RichEdit& edit, const EditorPreferences& prefs, std::string
     edit.SetSelection(start, start + static_cast<int>(phrase.text.size()));
     edit.SetSelectionColour(MarkColour(prefs, phrase.mark));
     const bool title = phrase.mark == Mark::kTitle;
-    edit.SetSelectionLook({title ? kTitleFont : kBodyFont, title ? kTitleWeight : 400, true});
+    edit.SetSelectionLook({title ? TitleFont() : BodyFont(), title ? kTitleWeight : 400, true});
   }
 }
 
@@ -94,7 +94,7 @@ void ShowWelcomeText(Editor& editor) {
   const std::string text = WelcomeText();
   edit->SetText(text);
   edit->SetSelection(0, -1);
-  edit->SetSelectionLook({kBodyFont});
+  edit->SetSelectionLook({BodyFont()});
   MarkPhrases(*edit, editor.prefs, text);
   edit->SetSelection(0, 0);
   window.ShowControl(kEditor, true);

@@ -77,7 +77,7 @@ bool IsDisplayOnly(ui::ControlId id) {
 TEST(CommandRows, EveryControlRunsOneCommandShowsOnlyOrWaitsForItsFeature) {
   const std::vector<ControlCommand> rows = AllControlRows();
   for (const auto& [id, kind] : MainWindowControlKinds()) {
-    const auto handled = std::count_if(rows.begin(), rows.end(), [id](const ControlCommand& r) { return r.id == id; });
+    const auto handled = std::count_if(rows.begin(), rows.end(), [id = id](const ControlCommand& r) { return r.id == id; });
     // The scroll bar's events are a message kind of their own, not a notification.
     const bool displayOnly = IsDisplayOnly(id) || ShowsOnly(kind) || id == kLineScrollBar;
     const bool waiting = kControlsNotBuiltYet.contains(id);
