@@ -41,13 +41,11 @@ bool IsPrintable(std::string_view text) {
 
 ToolSettings ReadToolSettings(std::string_view text) {
   ToolSettings settings;
-  WindowPlace place;
-  int placeParts = 0;
-  const auto readPlace = [&](std::string_view value, int& part, int minimum, int maximum) {
+  // Each part of the place on its own: a key given twice must not stand in for one missing.
+  std::optional<int> left, top, width, height;
+  const auto readPlace = [](std::string_view value, std::optional<int>& part, int minimum, int maximum) {
     const std::optional<int> number = WholeNumber(value);
-    if (!number || *number < minimum || *number > maximum) return;
-    part = *number;
-    ++placeParts;
+    if (number && *number >= minimum && *number <= maximum) part = number;
   };
   ForEachSetting(text, [&](std::string_view key, std::string_view value) {
     if (key == "Search") {
@@ -56,16 +54,16 @@ ToolSettings ReadToolSettings(std::string_view text) {
       const std::optional<int> mode = WholeNumber(value);
       if (mode && *mode >= 0 && *mode < kMatchModeCount) settings.mode = static_cast<MatchMode>(*mode);
     } else if (key == "Left") {
-      readPlace(value, place.left, -kFarthest, kFarthest);
+      readPlace(value, left, -kFarthest, kFarthest);
     } else if (key == "Top") {
-      readPlace(value, place.top, -kFarthest, kFarthest);
+      readPlace(value, top, -kFarthest, kFarthest);
     } else if (key == "Width") {
-      readPlace(value, place.width, 200, kFarthest);
+      readPlace(value, width, 200, kFarthest);
     } else if (key == "Height") {
-      readPlace(value, place.height, 150, kFarthest);
+      readPlace(value, height, 150, kFarthest);
     }
   });
-  if (placeParts == 4) settings.place = place;
+  if (left && top && width && height) settings.place = WindowPlace{*left, *top, *width, *height};
   return settings;
 }
 

@@ -117,6 +117,7 @@ TEST(ConstantsSettings, GarbageFallsBackToDefaultsOneSettingAtATime) {
   EXPECT_EQ(back.place->height, 500);
   EXPECT_EQ(ReadToolSettings(std::string(300, 'x') + "\nSearch=" + std::string(500, 'a')).search, "");
   EXPECT_FALSE(ReadToolSettings("Left=1\nTop=1\nWidth=5\nHeight=5\n").place.has_value()) << "too small to use";
+  EXPECT_FALSE(ReadToolSettings("Top=20\nTop=20\nWidth=640\nHeight=480\n").place.has_value()) << "no Left, Top twice";
 }
 
 TEST(ConstantsSettings, TheInstalledFilesReadAsTheToolsDefaultsAndBadColumnLinesAreIgnored) {
