@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the direction of the includes, builds the native and the Windows builds and runs
 # every test: the native suites with ctest, again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Win32 suites under Wine. Fails when any fails.
+# UndefinedBehaviorSanitizer, the fuzz targets briefly on their seed corpora, and the Win32
+# suites under Wine. Fails when any fails.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -25,16 +26,20 @@ echo "== native tests"
 native_rc=${PIPESTATUS[0]}
 [ "$native_rc" -eq 0 ] || status=1
 
-echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-# -Wno-maybe-uninitialized: with the sanitizers, g++ 12 warns inside <regex> where nothing is wrong.
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -O1 -Wno-maybe-uninitialized" \
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang, with the fuzz targets)"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DEDITOR_FUZZ_TARGETS=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null &&
-  cmake --build build/asan -j2 --target editor_tests || { echo "test.sh: sanitizer build failed" >&2; exit 1; }
+  cmake --build build/asan -j2 --target editor_tests fuzz_targets || { echo "test.sh: sanitizer build failed" >&2; exit 1; }
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   build/asan/editor_tests --gtest_brief=1 2>&1 | tee "$log_dir/sanitized.log"
 sanitized_rc=${PIPESTATUS[0]}
 [ "$sanitized_rc" -eq 0 ] || status=1
+
+echo "== fuzz smoke: each reader for a few seconds on its seed corpus"
+tools/fuzz-smoke build/asan "${FUZZ_SECONDS:-10}" 2>&1 | tee "$log_dir/fuzz.log"
+fuzz_rc=${PIPESTATUS[0]}
+[ "$fuzz_rc" -eq 0 ] || status=1
 
 echo "== Windows build (mingw-w64)"
 cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -63,12 +68,16 @@ native_contract=$(grep -cE "Test +#[0-9]+: $contract_suites\..* Passed" "$log_di
 win_contract=$(grep -cE "^\[       OK \] $contract_suites\." "$log_dir/win32.log")
 if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; fi
 layers_failed=$([ "$layers_rc" -eq 0 ] && echo 0 || echo 1)
+fuzz_failed=$(grep -c '^FAILED' "$log_dir/fuzz.log")
+fuzz_passed=$(grep -c '^passed' "$log_dir/fuzz.log")
+if [ "$fuzz_rc" -ne 0 ] && [ "$fuzz_failed" -eq 0 ]; then fuzz_failed=1; fi
 
 echo
 echo "== summary"
 echo "native (headless): $((native_total - native_failed)) passed, $native_failed failed; contract suite: $native_contract passed"
 echo "native sanitized:  $sanitized_passed passed, $sanitized_failed failed"
 echo "Win32 under Wine:  $win_passed passed, $win_failed failed; contract suite: $win_contract passed"
+echo "fuzz smoke:        $fuzz_passed passed, $fuzz_failed failed"
 echo "layer check:       $([ "$layers_failed" -eq 0 ] && echo passed || echo failed)"
-echo "$((native_total - native_failed + sanitized_passed + win_passed + 1 - layers_failed)) passed, $((native_failed + sanitized_failed + win_failed + layers_failed)) failed"
+echo "$((native_total - native_failed + sanitized_passed + fuzz_passed + win_passed + 1 - layers_failed)) passed, $((native_failed + sanitized_failed + fuzz_failed + win_failed + layers_failed)) failed"
 exit $status

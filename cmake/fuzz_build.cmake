@@ -1,17 +1,18 @@
-# Fuzz build: libFuzzer targets with address and undefined-behaviour checks, built from
-# only the sources each parser needs. Needs clang (-DCMAKE_CXX_COMPILER=clang++).
+# libFuzzer targets, one per reader of outside data, in a clang build whose every source is
+# compiled with -fsanitize=fuzzer-no-link (and the sanitizers): ./test.sh builds them with
+# the sanitized tests and runs each briefly on its seed corpus in fuzz/corpus/<target>.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  message(FATAL_ERROR "EDITOR_FUZZ needs clang++: configure with -DCMAKE_CXX_COMPILER=clang++")
+  message(FATAL_ERROR "EDITOR_FUZZ_TARGETS needs clang++: configure with -DCMAKE_CXX_COMPILER=clang++")
 endif()
 
-set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-
-function(editor_fuzz_target name)
-  add_executable(${name} ${ARGN})
-  target_include_directories(${name} PRIVATE src)
-  target_compile_options(${name} PRIVATE ${FUZZ_FLAGS})
-  target_link_options(${name} PRIVATE ${FUZZ_FLAGS})
+set(FUZZ_TARGETS)
+foreach(name file_state_fuzz list_files_fuzz preferences_fuzz source_text_fuzz constants_tool_fuzz)
+  add_executable(${name} fuzz/${name}.cpp)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE editor_core platform_headless)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   editor_warnings(${name})
-endfunction()
-
-editor_fuzz_target(file_state_fuzz fuzz/file_state_fuzz.cpp src/model/file_state.cpp)
+  list(APPEND FUZZ_TARGETS ${name})
+endforeach()
+target_link_libraries(constants_tool_fuzz PRIVATE constants_tool_core)
+add_custom_target(fuzz_targets DEPENDS ${FUZZ_TARGETS})

@@ -1,16 +1,12 @@
 // Fuzzes the companion state file's parser: any bytes must parse without a fault, and
 // what the parse gives must survive being written and parsed again unchanged.
 //
-// How to run: configure a separate build with clang, build the target and point it at
-// the seed corpus (new inputs it finds go into the first folder given):
-//   cmake -S . -B /tmp/state-fuzz -G Ninja -DEDITOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-//   ninja -C /tmp/state-fuzz file_state_fuzz
-//   mkdir -p /tmp/state-fuzz/corpus
-//   /tmp/state-fuzz/file_state_fuzz /tmp/state-fuzz/corpus fuzz/corpus/file_state \
-//       -max_total_time=600 -max_len=200000
+// ./test.sh runs it briefly (tools/fuzz-smoke); for a long run, from the build it made:
+//   mkdir -p /tmp/corpus && build/asan/file_state_fuzz /tmp/corpus fuzz/corpus/file_state \
+//       -max_total_time=3600 -max_len=200000
 // A crash or a broken round trip stops the run and leaves the input as crash-<hash> in
-// the working folder; replay it with /tmp/state-fuzz/file_state_fuzz crash-<hash>, and
-// add it to tests/model/file_state_test.cpp once it is fixed.
+// the working folder; replay it with build/asan/file_state_fuzz crash-<hash>, and add it
+// to tests/model/file_state_test.cpp once it is fixed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
