@@ -86,7 +86,8 @@ bool MadeFolder(const std::filesystem::path& folder) {
 
 bool WriteFactoryPreferences(const std::filesystem::path& res) {
   const std::string text = FactoryPreferenceText();
-  return ReplaceFileWhole(res / kPreferenceFileName, text) && ReplaceFileWhole(res / kPreferenceBackupName, text);
+  return ReplaceFileWhole(DiskFiles(), res / kPreferenceFileName, text) &&
+         ReplaceFileWhole(DiskFiles(), res / kPreferenceBackupName, text);
 }
 
 bool InstallAll(const ui::System& system, const std::filesystem::path& start) {
@@ -114,7 +115,7 @@ bool MakeFoldersAndFiles(ui::System& system, SetupWindow& window) {
   if (!WriteFactoryPreferences(res)) return false;
   window.Tick(5);
   // The reset marker: this same start empties Res and the recent files list at once.
-  if (!ReplaceFileWhole(res / "first.txt", "0\r\n")) return false;
+  if (!ReplaceFileWhole(DiskFiles(), res / "first.txt", "0\r\n")) return false;
   if (!InstallAll(system, start)) return false;
   window.Tick(6);
   return AllInstalled(system, start);

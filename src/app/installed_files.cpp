@@ -34,7 +34,7 @@ std::filesystem::path InstalledPath(const std::filesystem::path& startFolder, co
 bool InstallFile(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file) {
   const std::optional<std::string> bytes = system.ResourceBytes(kInstalledFileResourceType, file.resourceId);
   if (!bytes) return false;
-  return ReplaceFileWhole(InstalledPath(startFolder, file), *bytes) && IsInstalled(system, startFolder, file);
+  return ReplaceFileWhole(DiskFiles(), InstalledPath(startFolder, file), *bytes) && IsInstalled(system, startFolder, file);
 }
 
 bool IsInstalled(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file) {

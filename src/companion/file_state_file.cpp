@@ -268,9 +268,9 @@ CompanionWrite WriteFileState(Editor& editor, int tab) {
   const std::string fileName = FileNameFor(editor, tab);
   if (fileName.empty() || !editor.main) return CompanionWrite::kNoFile;
   const bool stateWritten =
-      ReplaceFileUnlessSame(editor.folders.Companion(fileName, ".txt"), FormatFileState(CaptureFileState(editor, tab)));
+      ReplaceFileUnlessSame(*editor.files, editor.folders.Companion(fileName, ".txt"), FormatFileState(CaptureFileState(editor, tab)));
   const std::string scrollLine = ":sp-" + std::to_string(editor.main->ScrollPos(kLineScrollBar)) + "\r\n";
-  const bool scrollWritten = ReplaceFileUnlessSame(editor.folders.StartFolder() / kScrollPositionFile, scrollLine);
+  const bool scrollWritten = ReplaceFileUnlessSame(*editor.files, editor.folders.StartFolder() / kScrollPositionFile, scrollLine);
   return stateWritten && scrollWritten ? CompanionWrite::kWritten : CompanionWrite::kFailed;
 }
 
@@ -278,7 +278,7 @@ CompanionWrite WritePathCompanion(Editor& editor, const std::filesystem::path& p
   const std::string text = path.string();
   const std::string_view fileName = FileNameOf(text);
   if (fileName.empty()) return CompanionWrite::kNoFile;
-  return ReplaceFileUnlessSame(editor.folders.Companion(fileName, ".pth"), text + "\r\n") ? CompanionWrite::kWritten
+  return ReplaceFileUnlessSame(*editor.files, editor.folders.Companion(fileName, ".pth"), text + "\r\n") ? CompanionWrite::kWritten
                                                                                     : CompanionWrite::kFailed;
 }
 

@@ -1,14 +1,17 @@
 #include "companion/viewed_line.h"
 
 #include <fstream>
+#include <string>
+
+#include "base/replace_file.h"
 
 namespace editor {
 
 void WriteFirstVisibleLine(Editor& editor, int firstVisibleLine) {
   if (editor.currentName.empty()) return;
   // A failed write is harmless: the next tick, or the next run, tries again.
-  std::ofstream out(editor.folders.Companion(editor.currentName, ".src"), std::ios::binary | std::ios::trunc);
-  out << firstVisibleLine + 1;
+  ReplaceFileUnlessSame(*editor.files, editor.folders.Companion(editor.currentName, ".src"),
+                        std::to_string(firstVisibleLine + 1));
 }
 
 std::string ReadViewedLine(const Editor& editor) {

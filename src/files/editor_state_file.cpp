@@ -22,7 +22,7 @@ std::string EditorStateText(const Editor& editor, ResizeTabsLine resizeLine) {
 }
 
 void WriteEditorState(const Editor& editor, ResizeTabsLine resizeLine) {
-  ReplaceFileWhole(editor.folders.Res() / "vorevav4.ini", EditorStateText(editor, resizeLine));
+  ReplaceFileWhole(*editor.files, editor.folders.Res() / "vorevav4.ini", EditorStateText(editor, resizeLine));
 }
 
 }  // namespace editor

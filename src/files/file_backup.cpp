@@ -40,7 +40,7 @@ void BackupActiveFile(Editor& editor) {
   if (!name) return;
   std::error_code ignored;
   std::filesystem::create_directories(editor.folders.Backup(), ignored);
-  const bool written = IsPlainFileName(*name) && ReplaceFileWhole(editor.folders.Backup() / *name, edit->Text() + "\r\n");
+  const bool written = IsPlainFileName(*name) && ReplaceFileWhole(*editor.files, editor.folders.Backup() / *name, edit->Text() + "\r\n");
   if (!written) ShowNotice(editor, notice::kBackupNotWritten);
 }
 

@@ -49,7 +49,7 @@ bool WriteOrWarn(Editor& editor, const std::filesystem::path& path, std::string_
     ShowNotice(editor, notice::kFileNotSaved);
     return false;
   }
-  switch (WriteSourceFile(path, bytes)) {
+  switch (WriteSourceFile(*editor.files, path, bytes)) {
     case SourceWriteStatus::kWritten: return true;
     case SourceWriteStatus::kReadOnly: ShowNotice(editor, notice::kFileReadOnly); return false;
     case SourceWriteStatus::kFailed: ShowNotice(editor, notice::kFileNotSaved); return false;

@@ -80,13 +80,13 @@ PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bo
   if (std::filesystem::is_regular_file(backup, error))
     std::filesystem::copy_file(backup, recent, std::filesystem::copy_options::overwrite_existing, error);
 
-  WriteResetEditorState(folders, resizeTabs);
+  WriteResetEditorState(DiskFiles(), folders, resizeTabs);
   system.Sleep(500);
   return {};
 }
 
-void WriteResetEditorState(const FolderLayout& folders, bool resizeTabs) {
-  ReplaceFileWhole(folders.InRes("vorevav4.ini"), resizeTabs ? "!0\r\n#1\r\n" : "!0\r\n#0\r\n");
+void WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs) {
+  ReplaceFileWhole(files, folders.InRes("vorevav4.ini"), resizeTabs ? "!0\r\n#1\r\n" : "!0\r\n#0\r\n");
 }
 
 }  // namespace editor

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/file_steps.h"
 #include "model/folder_layout.h"
 #include "platform/system.h"
 
@@ -21,6 +22,6 @@ struct PurgeResult {
 PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles);
 
 // "!0" and the resize-tabs switch: the editor state of a reset, naming no file.
-void WriteResetEditorState(const FolderLayout& folders, bool resizeTabs);
+void WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs);
 
 }  // namespace editor

@@ -30,9 +30,9 @@ void EstablishIncludeFolder(Editor& editor, const IncludeSearchBounds& bounds) {
   // Not written, the search would run again at every start; a failed write costs only that.
   if (found.folder) {
     editor.includeFolder = *found.folder;
-    ReplaceFileWhole(file, found.folder->string() + "\r\n");
+    ReplaceFileWhole(*editor.files, file, found.folder->string() + "\r\n");
   } else {
-    ReplaceFileWhole(file, std::string(kDefaultIncludeFolder) + "\r\n");
+    ReplaceFileWhole(*editor.files, file, std::string(kDefaultIncludeFolder) + "\r\n");
   }
 }
 

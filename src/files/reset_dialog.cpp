@@ -111,7 +111,7 @@ bool LeaveResetMarker(Editor& editor, const ResetChoice& choice) {
                                  std::filesystem::copy_options::overwrite_existing, error);
     editor.system.Sleep(1000);
   }
-  return ReplaceFileWhole(folders.InRes("First.txt"), choice.keepRecentFiles ? "1\r\n" : "0\r\n");
+  return ReplaceFileWhole(*editor.files, folders.InRes("First.txt"), choice.keepRecentFiles ? "1\r\n" : "0\r\n");
 }
 
 }  // namespace
@@ -127,7 +127,7 @@ void RunResetDialog(Editor& editor) {
   editor.resizeTabs = choice->resizeTabs;
   ExitPath(editor);
   // Written after the exit, which records the open files: the new start opens none.
-  WriteResetEditorState(editor.folders, choice->resizeTabs);
+  WriteResetEditorState(*editor.files, editor.folders, choice->resizeTabs);
   StartEditorAgain(editor);
 }
 

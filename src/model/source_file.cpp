@@ -92,10 +92,10 @@ bool IsMarkedReadOnly(const std::filesystem::path& path) {
 
 }  // namespace
 
-SourceWriteStatus WriteSourceFile(const std::filesystem::path& path, std::string_view bytes) {
+SourceWriteStatus WriteSourceFile(FileSteps& files, const std::filesystem::path& path, std::string_view bytes) {
   if (path.empty() || !path.has_filename()) return SourceWriteStatus::kFailed;
   if (IsMarkedReadOnly(path)) return SourceWriteStatus::kReadOnly;
-  return ReplaceFileWhole(path, bytes) ? SourceWriteStatus::kWritten : SourceWriteStatus::kFailed;
+  return ReplaceFileWhole(files, path, bytes) ? SourceWriteStatus::kWritten : SourceWriteStatus::kFailed;
 }
 
 }  // namespace editor

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_steps.h"
+
 namespace editor {
 
 enum class SourceReadStatus {
@@ -53,6 +55,6 @@ enum class SourceWriteStatus {
 };
 
 // Replaces the file with these bytes in one step, never leaving half of them.
-SourceWriteStatus WriteSourceFile(const std::filesystem::path& path, std::string_view bytes);
+SourceWriteStatus WriteSourceFile(FileSteps& files, const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace editor

@@ -86,18 +86,18 @@ std::string FactoryPreferenceText() {
   return text;
 }
 
-bool WritePreferenceFile(const std::filesystem::path& path, const EditorPreferences& prefs) {
-  return ReplaceFileWhole(path, PreferenceText(prefs));
+bool WritePreferenceFile(FileSteps& files, const std::filesystem::path& path, const EditorPreferences& prefs) {
+  return ReplaceFileWhole(files, path, PreferenceText(prefs));
 }
 
-RestoreResult RestorePreferencesFromBackup(const FolderLayout& folders) {
+RestoreResult RestorePreferencesFromBackup(FileSteps& files, const FolderLayout& folders) {
   const std::filesystem::path backup = folders.InRes(kPreferenceBackupName);
   std::error_code error;
   if (!std::filesystem::exists(backup, error)) return RestoreResult::kBackupMissing;
   // One byte more than the limit tells a file at the limit from a larger one.
   const std::optional<std::string> bytes = ReadBounded(backup, kMaxPreferenceFileBytes + 1);
   if (!bytes || bytes->size() > kMaxPreferenceFileBytes) return RestoreResult::kBackupUnreadable;
-  if (!ReplaceFileWhole(folders.InRes(kPreferenceFileName), *bytes)) return RestoreResult::kWriteFailed;
+  if (!ReplaceFileWhole(files, folders.InRes(kPreferenceFileName), *bytes)) return RestoreResult::kWriteFailed;
   return RestoreResult::kRestored;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_steps.h"
 #include "model/editor_preferences.h"
 #include "model/folder_layout.h"
 #include "state/editor.h"
@@ -49,7 +50,7 @@ std::string FactoryPreferenceText();
 
 // Writes the file whole to a temporary beside it and renames that over the old one, so
 // that a failed write leaves the old file as it was. False when the file was not written.
-bool WritePreferenceFile(const std::filesystem::path& path, const EditorPreferences& prefs);
+bool WritePreferenceFile(FileSteps& files, const std::filesystem::path& path, const EditorPreferences& prefs);
 
 enum class RestoreResult {
   kRestored,
@@ -60,7 +61,7 @@ enum class RestoreResult {
 
 // Replaces the preference file with a byte-for-byte copy of the backup. The backup is read
 // whole before the old file is touched, and the copy lands in one rename.
-RestoreResult RestorePreferencesFromBackup(const FolderLayout& folders);
+RestoreResult RestorePreferencesFromBackup(FileSteps& files, const FolderLayout& folders);
 
 // The start-up step: Res/vorevav4Defaults.ini into editor.prefs.
 void ReadPreferencesAtStartUp(Editor& editor);

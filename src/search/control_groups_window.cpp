@@ -112,11 +112,11 @@ class ControlGroupsWindow {
   // store of this source file from now on.
   void ReadFile() {
     const WholeFile file = ReadWholeFile(path_, kLargestGroupFile);
-    if (file.status == WholeFileStatus::kMissing) ReplaceFileWhole(path_, GroupFileText({}));
+    if (file.status == WholeFileStatus::kMissing) ReplaceFileWhole(*editor_.files, path_, GroupFileText({}));
     members_ = file.status == WholeFileStatus::kRead ? ReadGroupLines(file.bytes) : std::vector<GroupMember>();
   }
 
-  void WriteFile() { ReplaceFileWhole(path_, GroupFileText(members_)); }
+  void WriteFile() { ReplaceFileWhole(*editor_.files, path_, GroupFileText(members_)); }
 
   bool CreateControls() {
     for (const ui::ControlSpec& desc : GroupWindowControls())

@@ -107,7 +107,7 @@ class FastCodeWindow {
     const std::string_view name = kSnippetTypes[static_cast<std::size_t>(type)];
     window_->SetText(kHintLabel, "To amend this list you can edit " + SnippetFileName(name) +
                                      " (located in the Res folder) using Notepad.");
-    const SnippetFile file = ReadSnippetFile(editor_.folders, name);
+    const SnippetFile file = ReadSnippetFile(*editor_.files, editor_.folders, name);
     ShowRows(SnippetRows(file.text, keepBlankLines));
     if (file.status == SnippetFileStatus::kHasNul) ShowNotice(editor_, notice::kSnippetFileHasNul);
     if (file.status == SnippetFileStatus::kUnreadable) ShowNotice(editor_, notice::kSnippetFileUnreadable);
@@ -127,7 +127,7 @@ class FastCodeWindow {
     const std::string snippet = window_->GetText(kAddBox);
     if (snippet.empty()) return;
     const int type = ChosenType();
-    const SnippetSave result = SaveSnippet(editor_.folders, kSnippetTypes[static_cast<std::size_t>(type)], snippet);
+    const SnippetSave result = SaveSnippet(*editor_.files, editor_.folders, kSnippetTypes[static_cast<std::size_t>(type)], snippet);
     // The typed line stays in the box until it is safely in the file.
     if (result != SnippetSave::kSaved) {
       ShowNotice(editor_, SaveNotice(result));

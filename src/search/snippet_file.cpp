@@ -34,21 +34,21 @@ SnippetFile Read(const std::filesystem::path& path) {
 
 }  // namespace
 
-SnippetFile ReadSnippetFile(const FolderLayout& folders, std::string_view type) {
+SnippetFile ReadSnippetFile(FileSteps& files, const FolderLayout& folders, std::string_view type) {
   const std::filesystem::path path = SnippetPath(folders, type);
   std::error_code error;
   const bool missing = !std::filesystem::exists(path, error) && !error;
   // Made empty only when it is truly absent: a file that merely failed to open keeps its lines.
-  if (missing) ReplaceFileWhole(path, "");
+  if (missing) ReplaceFileWhole(files, path, "");
   return Read(path);
 }
 
-SnippetSave SaveSnippet(const FolderLayout& folders, std::string_view type, std::string_view snippet) {
+SnippetSave SaveSnippet(FileSteps& files, const FolderLayout& folders, std::string_view type, std::string_view snippet) {
   const std::filesystem::path path = SnippetPath(folders, type);
   const SnippetFile file = Read(path);
   if (file.status == SnippetFileStatus::kHasNul) return SnippetSave::kHasNul;
   if (file.status == SnippetFileStatus::kUnreadable) return SnippetSave::kUnreadable;
-  return ReplaceFileWhole(path, WithSnippetAdded(file.text, snippet)) ? SnippetSave::kSaved : SnippetSave::kNotWritten;
+  return ReplaceFileWhole(files, path, WithSnippetAdded(file.text, snippet)) ? SnippetSave::kSaved : SnippetSave::kNotWritten;
 }
 
 }  // namespace editor

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_steps.h"
 #include "model/folder_layout.h"
 
 namespace editor {
@@ -17,12 +18,12 @@ struct SnippetFile {
 };
 
 // A missing file is created empty, so that the user finds it in Res to edit by hand.
-SnippetFile ReadSnippetFile(const FolderLayout& folders, std::string_view type);
+SnippetFile ReadSnippetFile(FileSteps& files, const FolderLayout& folders, std::string_view type);
 
 enum class SnippetSave { kSaved, kHasNul, kUnreadable, kNotWritten };
 
 // The file is replaced whole with the snippet as its new last line; on any failure the
 // old file stays as it was.
-SnippetSave SaveSnippet(const FolderLayout& folders, std::string_view type, std::string_view snippet);
+SnippetSave SaveSnippet(FileSteps& files, const FolderLayout& folders, std::string_view type, std::string_view snippet);
 
 }  // namespace editor

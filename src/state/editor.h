@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_steps.h"
 #include "base/positions.h"
 #include "model/bookmarks.h"
 #include "model/editor_preferences.h"
@@ -26,6 +27,7 @@ struct Editor {
   explicit Editor(ui::System& sys) : system(sys), folders(sys.StartFolder()) {}
 
   ui::System& system;
+  FileSteps* files = &DiskFiles();  // every file write's steps; tests put failing ones here
   FolderLayout folders;
   EditorPreferences prefs;
   LineMetrics metrics;

@@ -113,24 +113,24 @@ TEST_F(SourceFileTest, AWriteThatFailsMidwayLeavesTheOldFileByteForByte) {
   SourceWriteStatus status;
   {
     const FileSizeLimit limit(1 << 20);
-    status = WriteSourceFile(path, bigger);
+    status = WriteSourceFile(DiskFiles(), path, bigger);
   }
   EXPECT_EQ(status, SourceWriteStatus::kFailed);
   EXPECT_EQ(ReadSourceFile(path).bytes, old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no temporary left behind";
-  EXPECT_EQ(WriteSourceFile(path, bigger), SourceWriteStatus::kWritten);
+  EXPECT_EQ(WriteSourceFile(DiskFiles(), path, bigger), SourceWriteStatus::kWritten);
   EXPECT_EQ(ReadSourceFile(path).bytes, bigger);
 }
 
 TEST_F(SourceFileTest, ReadOnlyFilesAndMissingFoldersAreNotWritten) {
   const auto path = Write("locked.iwb", "a = 1\r\n");
   std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-  EXPECT_EQ(WriteSourceFile(path, "b = 2\r\n"), SourceWriteStatus::kReadOnly);
+  EXPECT_EQ(WriteSourceFile(DiskFiles(), path, "b = 2\r\n"), SourceWriteStatus::kReadOnly);
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);
   EXPECT_EQ(ReadSourceFile(path).bytes, "a = 1\r\n");
-  EXPECT_EQ(WriteSourceFile(folder_ / "gone" / "x.iwb", "x"), SourceWriteStatus::kFailed);
-  EXPECT_EQ(WriteSourceFile({}, "x"), SourceWriteStatus::kFailed);
-  EXPECT_EQ(WriteSourceFile(folder_ / "new.iwb", ""), SourceWriteStatus::kWritten);
+  EXPECT_EQ(WriteSourceFile(DiskFiles(), folder_ / "gone" / "x.iwb", "x"), SourceWriteStatus::kFailed);
+  EXPECT_EQ(WriteSourceFile(DiskFiles(), {}, "x"), SourceWriteStatus::kFailed);
+  EXPECT_EQ(WriteSourceFile(DiskFiles(), folder_ / "new.iwb", ""), SourceWriteStatus::kWritten);
   EXPECT_TRUE(std::filesystem::exists(folder_ / "new.iwb"));
 }
 

@@ -268,7 +268,7 @@ TEST_F(PreferenceFiles, WritingThenReadingGivesTheSameValuesAndLeavesNoTemporary
   prefs.editorFont = {"Consolas", 15};
   prefs.colourWordIsColour = false;
   Write(File(), "old contents");
-  ASSERT_TRUE(WritePreferenceFile(File(), prefs));
+  ASSERT_TRUE(WritePreferenceFile(DiskFiles(), File(), prefs));
   EXPECT_EQ(Read(File()), PreferenceText(prefs));
   EXPECT_FALSE(TemporaryLeft());
   EditorPreferences readBack;
@@ -281,19 +281,19 @@ TEST_F(PreferenceFiles, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {
   std::filesystem::path temporary = File();
   temporary += ".tmp";
   std::filesystem::create_directory(temporary);  // the new text has nowhere to go
-  EXPECT_FALSE(WritePreferenceFile(File(), EditorPreferences{}));
+  EXPECT_FALSE(WritePreferenceFile(DiskFiles(), File(), EditorPreferences{}));
   EXPECT_EQ(Read(File()), FactoryPreferenceText());
 }
 
 TEST_F(PreferenceFiles, AFileThatIsADirectoryOrAMissingResIsNotWrittenAndSaysSo) {
   std::filesystem::create_directory(File());
   std::ofstream(File() / "keep.txt") << "x";
-  EXPECT_FALSE(WritePreferenceFile(File(), EditorPreferences{}));
+  EXPECT_FALSE(WritePreferenceFile(DiskFiles(), File(), EditorPreferences{}));
   EXPECT_TRUE(std::filesystem::exists(File() / "keep.txt"));
   EXPECT_FALSE(TemporaryLeft());
 
   std::filesystem::remove_all(start_ / "Res");
-  EXPECT_FALSE(WritePreferenceFile(File(), EditorPreferences{}));
+  EXPECT_FALSE(WritePreferenceFile(DiskFiles(), File(), EditorPreferences{}));
 }
 
 // Restoring.
@@ -302,18 +302,18 @@ TEST_F(PreferenceFiles, RestoringCopiesTheBackupByteForByte) {
   const std::string backup = FactoryPreferenceText() + "an extra line\n";
   Write(Backup(), backup);
   Write(File(), "0\r\n20\r\n");
-  EXPECT_EQ(RestorePreferencesFromBackup(folders_), RestoreResult::kRestored);
+  EXPECT_EQ(RestorePreferencesFromBackup(DiskFiles(), folders_), RestoreResult::kRestored);
   EXPECT_EQ(Read(File()), backup);
   EXPECT_EQ(Read(Backup()), backup);
 }
 
 TEST_F(PreferenceFiles, WithoutABackupTheFileIsLeftAlone) {
   Write(File(), "0\r\n20\r\n");
-  EXPECT_EQ(RestorePreferencesFromBackup(folders_), RestoreResult::kBackupMissing);
+  EXPECT_EQ(RestorePreferencesFromBackup(DiskFiles(), folders_), RestoreResult::kBackupMissing);
   EXPECT_EQ(Read(File()), "0\r\n20\r\n");
 
   Write(Backup(), std::string(kMaxPreferenceFileBytes + 1, '1'));
-  EXPECT_EQ(RestorePreferencesFromBackup(folders_), RestoreResult::kBackupUnreadable);
+  EXPECT_EQ(RestorePreferencesFromBackup(DiskFiles(), folders_), RestoreResult::kBackupUnreadable);
   EXPECT_EQ(Read(File()), "0\r\n20\r\n");
 }
 
@@ -321,7 +321,7 @@ TEST_F(PreferenceFiles, ABackupThatCannotReplaceTheFileSaysSo) {
   Write(Backup(), FactoryPreferenceText());
   std::filesystem::create_directory(File());
   std::ofstream(File() / "keep.txt") << "x";
-  EXPECT_EQ(RestorePreferencesFromBackup(folders_), RestoreResult::kWriteFailed);
+  EXPECT_EQ(RestorePreferencesFromBackup(DiskFiles(), folders_), RestoreResult::kWriteFailed);
   EXPECT_TRUE(std::filesystem::exists(File() / "keep.txt"));
 }
 

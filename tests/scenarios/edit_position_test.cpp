@@ -15,7 +15,7 @@ class EditPosition : public FileCommandsTest {
   void StartWithCoordinates(bool shown) {
     EditorPreferences prefs;
     prefs.showEditCoordinates = shown;
-    ASSERT_TRUE(WritePreferenceFile(start_ / "Res" / std::string(kPreferenceFileName), prefs));
+    ASSERT_TRUE(WritePreferenceFile(DiskFiles(), start_ / "Res" / std::string(kPreferenceFileName), prefs));
     Start();
   }
   void OpenText(const std::string& text) {

@@ -19,7 +19,7 @@ class MainWindow : public EditorTest {
  protected:
   // The preferences as they stand, in the file start-up reads.
   void WritePreferences() {
-    ASSERT_TRUE(WritePreferenceFile(editor_.folders.InRes(kPreferenceFileName), editor_.prefs));
+    ASSERT_TRUE(WritePreferenceFile(DiskFiles(), editor_.folders.InRes(kPreferenceFileName), editor_.prefs));
   }
 };
 

@@ -66,8 +66,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   // Settings that cannot be written (a read-only folder) are only a convenience lost.
   const auto keepSettings = [&](const constants_tool::ToolSettings& settings,
                                 const constants_tool::ListColumns& columns) {
-    editor::ReplaceFileUnlessSame(settingsFile, constants_tool::ToolSettingsText(settings));
-    editor::ReplaceFileUnlessSame(columnsFile, constants_tool::ColumnsText(columns));
+    editor::ReplaceFileUnlessSame(editor::DiskFiles(), settingsFile, constants_tool::ToolSettingsText(settings));
+    editor::ReplaceFileUnlessSame(editor::DiskFiles(), columnsFile, constants_tool::ColumnsText(columns));
   };
   constants_tool::ConstantsWindow window(instance, std::move(list),
                                          constants_tool::ReadToolSettings(SettingsFileText(settingsFile)),

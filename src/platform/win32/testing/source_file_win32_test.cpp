@@ -63,7 +63,7 @@ TEST(SourceFileOnWindows, AReadOnlyFileIsNotReplaced) {
   const auto path = TempFile("locked-");
   std::ofstream(path, std::ios::binary) << "a = 1\r\n";
   ASSERT_TRUE(::SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_EQ(editor::WriteSourceFile(path, "b = 2\r\n"), editor::SourceWriteStatus::kReadOnly);
+  EXPECT_EQ(editor::WriteSourceFile(editor::DiskFiles(), path, "b = 2\r\n"), editor::SourceWriteStatus::kReadOnly);
   ::SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Read(path), "a = 1\r\n");
   std::filesystem::remove(path);
