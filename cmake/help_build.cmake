@@ -27,8 +27,8 @@ editor_help_file(${CONSTANTS_HELP_FILE} help/constants/Constants.hhp)
 add_custom_target(help_files DEPENDS ${EDITOR_HELP_FILE} ${CONSTANTS_HELP_FILE})
 
 if(WIN32)
-  # The two help files as custom resources 303 and 304 of type 324. The script names the
-  # .chm files, so it is recompiled whenever one of them changes.
+  # The two help files as custom resources 303 and 304 of type 324. windres reads the .chm
+  # files the script names, so its object is rebuilt whenever one of them changes.
   set(HELP_RESOURCE_SCRIPT ${HELP_OUTPUT_DIR}/help_files.rc)
   file(GENERATE OUTPUT ${HELP_RESOURCE_SCRIPT}
        CONTENT "303 324 \"${EDITOR_HELP_FILE}\"\n304 324 \"${CONSTANTS_HELP_FILE}\"\n")
