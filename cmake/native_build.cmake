@@ -15,6 +15,10 @@ add_executable(editor_tests ${NATIVE_TEST_SOURCES})
 target_include_directories(editor_tests PRIVATE tests)
 target_link_libraries(editor_tests PRIVATE editor_core platform_headless GTest::gtest GTest::gmock GTest::gtest_main)
 target_compile_definitions(editor_tests PRIVATE EDITOR_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+# The help tests read the built .chm files back with libchm's extractor.
+find_program(EXTRACT_CHMLIB extract_chmLib REQUIRED)
+target_compile_definitions(editor_tests PRIVATE EDITOR_HELP_DIR="${HELP_OUTPUT_DIR}" EXTRACT_CHMLIB="${EXTRACT_CHMLIB}")
+add_dependencies(editor_tests help_files)
 editor_warnings(editor_tests)
 gtest_discover_tests(editor_tests DISCOVERY_TIMEOUT 60)
 

@@ -14,11 +14,12 @@ target_link_libraries(platform_win32 PUBLIC ${WIN32_LIBS})
 editor_warnings(platform_win32)
 
 file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/*.rc)
-add_executable(editor_exe WIN32 src/platform/win32/win_main.cpp ${RESOURCE_SCRIPTS})
+add_executable(editor_exe WIN32 src/platform/win32/win_main.cpp ${RESOURCE_SCRIPTS} ${HELP_RESOURCE_SCRIPT})
 set_target_properties(editor_exe PROPERTIES OUTPUT_NAME "Tallowmere v46_4")
 target_link_libraries(editor_exe PRIVATE editor_core platform_win32)
 target_link_options(editor_exe PRIVATE ${STATIC_RUNTIME})
 editor_warnings(editor_exe)
+add_dependencies(editor_exe help_files)
 
 # GoogleTest from Debian's source package, compiled for Windows.
 set(GTEST_SRC /usr/src/googletest/googletest)
@@ -27,12 +28,13 @@ target_include_directories(gtest_win PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST
 
 file(GLOB CONTRACT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/platform/*.cpp)
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/platform/win32/testing/*.cpp)
-add_executable(win32_tests ${CONTRACT_SOURCES} ${WIN32_TEST_SOURCES} ${RESOURCE_SCRIPTS})
+add_executable(win32_tests ${CONTRACT_SOURCES} ${WIN32_TEST_SOURCES} ${RESOURCE_SCRIPTS} ${HELP_RESOURCE_SCRIPT})
 target_include_directories(win32_tests PRIVATE tests)
 target_link_libraries(win32_tests PRIVATE editor_core platform_win32 gtest_win)
 target_link_options(win32_tests PRIVATE ${STATIC_RUNTIME})
 target_compile_definitions(win32_tests PRIVATE EDITOR_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 editor_warnings(win32_tests)
+add_dependencies(win32_tests help_files)
 
 # Timings on the real controls (bench/win32); built with the rest, never run by the tests.
 file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)
