@@ -14,6 +14,10 @@ target_link_libraries(platform_win32 PUBLIC ${WIN32_LIBS})
 editor_warnings(platform_win32)
 
 file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/*.rc)
+# windres reports no dependencies: name the files the scripts read, so that an edited
+# image or installed file is compiled in again.
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/*/*)
+set_source_files_properties(${RESOURCE_SCRIPTS} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 add_executable(editor_exe WIN32 src/platform/win32/win_main.cpp ${RESOURCE_SCRIPTS} ${HELP_RESOURCE_SCRIPT})
 set_target_properties(editor_exe PROPERTIES OUTPUT_NAME "Tallowmere v46_4")
 target_link_libraries(editor_exe PRIVATE editor_core platform_win32)

@@ -239,7 +239,7 @@ void SaveBreakdown(StartedEditor& started, const std::filesystem::path& file, do
                                 [&bar](int line) { bar.AfterLine(line); });
            }, pump),
            baselineMs);
-  PrintRow("  WriteSourceFile (temporary and rename)", TimeRuns(runs, [&] { editor::WriteSourceFile(file, bytes); }, pump),
+  PrintRow("  WriteSourceFile (temporary and rename)", TimeRuns(runs, [&] { editor::WriteSourceFile(editor::DiskFiles(), file, bytes); }, pump),
            baselineMs);
 }
 

@@ -13,6 +13,8 @@ namespace editor {
 namespace {
 
 constexpr std::array kInstalledFiles{
+    InstalledFile{"Res", "tallowmere-editor.chm", 303},
+    InstalledFile{"Constants", "Constants.chm", 304},
     InstalledFile{"Constants", "Dozevuzezurodov.ini", 305},
     InstalledFile{"Constants", "Dozevuzezurodov.txt", 306},
     InstalledFile{"Constants", "dozevuzezurodovv6.exe", 307},
