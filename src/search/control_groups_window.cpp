@@ -116,7 +116,10 @@ class ControlGroupsWindow {
     members_ = file.status == WholeFileStatus::kRead ? ReadGroupLines(file.bytes) : std::vector<GroupMember>();
   }
 
-  void WriteFile() { ReplaceFileWhole(*editor_.files, path_, GroupFileText(members_)); }
+  // What the window shows stays as the user left it; the next change writes it all again.
+  void WriteFile() {
+    if (!ReplaceFileWhole(*editor_.files, path_, GroupFileText(members_))) ShowNotice(editor_, notice::kGroupsNotWritten);
+  }
 
   bool CreateControls() {
     for (const ui::ControlSpec& desc : GroupWindowControls())

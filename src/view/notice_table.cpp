@@ -36,6 +36,8 @@ constexpr std::array kNotices{
                 kIconWarning},
     NoticeEntry{notice::kFileReadOnly, "Not saved", "This file is read-only and was not saved", kIconWarning},
     NoticeEntry{notice::kBackupNotWritten, "Not saved", "The backup could not be written", kIconWarning},
+    NoticeEntry{notice::kGroupsNotWritten, "Not saved", "The groups could not be written: the file keeps the last ones saved",
+                kIconWarning},
     NoticeEntry{notice::kListOutOfDate, "Please check",
                 "The list no longer matches the file: re-index it please (nothing was changed)", kIconWarning},
     NoticeEntry{notice::kNoEndFound, "Please check", "No end statement was found for this entry", kIconWarning},

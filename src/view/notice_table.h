@@ -47,6 +47,7 @@ constexpr int kIncludeNotFound = -340;
 constexpr int kIncludeNameRefused = -350;
 constexpr int kPurgeIncomplete = -400;
 constexpr int kResetNotWritten = -410;
+constexpr int kGroupsNotWritten = -420;
 constexpr int kFileGone = -500;
 constexpr int kAllTabsTaken = -1000;
 constexpr int kAllBlocksTaken = -1010;
