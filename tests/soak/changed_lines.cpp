@@ -17,7 +17,7 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 }  // namespace
 
-ChangedLines LinesChanged(std::string_view before, std::string_view after) {
+ChangedLines LinesChanged(std::string_view before, std::string_view after, int around) {
   const std::vector<std::string_view> old = Lines(before);
   const std::vector<std::string_view> now = Lines(after);
   std::size_t head = 0;
@@ -26,6 +26,9 @@ ChangedLines LinesChanged(std::string_view before, std::string_view after) {
   while (tail < old.size() - head && tail < now.size() - head &&
          old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
     ++tail;
+  const auto widen = static_cast<std::size_t>(around);
+  head -= std::min(head, widen);
+  tail -= std::min(tail, widen);
   return {{old.begin() + static_cast<std::ptrdiff_t>(head), old.end() - static_cast<std::ptrdiff_t>(tail)},
           {now.begin() + static_cast<std::ptrdiff_t>(head), now.end() - static_cast<std::ptrdiff_t>(tail)}};
 }

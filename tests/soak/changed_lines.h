@@ -12,7 +12,8 @@ struct ChangedLines {
   std::vector<std::string_view> after;   // the lines that came in their place
 };
 
-// Both texts broken at CR LF; the views point into them.
-ChangedLines LinesChanged(std::string_view before, std::string_view after);
+// Both texts broken at CR LF; the views point into them. `around` more lines on each side
+// count as changed too.
+ChangedLines LinesChanged(std::string_view before, std::string_view after, int around = 0);
 
 }  // namespace editor::soak

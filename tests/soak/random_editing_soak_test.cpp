@@ -170,6 +170,9 @@ class RandomEditingSoak : public FileCommandsTest, public ::testing::WithParamIn
     // Its edits are replayed one after another, unseen: a row a step lists on the way may
     // stay when a later step takes its line's words away.
     bool severalEdits = false;
+    // Lines it puts in are read for declarations from the line where they begin to the line
+    // the caret ends on, which may be lines it left as they were.
+    bool readsNeighbours = false;
   };
 
   void Run(unsigned seed, int actions) {
@@ -645,7 +648,7 @@ class RandomEditingSoak : public FileCommandsTest, public ::testing::WithParamIn
       followedText_ = std::move(text);
       return;
     }
-    const soak::ChangedLines changed = soak::LinesChanged(followedText_, text);
+    const soak::ChangedLines changed = soak::LinesChanged(followedText_, text, action_->readsNeighbours ? 1 : 0);
     const auto any = [&changed](std::initializer_list<std::string_view> words) {
       for (const auto* lines : {&changed.before, &changed.after})
         for (const std::string_view line : *lines)
@@ -812,11 +815,11 @@ const std::vector<RandomEditingSoak::Action>& RandomEditingSoak::Actions() {
       {10, &RandomEditingSoak::MoveCaret},
       {5, &RandomEditingSoak::Select},
       {3, &RandomEditingSoak::CopyOrCut},
-      {5, &RandomEditingSoak::Paste},
-      {6, &RandomEditingSoak::Undo},
-      {3, &RandomEditingSoak::Redo},
-      {1, &RandomEditingSoak::UndoAll, false, true},
-      {0.5, &RandomEditingSoak::RedoAll, false, true},
+      {.weight = 5, .run = &RandomEditingSoak::Paste, .readsNeighbours = true},
+      {.weight = 6, .run = &RandomEditingSoak::Undo, .readsNeighbours = true},
+      {.weight = 3, .run = &RandomEditingSoak::Redo, .readsNeighbours = true},
+      {.weight = 1, .run = &RandomEditingSoak::UndoAll, .severalEdits = true},
+      {.weight = 0.5, .run = &RandomEditingSoak::RedoAll, .severalEdits = true},
       {1, &RandomEditingSoak::Bookmark},
       {1, &RandomEditingSoak::Replace},
       {2, &RandomEditingSoak::Save},
@@ -827,8 +830,8 @@ const std::vector<RandomEditingSoak::Action>& RandomEditingSoak::Actions() {
       {0.3, &RandomEditingSoak::Reload},
       {0.2, &RandomEditingSoak::ClearUndo},
       {0.3, &RandomEditingSoak::Reindex},
-      {0.4, &RandomEditingSoak::DeleteSubroutine, true},
-      {0.3, &RandomEditingSoak::MoveSubroutine, true},
+      {.weight = 0.4, .run = &RandomEditingSoak::DeleteSubroutine, .keepsIndex = true},
+      {.weight = 0.3, .run = &RandomEditingSoak::MoveSubroutine, .keepsIndex = true, .readsNeighbours = true},
   };
   return actions;
 }
