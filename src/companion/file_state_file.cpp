@@ -195,7 +195,8 @@ void ApplyCaretLine(Editor& editor, int tab, std::optional<int> caretLine) {
 
 // The lists the indexer fills from the text, which a state file must not overwrite then.
 bool ListsIndexRows(const FileStateSection& section) {
-  return section.control == kSubroutineList || section.control == kWindowList || section.control == kControlList;
+  return section.control == kSubroutineList || section.control == kWindowList || section.control == kControlList ||
+         section.control == kIncludeCombo;
 }
 
 void ApplySection(Editor& editor, int tab, const FileStateSection& section, const FileState& state,
@@ -209,6 +210,7 @@ void ApplySection(Editor& editor, int tab, const FileStateSection& section, cons
       // Bookmarks and places come from the state file once per visit: read again, its older
       // ones would bring back what the user removed since.
       if (editor.marksRestored && section.onlyIntoEmpty) break;
+      if (rows == IndexRows::kFromText && ListsIndexRows(section)) break;
       AddStrings(window, section, state.*section.strings, restored);
       break;
     case SectionKind::kLineCount:

@@ -74,7 +74,11 @@ std::optional<TextEdit> FinishEditCapture(const ui::RichEdit& edit, const EditCa
   const int end = capture.regionEnd < 0 ? -1 : capture.regionEnd + grown;
   const std::string now = edit.TextRange(capture.regionStart, end);
   if (now == capture.regionText) return std::nullopt;
-  std::size_t prefix = CommonPrefix(capture.regionText, now);
+  // Nothing before the caret or the selection changes: text put in that begins as the
+  // text after it does ("  x" before "  SUB") would otherwise seem to begin further on,
+  // within the line, which then seems to stay where it was.
+  const auto caretInRegion = static_cast<std::size_t>(capture.caretBefore - capture.regionStart);
+  std::size_t prefix = std::min(CommonPrefix(capture.regionText, now), caretInRegion);
   std::size_t suffix = CommonSuffix(capture.regionText, now, prefix);
   // A selection that gave way whole is the change, where the shortest difference alone
   // may begin elsewhere: whole lines "x10\rx11\r" taken from before "x12" share "x1" with

@@ -57,7 +57,8 @@ void FillIndexControls(Editor& editor, const TextIndex& index, int subSelected, 
     editor.index.subroutineStarts.insert(ToIndex(sub.line));
   }
   for (const IndexedName& win : index.windows) AddWindowRow(window, win.name, win.line);
-  for (const std::string& include : index.includes) window.ListAdd(kIncludeCombo, include);
+  for (const std::string& include : index.includes)
+    if (window.ListFindExact(kIncludeCombo, include) < 0) window.ListAdd(kIncludeCombo, include);
   for (const IndexedName& sub : index.subroutines) window.ListAdd(kSubroutineCombo, sub.name);
   for (const IndexedName& win : index.windows) window.ListAdd(kWindowCombo, WindowComboEntry(win.name, win.title));
   if (subSelected >= 0 && subSelected < window.ListCount(kSubroutineCombo))

@@ -148,5 +148,18 @@ TEST_F(FullIndexTest, NamesTheTextNoLongerHasDoNotComeBackFromTheStateFile) {
   EXPECT_TRUE(editor_.bookmarks.empty());
 }
 
+// A re-index after an include line was deleted or copied used to list the gone file from
+// the state file, and the copied one twice.
+TEST_F(FullIndexTest, TheIncludeListIsTheTextsOwnIncludesEachOnce) {
+  Start();
+  PutFileInTab(1, "prog.iwb", "$INCLUDE \"kept.inc\"\r\n$INCLUDE \"kept.inc\"\r\n' $INCLUDE \"off.inc\"\r\n");
+  ShowEditingControls(editor_);
+  ActivateTab(editor_, 1);
+  WriteFile(start_ / "Res" / "prog.txt", ":inc-2\r\nkept.inc\r\ngone.inc\r\n");
+  FullIndex(editor_, IndexProgress::kHidden);
+  ASSERT_EQ(Main().ListCount(kIncludeCombo), 1);
+  EXPECT_EQ(Main().ListText(kIncludeCombo, 0), "kept.inc");
+}
+
 }  // namespace
 }  // namespace editor

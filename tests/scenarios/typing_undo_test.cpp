@@ -194,6 +194,21 @@ TEST_F(TypingAndUndo, LinesThatComeAndGoAboveADeclarationMoveItsRowWithIt) {
   EXPECT_EQ(Main().ViewCell(kWindowList, 0, 1), "4");
 }
 
+// A paste that begins with the blank its line begins with was taken for text put in after
+// that blank, within the line, which then seemed to stay where it was.
+TEST_F(TypingAndUndo, IndentedLinesPastedAboveAnIndentedDeclarationMoveItsRow) {
+  OpenFile("x = 1\r\n  SUB Main\r\n  ENDSUB\r\n");
+  const int subLine = Edit().LineIndex(1);
+  CaretAt(subLine);
+  system_.SetClipboardText("  y = 2\r\n  z = 3\r\n");
+  ASSERT_TRUE(driver_.PressAccelerator(Main(), 'V', true));
+  ASSERT_EQ(Edit().Text(), "x = 1\r\n  y = 2\r\n  z = 3\r\n  SUB Main\r\n  ENDSUB\r\n");
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 1), "4");
+  Undo();
+  EXPECT_EQ(Main().ViewCell(kSubroutineList, 0, 1), "2");
+  EXPECT_EQ(Caret(), subLine);
+}
+
 TEST_F(TypingAndUndo, TheContextMenuShowsOnlyWhileTheEditorHasTheFocus) {
   OpenFile("a\r\n");
   Main().Focus(kFindBox);
