@@ -43,7 +43,16 @@
 namespace editor {
 namespace {
 
+// g++ says so with a macro, clang with a feature test.
 #if defined(__SANITIZE_ADDRESS__)
+#define SOAK_UNDER_SANITIZERS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOAK_UNDER_SANITIZERS 1
+#endif
+#endif
+
+#if defined(SOAK_UNDER_SANITIZERS)
 constexpr int kActionsPerSeed = 3000;  // about 1 ms an action under the sanitizers, where 0.3 ms natively
 #else
 constexpr int kActionsPerSeed = 10000;
