@@ -15,6 +15,8 @@
 #include "prefs/preferences_in_force.h"
 #include "view/edit_position_panel.h"
 #include "view/main_window.h"
+#include "view/notice_table.h"
+#include "view/notices.h"
 #include "view/panel_switches.h"
 #include "view/tab_sizing.h"
 #include "view/welcome_text.h"
@@ -57,7 +59,7 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   // The Editor was built with every default in place; Res is taken as it is on disk now,
   // in whatever letter case it has.
   editor.folders = FolderLayout(editor.folders.StartFolder());
-  ReadPreferencesAtStartUp(editor);
+  const PreferenceRead preferences = ReadPreferencesAtStartUp(editor);
   editor.metrics = MeasureLineSpacing(editor.system, editor.prefs.editorFont);
   EstablishIncludeFolder(editor);
   editor.keywordTable.emplace(KeywordColoursFrom(editor.prefs));
@@ -81,6 +83,8 @@ bool StartEditor(Editor& editor, const StartOptions& options) {
   ActivateTab(editor, editor.tabToActivate);
   if (editor.resizeTabs) SizeTabs(*editor.main, editor.main->IsControlVisible(kEditor));
   if (options.showEditingLayout) ShowEditingControls(editor);
+  // Said once the window is up: lines that held no value of theirs kept their defaults.
+  if (preferences.status == PreferenceReadStatus::kDamaged) ShowNotice(editor, notice::kPreferencesDamaged);
   return true;
 }
 

@@ -101,8 +101,8 @@ RestoreResult RestorePreferencesFromBackup(FileSteps& files, const FolderLayout&
   return RestoreResult::kRestored;
 }
 
-void ReadPreferencesAtStartUp(Editor& editor) {
-  ReadPreferenceFile(editor.folders.InRes(kPreferenceFileName), editor.prefs);
+PreferenceRead ReadPreferencesAtStartUp(Editor& editor) {
+  return ReadPreferenceFile(editor.folders.InRes(kPreferenceFileName), editor.prefs);
 }
 
 }  // namespace editor

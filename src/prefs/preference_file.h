@@ -63,7 +63,8 @@ enum class RestoreResult {
 // whole before the old file is touched, and the copy lands in one rename.
 RestoreResult RestorePreferencesFromBackup(FileSteps& files, const FolderLayout& folders);
 
-// The start-up step: Res/vorevav4Defaults.ini into editor.prefs.
-void ReadPreferencesAtStartUp(Editor& editor);
+// The start-up step: Res/vorevav4Defaults.ini into editor.prefs; how the file read, so that
+// start-up can say so once the window is up.
+PreferenceRead ReadPreferencesAtStartUp(Editor& editor);
 
 }  // namespace editor

@@ -25,6 +25,8 @@ constexpr std::array kNotices{
     NoticeEntry{notice::kUndoCleared, "Done", "Undos and redos have been cleared", kIconDone},
     NoticeEntry{notice::kSavingPleaseWait, "Please wait", "Saving file, please wait", kIconWarning},
     NoticeEntry{notice::kClipboardEmpty, "Done", "The clipboard is now empty.", kIconDone},
+    NoticeEntry{notice::kPreferencesDamaged, "Please check",
+                "Part of the preference file could not be read: see File, Editor settings", kIconWarning},
     NoticeEntry{notice::kStateDamaged, "Please check", "Part of this file's saved lists could not be read",
                 kIconWarning},
     NoticeEntry{notice::kStateUnreadable, "Please check", "This file's saved lists could not be read", kIconWarning},

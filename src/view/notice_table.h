@@ -48,6 +48,7 @@ constexpr int kIncludeNameRefused = -350;
 constexpr int kPurgeIncomplete = -400;
 constexpr int kResetNotWritten = -410;
 constexpr int kGroupsNotWritten = -420;
+constexpr int kPreferencesDamaged = -430;
 constexpr int kFileGone = -500;
 constexpr int kAllTabsTaken = -1000;
 constexpr int kAllBlocksTaken = -1010;
