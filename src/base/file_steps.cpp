@@ -51,10 +51,6 @@ class Disk final : public FileSteps {
     std::error_code error;
     return std::filesystem::remove(path, error) && !error;
   }
-  bool CreateFolder(const std::filesystem::path& path) override {
-    std::error_code error;
-    return std::filesystem::create_directory(path, error) && !error;
-  }
 };
 
 }  // namespace

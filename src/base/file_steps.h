@@ -1,6 +1,6 @@
-// Writing a file, one step at a time: create, write, flush, close, rename, remove, and the
-// folders. Every file the editor writes goes through these steps, so that a test can make
-// any one of them fail and see that nothing is lost.
+// Writing a file, one step at a time: create, write, flush, close, rename and remove. Every
+// file the editor writes goes through these steps, so that a test can make any one of them
+// fail and see that nothing is lost.
 #pragma once
 
 #include <filesystem>
@@ -26,7 +26,6 @@ class FileSteps {
   // Replaces `to` in one step.
   virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual bool Remove(const std::filesystem::path& path) = 0;
-  virtual bool CreateFolder(const std::filesystem::path& path) = 0;
 };
 
 // The disk itself. It keeps no state, so one serves every caller.

@@ -32,9 +32,6 @@ class FailingFileSteps final : public FileSteps {
   bool Remove(const std::filesystem::path& path) override {
     return (!Counts(path) || !FailsNow()) && DiskFiles().Remove(path);
   }
-  bool CreateFolder(const std::filesystem::path& path) override {
-    return (!Counts(path) || !FailsNow()) && DiskFiles().CreateFolder(path);
-  }
 
  private:
   // A failed write, flush or close has still done its part on the disk, half a file
