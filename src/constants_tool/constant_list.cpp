@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cctype>
 
+#include "base/letter_case.h"
 #include "base/number_text.h"
 #include "base/word_delimiters.h"
 
@@ -12,14 +13,6 @@ namespace constants_tool {
 namespace {
 
 bool IsNameCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
-
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-  return upper;
-}
 
 std::optional<Constant> ParseLine(std::string_view line) {
   line = editor::Trimmed(line);
@@ -94,12 +87,14 @@ std::vector<std::size_t> FindConstants(const std::vector<Constant>& list, std::s
       if (SameValue(list[i].value, *value)) found.push_back(i);
     return found;
   }
-  const std::string wanted = UpperCase(editor::Trimmed(query));
+  // Upper-cased once, not once a name: this runs at every key typed, over every name.
+  const std::string wanted = editor::UpperCase(editor::Trimmed(query));
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string& name = list[i].name;
+    const std::string_view name = list[i].name;
     const bool matches = mode == MatchMode::kNameBeginsWith
-                             ? UpperCase(std::string_view(name).substr(0, wanted.size())) == wanted
-                             : UpperCase(name).find(wanted) != std::string::npos;
+                             ? name.size() >= wanted.size() &&
+                                   editor::EqualIgnoringCase(name.substr(0, wanted.size()), wanted)
+                             : editor::FindIgnoringCase(name, wanted) != std::string_view::npos;
     if (matches) found.push_back(i);
   }
   return found;
@@ -113,7 +108,7 @@ std::string HexText(std::int64_t value) {
   char digits[17] = {};
   const auto [end, error] = std::to_chars(digits, digits + sizeof(digits) - 1, bits, 16);
   std::string text = "0x" + std::string(digits, end);
-  std::transform(text.begin() + 2, text.end(), text.begin() + 2, Upper);
+  std::transform(text.begin() + 2, text.end(), text.begin() + 2, editor::AsciiUpper);
   return text;
 }
 
