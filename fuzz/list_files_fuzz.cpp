@@ -1,14 +1,17 @@
 // The small list files a user or another program may leave damaged in Res: the editor
-// state, the recent files, a control group file and a snippet file. Each reader takes any
-// bytes, and what it gives back holds to what the lists on screen rely on.
+// state, the recent files, the include folder, a control group file and a snippet file.
+// Each reader takes any bytes, and what it gives back holds to what the lists on screen
+// rely on.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "fuzz/fuzz_check.h"
 #include "model/control_groups.h"
 #include "model/editor_state_lines.h"
+#include "model/include_folder_line.h"
 #include "model/recent_files_list.h"
 #include "model/snippet_list.h"
 
@@ -55,6 +58,15 @@ void CheckSnippets(std::string_view bytes) {
   fuzz::Check(std::equal(rows.begin(), rows.end(), after.begin()) || rows.empty(), "adding a snippet changed a row");
 }
 
+void CheckIncludeFolder(std::string_view bytes) {
+  const std::optional<std::string> folder = editor::IncludeFolderLine(bytes);
+  if (!folder) return;
+  fuzz::Check(!folder->empty() && folder->size() <= 512, "an include folder is empty or longer than a line");
+  fuzz::Check(std::ranges::none_of(*folder, [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+              "an include folder holds a control character");
+  fuzz::Check(editor::IncludeFolderLine(*folder + "\r\n") == folder, "an include folder written reads back otherwise");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,5 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckRecentFiles(bytes);
   CheckGroups(bytes);
   CheckSnippets(bytes);
+  CheckIncludeFolder(bytes);
   return 0;
 }

@@ -1,5 +1,5 @@
 // The IWBDev include folder, remembered in Res/IncludeFilesPath.ini: read from it when it
-// is there, else searched for once and written, so that later starts need no search.
+// names a folder, else searched for once and written, so that later starts need no search.
 #pragma once
 
 #include <string_view>

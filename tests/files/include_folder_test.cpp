@@ -49,6 +49,22 @@ TEST_F(IncludeFolder, FoundOnceBelowTheDriveThenReadFromRes) {
   EXPECT_TRUE(NoticeTexts().empty());
 }
 
+TEST_F(IncludeFolder, AFileWithoutAFolderLineIsSearchedPastAndWrittenOver) {
+  const std::string expected = (Folder("IWBDev/Include") / "").string();
+  using namespace std::string_literals;
+  for (const std::string& garbage : {"\r\nC:\\IWBDev\\Include\\\r\n"s, "C:\\a\0b\r\n"s, "\x01\x02\xff"s, "C:\\<Include>"s,
+                                     std::string(600, 'x')}) {
+    std::ofstream(start_ / "Res" / "IncludeFilesPath.ini", std::ios::binary) << garbage;
+    editor_.includeFolder.clear();
+    EstablishIncludeFolder(editor_);
+    EXPECT_EQ(editor_.includeFolder.string(), expected) << garbage;
+    EXPECT_EQ(IniText(), expected + "\r\n");
+  }
+  std::ofstream(start_ / "Res" / "IncludeFilesPath.ini", std::ios::binary) << "  D:\\My Include\\ \t\r\n";
+  EstablishIncludeFolder(editor_);
+  EXPECT_EQ(editor_.includeFolder.string(), "D:\\My Include\\") << "blanks around the line are not the folder's";
+}
+
 TEST_F(IncludeFolder, LinksAreNotEnteredSoALoopEndsAndTheDefaultIsWritten) {
   Folder("IWBDev/a/b");
   Folder("Elsewhere/Include");
