@@ -3,6 +3,7 @@
 #include "base/replace_file.h"
 #include "base/word_delimiters.h"
 #include "state/editor.h"
+#include "view/notices.h"
 
 namespace editor {
 
@@ -21,8 +22,9 @@ std::string EditorStateText(const Editor& editor, ResizeTabsLine resizeLine) {
   return text;
 }
 
-void WriteEditorState(const Editor& editor, ResizeTabsLine resizeLine) {
-  ReplaceFileWhole(*editor.files, editor.folders.Res() / "vorevav4.ini", EditorStateText(editor, resizeLine));
+void WriteEditorState(Editor& editor, ResizeTabsLine resizeLine) {
+  if (!ReplaceFileWhole(*editor.files, editor.folders.Res() / "vorevav4.ini", EditorStateText(editor, resizeLine)))
+    ShowNotice(editor, notice::kEditorStateNotWritten);
 }
 
 }  // namespace editor

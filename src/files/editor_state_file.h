@@ -15,7 +15,7 @@ enum class ResizeTabsLine { kWritten, kOmitted };
 // The file's text for the tabs as they stand now.
 std::string EditorStateText(const Editor& editor, ResizeTabsLine resizeLine = ResizeTabsLine::kWritten);
 
-// Replaces the file whole; a failure only loses which files reopen next time.
-void WriteEditorState(const Editor& editor, ResizeTabsLine resizeLine = ResizeTabsLine::kWritten);
+// Replaces the file whole; a failure only loses which files reopen next time, and says so.
+void WriteEditorState(Editor& editor, ResizeTabsLine resizeLine = ResizeTabsLine::kWritten);
 
 }  // namespace editor

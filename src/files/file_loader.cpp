@@ -1,12 +1,11 @@
 #include "files/file_loader.h"
 
-#include <fstream>
-
 #include "base/control_ids.h"
 #include "base/program_identity.h"
 #include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
+#include "files/recent_files_file.h"
 #include "files/tab_editors.h"
 #include "files/tab_switch.h"
 #include "model/source_file.h"
@@ -39,12 +38,6 @@ std::vector<std::pair<std::string, std::string>> SourceFileFilters() {
     rest.remove_prefix(next + 1);
   }
   return filters;
-}
-
-void AppendRecentFile(const Editor& editor, const std::filesystem::path& path) {
-  if (path.empty()) return;
-  // A recent-files list that cannot be written only misses one entry.
-  std::ofstream(editor.folders.Res() / "RecentFiles.ini", std::ios::binary | std::ios::app) << path.string() << "\r\n";
 }
 
 namespace {

@@ -47,7 +47,5 @@ void ShowInNewTab(Editor& editor, int tab, const std::filesystem::path& path, co
 // The open and save dialogs' file types.
 std::vector<std::pair<std::string, std::string>> SourceFileFilters();
 
-// One line at the end of Res/RecentFiles.ini.
-void AppendRecentFile(const Editor& editor, const std::filesystem::path& path);
 
 }  // namespace editor

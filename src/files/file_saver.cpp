@@ -9,6 +9,7 @@
 #include "editing/undo_steps.h"
 #include "files/editor_state_file.h"
 #include "files/file_loader.h"
+#include "files/recent_files_file.h"
 #include "files/tab_editors.h"
 #include "files/tab_switch.h"
 #include "model/keyword_case.h"

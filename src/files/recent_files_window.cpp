@@ -9,6 +9,7 @@
 #include "base/bitmap_ids.h"
 #include "base/whole_file.h"
 #include "files/file_loader.h"
+#include "files/recent_files_file.h"
 #include "model/recent_files_list.h"
 #include "state/editor.h"
 #include "view/controls_redraw_off.h"
@@ -25,9 +26,6 @@ using namespace recent_files;
 
 constexpr ui::Rect kWindowRect{0, 0, 725, 360};
 constexpr int kLabel = 1;
-constexpr std::uintmax_t kLargestList = 64u << 20;  // far beyond 10,000 paths
-
-std::filesystem::path RecentFilesPath(const Editor& editor) { return editor.folders.Res() / "RecentFiles.ini"; }
 
 class RecentFilesWindow {
  public:
@@ -60,7 +58,7 @@ class RecentFilesWindow {
   }
 
   void Fill() {
-    const WholeFile file = ReadWholeFile(RecentFilesPath(editor_), kLargestList);
+    const WholeFile file = ReadWholeFile(RecentFilesPath(editor_), kLargestRecentFiles);
     const std::vector<std::string> paths = RecentFilesNewestFirst(file.bytes);
     const ControlsRedrawOff quiet(*window_, {kList});
     for (std::size_t i = 0; i < paths.size(); ++i) window_->ViewInsertRow(kList, static_cast<int>(i), paths[i]);
@@ -88,9 +86,8 @@ class RecentFilesWindow {
   }
 
   void ClearAll() {
-    std::error_code ignored;
-    std::filesystem::remove(RecentFilesPath(editor_), ignored);
     window_->Close();
+    ClearRecentFiles(editor_);
   }
 
   Editor& editor_;

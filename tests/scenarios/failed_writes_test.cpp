@@ -11,11 +11,17 @@
 #include "base/control_ids.h"
 #include "companion/companion_state.h"
 #include "files/backup_dialog.h"
+#include "base/settings_dialog_ids.h"
+#include "files/recent_files_window.h"
+#include "prefs/preference_file.h"
+#include "prefs/settings_dialog.h"
+#include "prefs/settings_dialog_layout.h"
 #include "scenarios/failing_file_steps.h"
 #include "scenarios/file_commands_fixture.h"
 #include "search/control_groups_window.h"
 #include "search/control_search_layout.h"
 #include "search/fast_code_window.h"
+#include "view/notices.h"
 
 namespace editor {
 namespace {
@@ -40,8 +46,16 @@ class FailedWrites : public FileCommandsTest {
   }
 
   // Runs the write once for each of its steps on `target`, that step failing, then once
-  // with none failing; returns how many steps it took.
+  // with none failing; returns how many steps it took. Each failure must show one more
+  // window of this title.
   int FailEachStepInTurn(const std::filesystem::path& target, const std::string& warning,
+                         const std::function<void()>& write) {
+    return FailEachStepInTurn(target, [this, warning] { return WindowsTitled(warning); }, write);
+  }
+
+  // The same with the warnings counted by the caller, for a dialog that says it on its
+  // own status line.
+  int FailEachStepInTurn(const std::filesystem::path& target, const std::function<int()>& warningsShown,
                          const std::function<void()>& write) {
     const std::string before = OnDisk(target);
     const std::string text = Edit().Text();
@@ -49,14 +63,14 @@ class FailedWrites : public FileCommandsTest {
     for (int step = 1; step <= 20; ++step) {
       FailingFileSteps steps(target, step);
       editor_.files = &steps;
-      const int warnings = WindowsTitled(warning);
+      const int warnings = warningsShown();
       write();
       editor_.files = &DiskFiles();
       if (!steps.Failed()) return step - 1;
       SCOPED_TRACE("failing step " + std::to_string(step) + " of the writes of " + target.filename().string());
       EXPECT_EQ(OnDisk(target), before);
       EXPECT_FALSE(TemporaryLeft());
-      EXPECT_EQ(WindowsTitled(warning), warnings + 1);
+      EXPECT_EQ(warningsShown(), warnings + 1);
       EXPECT_EQ(Edit().Text(), text);
       EXPECT_EQ(editor_.tabs.Tab(editor_.tabs.ActiveTab()).IsModified(), wasModified);
     }
@@ -149,6 +163,60 @@ TEST_F(FailedWrites, AControlGroupAndAFastCodeLineAreWrittenWholeOrNotAtAllAndSa
   ASSERT_TRUE(driver_.Click(Main(), kFastCodeButton));
   EXPECT_EQ(snippetSteps, 5);
   EXPECT_EQ(Read(snippets), "first line\r\nSETFOCUS w1, BUTTON1\r\n");
+}
+
+TEST_F(FailedWrites, TheOpenTabsAndTheRecentFilesListAreReplacedWholeOrNotAtAllAndSaySo) {
+  const auto path = Source("prog.iwb", "SUB Main\r\nENDSUB\r\n");
+  Open(path);
+  // Save as under a new name writes both lists.
+  std::string everySaveThatGotThrough = path.string() + "\r\n";
+  int saves = 0;
+  const auto save = [&] {
+    const auto copy = start_ / ("copy" + std::to_string(++saves) + ".iwb");
+    driver_.AnswerSaveDialog(copy);
+    ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuSaveFileAs));
+    if (Read(start_ / "Res" / "RecentFiles.ini").ends_with(copy.string() + "\r\n"))
+      everySaveThatGotThrough += copy.string() + "\r\n";
+  };
+  save();
+  const auto state = start_ / "Res" / "vorevav4.ini";
+  const auto recent = start_ / "Res" / "RecentFiles.ini";
+  EXPECT_EQ(FailEachStepInTurn(state, "Please check", save), 5);
+  EXPECT_EQ(FailEachStepInTurn(recent, "Please check", save), 5);
+  EXPECT_EQ(Read(recent), everySaveThatGotThrough) << "and not half a line from a failed one";
+  EXPECT_EQ(saves, 1 + 6 + 6);
+
+  EXPECT_EQ(FailEachStepInTurn(recent, "Please check", [&] {
+              driver_.WhenWindowOpens("Recent files", [&](ui::Window& w) { driver_.Click(w, recent_files::kClearButton); });
+              ASSERT_TRUE(driver_.PickMenuItem(Main(), kMenuRecentFiles));
+            }),
+            1);
+  EXPECT_FALSE(std::filesystem::exists(recent));
+}
+
+TEST_F(FailedWrites, ThePreferenceFileKeepsItsSettingsWhenApplyOrDefaultsCannotWriteIt) {
+  WriteFile(editor_.folders.InRes(kPreferenceFileName), FactoryPreferenceText());
+  WriteFile(editor_.folders.InRes(kPreferenceBackupName), FactoryPreferenceText());
+  Open(Source("prog.iwb", "SUB Main\r\nENDSUB\r\n"));
+  const auto file = editor_.folders.InRes(kPreferenceFileName);
+  int statusWarnings = 0;
+  const auto inSettings = [&](ui::ControlId button) {
+    return [&, button] {
+      driver_.WhenWindowOpens(std::string(kSettingsCaption), [&, button](ui::Window& w) {
+        driver_.Click(w, settings::kAutoJumpBox);
+        driver_.Click(w, button);
+        if (w.IsOpen() && !w.GetText(settings::kStatusLine).empty()) ++statusWarnings;
+        if (w.IsOpen()) driver_.Click(w, settings::kCancelButton);
+      });
+      driver_.WhenWindowOpens(std::string(kQuestionCaption), [&](ui::Window& q) { driver_.Click(q, kYesButton); });
+      RunEditorSettings(editor_);
+    };
+  };
+  const auto warnings = [&] { return statusWarnings; };
+  EXPECT_EQ(FailEachStepInTurn(file, warnings, inSettings(settings::kApplyButton)), 5);
+  EXPECT_NE(Read(file), FactoryPreferenceText()) << "the apply that got through";
+  EXPECT_EQ(FailEachStepInTurn(file, warnings, inSettings(settings::kDefaultsButton)), 5);
+  EXPECT_EQ(Read(file), FactoryPreferenceText());
 }
 
 }  // namespace
