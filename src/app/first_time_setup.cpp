@@ -84,15 +84,15 @@ bool MadeFolder(const std::filesystem::path& folder) {
   return std::filesystem::create_directory(folder, error) && !error;
 }
 
-bool WriteFactoryPreferences(const std::filesystem::path& res) {
+bool WriteFactoryPreferences(FileSteps& files, const std::filesystem::path& res) {
   const std::string text = FactoryPreferenceText();
-  return ReplaceFileWhole(DiskFiles(), res / kPreferenceFileName, text) &&
-         ReplaceFileWhole(DiskFiles(), res / kPreferenceBackupName, text);
+  return ReplaceFileWhole(files, res / kPreferenceFileName, text) &&
+         ReplaceFileWhole(files, res / kPreferenceBackupName, text);
 }
 
-bool InstallAll(const ui::System& system, const std::filesystem::path& start) {
+bool InstallAll(const ui::System& system, FileSteps& files, const std::filesystem::path& start) {
   bool all = true;
-  for (const InstalledFile& file : InstalledFiles()) all = InstallFile(system, start, file) && all;
+  for (const InstalledFile& file : InstalledFiles()) all = InstallFile(system, files, start, file) && all;
   return all;
 }
 
@@ -102,33 +102,38 @@ bool AllInstalled(const ui::System& system, const std::filesystem::path& start) 
   return true;
 }
 
-// The steps in order; false at the first that leaves the editor without what it needs.
-bool MakeFoldersAndFiles(ui::System& system, SetupWindow& window) {
+// The steps after Res, in order; false at the first that leaves the editor without what it
+// needs.
+bool MakeFoldersAndFiles(ui::System& system, FileSteps& files, SetupWindow& window) {
   const std::filesystem::path start = system.StartFolder();
   const std::filesystem::path res = start / "Res";
-  // Without Res nothing else can be kept, so nothing else is tried.
-  if (!MadeFolder(res)) return false;
-  window.Tick(1);
   if (MadeFolder(start / "Backup")) window.Tick(2);
   if (MadeFolder(start / "Constants")) window.Tick(3);
   if (MadeFolder(start / "Icon licenses")) window.Tick(4);
-  if (!WriteFactoryPreferences(res)) return false;
+  if (!WriteFactoryPreferences(files, res)) return false;
   window.Tick(5);
   // The reset marker: this same start empties Res and the recent files list at once.
-  if (!ReplaceFileWhole(DiskFiles(), res / "first.txt", "0\r\n")) return false;
-  if (!InstallAll(system, start)) return false;
+  if (!ReplaceFileWhole(files, res / "first.txt", "0\r\n")) return false;
+  if (!InstallAll(system, files, start)) return false;
   window.Tick(6);
   return AllInstalled(system, start);
 }
 
 }  // namespace
 
-bool RunFirstTimeSetup(ui::System& system) {
+bool RunFirstTimeSetup(ui::System& system, FileSteps& files) {
   SetupWindow window(system);
-  if (MakeFoldersAndFiles(system, window)) {
+  const std::filesystem::path res = system.StartFolder() / "Res";
+  // Without Res nothing else can be kept, so nothing else is tried.
+  const bool madeRes = MadeFolder(res);
+  if (madeRes) window.Tick(1);
+  if (madeRes && MakeFoldersAndFiles(system, files, window)) {
     window.Complete();
     return true;
   }
+  // Only this setup's own files are in it.
+  std::error_code ignored;
+  if (madeRes) std::filesystem::remove_all(res, ignored);
   window.Fail();
   RunSetupErrorWindow(system);
   return false;

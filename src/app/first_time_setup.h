@@ -3,6 +3,7 @@
 // as it succeeds; or "Setup Error" and the end of the program.
 #pragma once
 
+#include "base/file_steps.h"
 #include "platform/system.h"
 
 namespace editor {
@@ -15,7 +16,9 @@ constexpr int kCross = 970;
 constexpr int kCheckStep = 7;
 }  // namespace first_time_setup
 
-// True when every folder and file is in place and the start can carry on.
-bool RunFirstTimeSetup(ui::System& system);
+// True when every folder and file is in place and the start can carry on. A setup that
+// fails takes back the Res folder it made, so that the next start runs it again instead of
+// starting without the files it needs.
+bool RunFirstTimeSetup(ui::System& system, FileSteps& files = DiskFiles());
 
 }  // namespace editor

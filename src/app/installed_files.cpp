@@ -33,10 +33,11 @@ std::filesystem::path InstalledPath(const std::filesystem::path& startFolder, co
   return startFolder / std::filesystem::path(file.folder) / std::filesystem::path(file.name);
 }
 
-bool InstallFile(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file) {
+bool InstallFile(const ui::System& system, FileSteps& files, const std::filesystem::path& startFolder,
+                 const InstalledFile& file) {
   const std::optional<std::string> bytes = system.ResourceBytes(kInstalledFileResourceType, file.resourceId);
   if (!bytes) return false;
-  return ReplaceFileWhole(DiskFiles(), InstalledPath(startFolder, file), *bytes) && IsInstalled(system, startFolder, file);
+  return ReplaceFileWhole(files, InstalledPath(startFolder, file), *bytes) && IsInstalled(system, startFolder, file);
 }
 
 bool IsInstalled(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file) {

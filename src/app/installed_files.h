@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/file_steps.h"
 #include "platform/system.h"
 
 namespace editor {
@@ -24,7 +25,8 @@ std::filesystem::path InstalledPath(const std::filesystem::path& startFolder, co
 
 // Writes the resource's bytes whole; false when the program has no such resource or the
 // file on disk does not hold all of them afterwards.
-bool InstallFile(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file);
+bool InstallFile(const ui::System& system, FileSteps& files, const std::filesystem::path& startFolder,
+                 const InstalledFile& file);
 
 // The file is there, can be opened and is as long as its resource.
 bool IsInstalled(const ui::System& system, const std::filesystem::path& startFolder, const InstalledFile& file);

@@ -9,10 +9,10 @@ namespace editor {
 
 bool PrepareStartFolder(Editor& editor) {
   const std::filesystem::path start = editor.folders.StartFolder();
-  if (!FindResFolder(start) && !RunFirstTimeSetup(editor.system)) return false;
+  if (!FindResFolder(start) && !RunFirstTimeSetup(editor.system, *editor.files)) return false;
   editor.folders = FolderLayout(start);
   if (const std::optional<bool> keepRecentFiles = ReadResetMarker(editor.folders)) {
-    const PurgeResult purge = PurgeForFirstUse(editor.system, editor.folders, *keepRecentFiles);
+    const PurgeResult purge = PurgeForFirstUse(editor.system, *editor.files, editor.folders, *keepRecentFiles);
     if (!purge.Complete()) ShowNotice(editor, notice::kPurgeIncomplete);
   }
   return true;

@@ -69,7 +69,7 @@ bool RememberedResizeTabs(const FolderLayout& folders) {
 
 }  // namespace
 
-PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles) {
+PurgeResult PurgeForFirstUse(ui::System& system, FileSteps& files, const FolderLayout& folders, bool keepRecentFiles) {
   const bool resizeTabs = RememberedResizeTabs(folders);
   if (std::optional<std::filesystem::path> stuck = DeleteCompanionFiles(folders.Res())) return {stuck};
 
@@ -80,13 +80,14 @@ PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bo
   if (std::filesystem::is_regular_file(backup, error))
     std::filesystem::copy_file(backup, recent, std::filesystem::copy_options::overwrite_existing, error);
 
-  WriteResetEditorState(DiskFiles(), folders, resizeTabs);
+  // Left as it was, the state would reopen the files of before the reset.
+  if (!WriteResetEditorState(files, folders, resizeTabs)) return {folders.InRes("vorevav4.ini")};
   system.Sleep(500);
   return {};
 }
 
-void WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs) {
-  ReplaceFileWhole(files, folders.InRes("vorevav4.ini"), resizeTabs ? "!0\r\n#1\r\n" : "!0\r\n#0\r\n");
+bool WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs) {
+  return ReplaceFileWhole(files, folders.InRes("vorevav4.ini"), resizeTabs ? "!0\r\n#1\r\n" : "!0\r\n#0\r\n");
 }
 
 }  // namespace editor

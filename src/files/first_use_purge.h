@@ -19,9 +19,9 @@ struct PurgeResult {
   bool Complete() const { return !stuck.has_value(); }
 };
 
-PurgeResult PurgeForFirstUse(ui::System& system, const FolderLayout& folders, bool keepRecentFiles);
+PurgeResult PurgeForFirstUse(ui::System& system, FileSteps& files, const FolderLayout& folders, bool keepRecentFiles);
 
 // "!0" and the resize-tabs switch: the editor state of a reset, naming no file.
-void WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs);
+bool WriteResetEditorState(FileSteps& files, const FolderLayout& folders, bool resizeTabs);
 
 }  // namespace editor

@@ -6,8 +6,10 @@
 
 #include "base/bitmap_ids.h"
 #include "base/replace_file.h"
+#include "base/whole_file.h"
 #include "files/exit_path.h"
 #include "files/first_use_purge.h"
+#include "files/recent_files_file.h"
 #include "state/editor.h"
 #include "view/dialog_controls.h"
 #include "view/modal_dialog.h"
@@ -104,11 +106,16 @@ class ResetDialog {
 bool LeaveResetMarker(Editor& editor, const ResetChoice& choice) {
   const FolderLayout& folders = editor.folders;
   if (choice.keepRecentFiles) {
+    // The next start copies the backup over the list: an older backup left in place would
+    // take the newer entries with it, or bring back a list that was cleared.
+    const std::filesystem::path backup = folders.InRes("RecentFilesBackup.ini");
+    const WholeFile recent = ReadWholeFile(RecentFilesPath(editor), kLargestRecentFiles);
     std::error_code error;
-    const std::filesystem::path recent = folders.InRes("RecentFiles.ini");
-    if (std::filesystem::is_regular_file(recent, error))
-      std::filesystem::copy_file(recent, folders.InRes("RecentFilesBackup.ini"),
-                                 std::filesystem::copy_options::overwrite_existing, error);
+    const bool backedUp = recent.status == WholeFileStatus::kRead
+                              ? ReplaceFileWhole(*editor.files, backup, recent.bytes)
+                              : recent.status == WholeFileStatus::kMissing &&
+                                    (!std::filesystem::exists(backup, error) || editor.files->Remove(backup));
+    if (!backedUp) return false;
     editor.system.Sleep(1000);
   }
   return ReplaceFileWhole(*editor.files, folders.InRes("First.txt"), choice.keepRecentFiles ? "1\r\n" : "0\r\n");

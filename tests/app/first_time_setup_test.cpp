@@ -16,6 +16,7 @@
 #include "files/file_loader.h"
 #include "prefs/preference_file.h"
 #include "scenarios/editor_fixture.h"
+#include "scenarios/failing_file_steps.h"
 #include "view/welcome_text.h"
 
 namespace editor {
@@ -125,6 +126,34 @@ TEST_F(FirstTimeSetup, AProgramWithoutItsInstalledFilesFailsTheCheck) {
   EXPECT_TRUE(closed.front().controls.contains(kFirstTick + 5)) << "the preference files were written";
   EXPECT_FALSE(closed.front().controls.contains(kFirstTick + 6));
   EXPECT_TRUE(closed.front().controls.contains(kCross));
+}
+
+TEST_F(FirstTimeSetup, AWriteThatFailsAtAnyStepTakesResBackSoThatTheNextStartSetsUpAgain) {
+  const auto setupErrors = [&] {
+    return std::count_if(driver_.ClosedWindows().begin(), driver_.ClosedWindows().end(),
+                         [](const headless::ClosedWindow& w) { return w.caption == "Setup Error"; });
+  };
+  for (const std::filesystem::path& target : {start_ / "Res" / "vorevav4DefaultsBackup.ini", start_ / "Res" / "first.txt",
+                                              start_ / "Constants" / "Dozevuzezurodov.ini"}) {
+    for (int step = 1; step <= 20; ++step) {
+      SCOPED_TRACE("failing step " + std::to_string(step) + " of the writes of " + target.filename().string());
+      FailingFileSteps steps(target, step);
+      driver_.WhenWindowOpens("Setup Error", [&](ui::Window& w) { driver_.Click(w, setup_error::kCloseButton); });
+      const auto errors = setupErrors();
+      const bool setUp = RunFirstTimeSetup(system_, steps);
+      if (!steps.Failed()) {
+        EXPECT_EQ(step - 1, 5) << "create, write, flush, close, rename";
+        EXPECT_TRUE(setUp);
+        break;
+      }
+      EXPECT_FALSE(setUp);
+      EXPECT_EQ(setupErrors(), errors + 1);
+      EXPECT_FALSE(std::filesystem::exists(start_ / "Res"));
+      for (const auto& entry : std::filesystem::recursive_directory_iterator(start_))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+    }
+    std::filesystem::remove_all(start_ / "Res");
+  }
 }
 
 TEST_F(FirstTimeSetup, AnEmptyResIsTakenAsSetUpAndTheDefaultsApply) {

@@ -9,6 +9,7 @@
 #include "files/exit_path.h"
 #include "files/reset_dialog.h"
 #include "scenarios/editor_fixture.h"
+#include "scenarios/failing_file_steps.h"
 #include "view/notices.h"
 
 namespace editor {
@@ -120,6 +121,35 @@ TEST_F(ResetToFirstUse, APurgeThatCannotDeleteAFileSaysSoAndStops) {
   EXPECT_TRUE(std::any_of(closed.begin(), closed.end(), [](const headless::ClosedWindow& w) {
     return w.caption == "Please check" && w.TextOf(kNoticeTextLabel).find("could not be deleted") != std::string::npos;
   }));
+}
+
+TEST_F(ResetToFirstUse, AListClearedSinceAnEarlierResetIsNotBroughtBackByItsBackup) {
+  WriteFile(Res("RecentFilesBackup.ini"), "C:\\old.iwb\r\n");
+  StartWithAFileOpen();
+  std::filesystem::remove(Res("RecentFiles.ini"));
+  Reset(false, true);
+  StartAgain();
+  EXPECT_FALSE(std::filesystem::exists(Res("RecentFiles.ini")));
+}
+
+// Left as it was, the editor state would reopen the files of before the reset.
+TEST_F(ResetToFirstUse, AnEditorStateThePurgeCannotWriteIsReportedWhicheverStepFails) {
+  const std::string before = (start_ / "prog.iwb").string() + "\r\n!1\r\n";
+  for (int step = 1; step <= 5; ++step) {
+    WriteFile(Res("vorevav4.ini"), before);
+    WriteFile(Res("First.txt"), "1\r\n");
+    Editor next(system_);
+    FailingFileSteps steps(Res("vorevav4.ini"), step);
+    next.files = &steps;
+    const auto noticesBefore = driver_.ClosedWindows().size();
+    EXPECT_TRUE(PrepareStartFolder(next));
+    EXPECT_TRUE(steps.Failed());
+    EXPECT_EQ(Read(Res("vorevav4.ini")), before) << step;
+    const auto& closed = driver_.ClosedWindows();
+    EXPECT_TRUE(std::any_of(closed.begin() + static_cast<std::ptrdiff_t>(noticesBefore), closed.end(),
+                            [](const headless::ClosedWindow& w) { return w.caption == "Please check"; }))
+        << step;
+  }
 }
 
 }  // namespace
