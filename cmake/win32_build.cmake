@@ -47,3 +47,8 @@ target_include_directories(win32_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_bench PRIVATE editor_core platform_win32)
 target_link_options(win32_bench PRIVATE ${STATIC_RUNTIME})
 editor_warnings(win32_bench)
+
+# A file held open without sharing, for tools/bad-input-table.
+add_executable(hold_file src/platform/win32/tools/hold_file_main.cpp)
+target_link_options(hold_file PRIVATE ${STATIC_RUNTIME})
+editor_warnings(hold_file)
