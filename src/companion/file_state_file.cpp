@@ -10,6 +10,7 @@
 #include "base/letter_case.h"
 #include "base/replace_file.h"
 #include "base/scoped_flag.h"
+#include "base/stored_path.h"
 #include "base/whole_file.h"
 #include "view/controls_redraw_off.h"
 #include "view/edit_lines.h"
@@ -116,10 +117,10 @@ void RestorePath(Editor& editor, int tab, const std::string& fileName) {
   const std::string_view line = TrimmedBlanks(FirstLine(file.bytes));
   if (line.empty() || line.find('\0') != std::string_view::npos) return;
   if (!EqualIgnoringCase(FileNameOf(line), fileName)) return;
-  editor.currentPath = std::filesystem::path(std::string(line));
+  editor.currentPath = PathFromStoredText(line);
   editor.currentName = std::string(FileNameOf(line));
   const bool modified = IsTab(tab) && editor.tabs.Tab(tab).IsModified();
-  editor.main->SetCaption(CaptionForFile(editor.currentName + (modified ? "*" : "")));
+  ShowFileCaption(editor, editor.currentName + (modified ? "*" : ""));
 }
 
 // Rows whose name is already listed are skipped, so reading twice adds nothing. The names

@@ -21,7 +21,7 @@ void FinishStateRestore(Editor& editor, int tab, const FileStateRestore& restore
   editor.view.topLine = ToNumber(view == ViewAfterRestore::kAsItWas ? CaretLineOf(*edit) : FirstVisibleLineOf(*edit));
   MarkCurrentGutterRow(editor);
   const int shown = tab != 0 ? tab : editor.tabs.ActiveTab();
-  if (shown != 0) window.SetCaption(CaptionForFile(editor.tabs.Tab(shown).caption));
+  if (shown != 0) ShowFileCaption(editor, editor.tabs.Tab(shown).caption);
   if (view == ViewAfterRestore::kCaretToTopLine) {
     RecolourVisible(editor);
     CaretToLine(editor, ToNumber(FirstVisibleLineOf(*edit)));

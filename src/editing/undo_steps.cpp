@@ -131,8 +131,8 @@ void MarkActiveFileModified(Editor& editor) {
   FileTab& slot = editor.tabs.Tab(tab);
   if (slot.IsModified()) return;
   slot.caption += "*";
-  editor.main->SetText(TabButtonId(tab), slot.caption);
-  editor.main->SetCaption(CaptionForFile(slot.caption));
+  ShowTabCaption(editor, tab);
+  ShowFileCaption(editor, slot.caption);
 }
 
 }  // namespace editor

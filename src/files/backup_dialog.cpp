@@ -1,5 +1,7 @@
 #include "files/backup_dialog.h"
 
+#include "base/stored_path.h"
+#include "state/editor.h"
 #include "view/text_entry_dialog.h"
 
 namespace editor {
@@ -9,7 +11,7 @@ std::optional<std::string> AskBackupName(Editor& editor, const std::string& prop
                                .label = "Backup file name",
                                .takeCaption = "Save",
                                .dismissCaption = "Cancel",
-                               .initialText = proposal,
+                               .initialText = editor.system.ShownName(PathFromStoredText(proposal)),
                                .labelRect = {30, 20, 400, 24},
                                .textSelected = true,
                                .takesEmpty = false});

@@ -5,9 +5,11 @@
 #include <system_error>
 
 #include "base/control_ids.h"
+#include "base/stored_path.h"
 #include "base/whole_file.h"
 #include "model/editor_state_lines.h"
 #include "state/editor.h"
+#include "view/main_window.h"
 
 namespace editor {
 
@@ -32,12 +34,12 @@ int RestoreEditorState(Editor& editor) {
   std::map<int, int> tabOfLine;
   int named = 0;
   for (int k = 1; k <= static_cast<int>(state.paths.size()) && named < kTabCount; ++k) {
-    const std::filesystem::path path = state.paths[static_cast<std::size_t>(k - 1)];
+    const std::filesystem::path path = PathFromStoredText(state.paths[static_cast<std::size_t>(k - 1)]);
     if (!NamesAFile(path.string()) || editor.tabs.FindOpenFile(path)) continue;
     FileTab& slot = editor.tabs.Tab(++named);
     slot.path = path;
     slot.caption = path.filename().string();
-    editor.main->SetText(TabButtonId(named), slot.caption);
+    ShowTabCaption(editor, named);
     editor.main->ShowControl(TabButtonId(named), true);
     tabOfLine[k] = named;
   }

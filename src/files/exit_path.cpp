@@ -19,7 +19,7 @@ void OfferToSaveModifiedTabs(Editor& editor) {
   for (int tab = 1; tab <= kTabCount; ++tab) {
     FileTab& slot = editor.tabs.Tab(tab);
     if (slot.IsEmpty()) continue;
-    window.SetCaption(CaptionForFile(slot.caption));
+    ShowFileCaption(editor, slot.caption);
     if (slot.IsModified() && editor.prefs.saveFilesWhenClosingEditor && AskSaveChanges(editor, slot.Name()))
       SaveTab(editor, tab);
     window.ShowControl(TabButtonId(tab), false);

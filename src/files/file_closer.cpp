@@ -50,7 +50,7 @@ int Recount(Editor& editor) {
     FileTab& slot = editor.tabs.Tab(t);
     if (slot.path.empty()) slot = FileTab{};
     else ++count;
-    window.SetText(TabButtonId(t), slot.caption);
+    ShowTabCaption(editor, t);
     window.ShowControl(TabButtonId(t), !slot.IsEmpty());
   }
   editor.tabs.SetLoadTarget(count);
@@ -88,7 +88,7 @@ void CloseActiveFile(Editor& editor) {
   ClearPanes(editor);
   editor.index = FileIndex{};
   // Until a tab is shown again none is on screen: the next switch has no text to keep.
-  window.SetCaption(CaptionForFile(""));
+  ShowFileCaption(editor, "");
   CloseGap(editor, tab);
   const int remaining = Recount(editor);
   editor.tabs.SetActiveTab(remaining == 0 ? 0 : std::min(tab, remaining));

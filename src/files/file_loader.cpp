@@ -54,10 +54,10 @@ void PutInTab(Editor& editor, int tab, const std::filesystem::path& path, TabSta
   editor.currentPath = path;
   editor.currentName = std::string(slot.Name());
   editor.view.lastWrittenFirstLine = 0;
-  window.SetText(TabButtonId(tab), slot.caption);
+  ShowTabCaption(editor, tab);
   window.ShowControl(TabButtonId(tab), true);
   ColourTabButtons(editor, window, tab);
-  window.SetCaption(CaptionForFile(slot.caption));
+  ShowFileCaption(editor, slot.caption);
 }
 
 // Whether the file's lists can come from its companion state: it has one, and no other

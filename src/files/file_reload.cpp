@@ -44,8 +44,8 @@ void MarkTabAsOnDisk(Editor& editor, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   slot.inUse = true;
   slot.caption = std::string(slot.Name());
-  editor.main->SetText(TabButtonId(tab), slot.caption);
-  editor.main->SetCaption(CaptionForFile(slot.caption));
+  ShowTabCaption(editor, tab);
+  ShowFileCaption(editor, slot.caption);
 }
 
 // The line that was at the top is at the top again, as far as the control scrolls: a

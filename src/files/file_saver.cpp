@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/control_ids.h"
+#include "base/stored_path.h"
 #include "companion/companion_state.h"
 #include "companion/file_state_file.h"
 #include "editing/file_indexer.h"
@@ -69,7 +70,7 @@ void ShowCaretLineAfterSave(Editor& editor, ui::RichEdit& edit) {
 void Unstar(Editor& editor, int tab) {
   FileTab& slot = editor.tabs.Tab(tab);
   slot.caption = std::string(slot.Name());
-  editor.main->SetText(TabButtonId(tab), slot.caption);
+  ShowTabCaption(editor, tab);
 }
 
 // A companion of the old name goes over to the new one; the same base name already shares it.
@@ -88,7 +89,7 @@ std::optional<std::filesystem::path> AskSaveAsPath(Editor& editor) {
   dialog.filters = SourceFileFilters();
   dialog.defaultExtension = "iwb";
   dialog.initialFolder = editor.currentPath.parent_path();
-  dialog.initialName = editor.currentName;
+  dialog.initialName = editor.system.ShownName(PathFromStoredText(editor.currentName));
   std::optional<std::filesystem::path> chosen = editor.system.SaveFileDialog(*editor.main, dialog);
   if (chosen && chosen->empty()) chosen.reset();
   return chosen;
@@ -112,8 +113,8 @@ void TakeNewName(Editor& editor, int tab, const std::filesystem::path& path, ui:
   WriteEditorState(editor);
   CopyCompanion(editor, oldName, editor.currentName, ".pth");
   CopyCompanion(editor, oldName, editor.currentName, ".txt");
-  window.SetCaption(CaptionForFile(editor.currentName));
-  window.SetText(TabButtonId(tab), slot.caption);
+  ShowFileCaption(editor, editor.currentName);
+  ShowTabCaption(editor, tab);
   RefreshGutter(editor);
   MarkGutterLine(editor, ToNumber(CaretLineOf(edit)));
   ArrangeTabs(editor, window);
@@ -145,7 +146,7 @@ bool WriteActiveFile(Editor& editor) {
   if (!WriteOrWarn(editor, editor.currentPath, bytes)) return false;
   // The star goes only once the file is on disk: a failed write keeps it.
   Unstar(editor, tab);
-  window.SetCaption(CaptionForFile(editor.currentName));
+  ShowFileCaption(editor, editor.currentName);
   if (!SamePath(editor.currentPath, editor.lastSavedPath)) {
     editor.lastSavedPath = editor.currentPath;
     FullIndex(editor, IndexProgress::kShown);

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "base/bitmap_ids.h"
+#include "base/stored_path.h"
 #include "base/whole_file.h"
 #include "files/file_loader.h"
 #include "files/recent_files_file.h"
@@ -32,7 +34,7 @@ class RecentFilesWindow {
   explicit RecentFilesWindow(Editor& editor) : editor_(editor) {}
 
   // The path picked, if any, once the window has closed.
-  std::optional<std::string> Run() {
+  std::optional<std::filesystem::path> Run() {
     window_ = CreateDialogWindow(editor_.system,
                                  {"Recent files", kWindowRect, editor_.prefs.windowBackground, kIconApplication});
     if (!window_ || !CreateControls()) return std::nullopt;
@@ -59,10 +61,11 @@ class RecentFilesWindow {
 
   void Fill() {
     const WholeFile file = ReadWholeFile(RecentFilesPath(editor_), kLargestRecentFiles);
-    const std::vector<std::string> paths = RecentFilesNewestFirst(file.bytes);
+    for (const std::string& line : RecentFilesNewestFirst(file.bytes)) paths_.push_back(PathFromStoredText(line));
     const ControlsRedrawOff quiet(*window_, {kList});
-    for (std::size_t i = 0; i < paths.size(); ++i) window_->ViewInsertRow(kList, static_cast<int>(i), paths[i]);
-    window_->EnableControl(kClearButton, !paths.empty());
+    for (std::size_t i = 0; i < paths_.size(); ++i)
+      window_->ViewInsertRow(kList, static_cast<int>(i), editor_.system.ShownName(paths_[i]));
+    window_->EnableControl(kClearButton, !paths_.empty());
   }
 
   int OnEvent(const ui::Event& event) {
@@ -80,8 +83,8 @@ class RecentFilesWindow {
 
   void Pick() {
     const std::vector<int> rows = window_->ViewSelectedRows(kList);
-    if (rows.empty()) return;
-    picked_ = window_->ViewCell(kList, rows.front(), 0);
+    if (rows.empty() || rows.front() < 0 || static_cast<std::size_t>(rows.front()) >= paths_.size()) return;
+    picked_ = paths_[static_cast<std::size_t>(rows.front())];
     window_->Close();
   }
 
@@ -92,12 +95,13 @@ class RecentFilesWindow {
 
   Editor& editor_;
   std::unique_ptr<ui::Window> window_;
-  std::optional<std::string> picked_;
+  std::vector<std::filesystem::path> paths_;  // the rows' files, as the list cannot hold every name
+  std::optional<std::filesystem::path> picked_;
 };
 
 // A picked file is opened as the open dialog's choice is; one that has gone is not (an
 // empty tab would take its name).
-void OpenPicked(Editor& editor, const std::string& path) {
+void OpenPicked(Editor& editor, const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
     ShowNotice(editor, notice::kFileGone);
@@ -110,7 +114,7 @@ void OpenPicked(Editor& editor, const std::string& path) {
 
 void RunRecentFilesWindow(Editor& editor) {
   if (!editor.main) return;
-  if (const std::optional<std::string> picked = RecentFilesWindow(editor).Run()) OpenPicked(editor, *picked);
+  if (const std::optional<std::filesystem::path> picked = RecentFilesWindow(editor).Run()) OpenPicked(editor, *picked);
 }
 
 }  // namespace editor

@@ -91,12 +91,12 @@ void ActivateTab(Editor& editor, int tab) {
   ClearLists(editor);
   // The index restores the active tab's state: this tab must be the active one first.
   editor.tabs.SetActiveTab(tab);
-  window.SetCaption(CaptionForFile(slot.caption));
+  ShowFileCaption(editor, slot.caption);
   BringOnScreen(editor, tab);
   if (ui::RichEdit* shown = window.Edit(kEditor)) window.SetScrollRange(kLineScrollBar, 0, shown->LineCount());
   editor.currentPath = slot.path;
   editor.view.lastWrittenFirstLine = 0;  // a new file's ".src" is due
-  window.SetCaption(CaptionForFile(slot.caption));
+  ShowFileCaption(editor, slot.caption);
   EnableTabButtons(window, true);
   window.StartTimer(kPositionTimer, editor.prefs.timerIntervalMs);
 }
@@ -110,7 +110,7 @@ void LeaveTab(Editor& editor, int tab) {
   editor.currentPath = editor.tabs.Tab(tab).path;
   ClearPanes(editor);
   // No tab is on screen now: a later switch must not take the empty control for its text.
-  window.SetCaption(CaptionForFile(""));
+  ShowFileCaption(editor, "");
   // Only this tab now holds a text of its own; marking lower tabs too would make a tab
   // that is merely named look loaded, and its empty slot would later be saved over its file.
   editor.tabs.Tab(tab).inUse = true;

@@ -17,7 +17,7 @@ void RebuildBlankCaption(Editor& editor) {
   const std::string caption = editor.main->Caption();
   const int tab = editor.tabs.ActiveTab();
   if (!caption.starts_with(' ') || tab == 0) return;
-  editor.main->SetCaption(CaptionForFile(editor.tabs.Tab(tab).caption));
+  ShowFileCaption(editor, editor.tabs.Tab(tab).caption);
 }
 
 // The caret moved to another line: the line fields, the bracket count and the debug fields.

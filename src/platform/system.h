@@ -74,6 +74,9 @@ class System {
   virtual std::optional<std::string> ResourceBytes(int type, int id) const = 0;
 
   virtual std::vector<std::string> InstalledFontFamilies() const = 0;
+  // A file's name or path as window texts take it. The program's own narrow path strings
+  // are not that encoding on Windows, so every name shown goes through here.
+  virtual std::string ShownName(const std::filesystem::path& name) const = 0;
   virtual Point CursorScreenPosition() const = 0;
 };
 

@@ -5,6 +5,7 @@
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
+#include "base/stored_path.h"
 #include "base/program_identity.h"
 #include "view/bookmark_pane.h"
 #include "view/code_block_view.h"
@@ -186,6 +187,16 @@ std::string CaptionForFile(std::string_view fileName) {
   std::string caption(fileName);
   caption += kTitleText;
   return caption;
+}
+
+// The tabs' captions are names as paths give them, so they convert as stored paths do.
+void ShowFileCaption(const Editor& editor, std::string_view fileName) {
+  if (editor.main) editor.main->SetCaption(CaptionForFile(editor.system.ShownName(PathFromStoredText(fileName))));
+}
+
+void ShowTabCaption(const Editor& editor, int tab) {
+  if (!editor.main) return;
+  editor.main->SetText(TabButtonId(tab), editor.system.ShownName(PathFromStoredText(editor.tabs.Tab(tab).caption)));
 }
 
 std::unique_ptr<ui::Window> CreateMainWindow(Editor& editor) {

@@ -54,4 +54,11 @@ void FitEditAreaToLineMetrics(Editor& editor, const LineMetrics& metrics);
 // The main window's caption for a file: its name, then the title text.
 std::string CaptionForFile(std::string_view fileName);
 
+// The caption for a file name as the tabs hold it ("*" and all; "" for none), in the
+// encoding window texts take.
+void ShowFileCaption(const Editor& editor, std::string_view fileName);
+
+// Tab t's caption on its button.
+void ShowTabCaption(const Editor& editor, int tab);
+
 }  // namespace editor

@@ -50,6 +50,7 @@ class System final : public ui::System {
   void SetResource(int type, int id, std::string bytes) { resources_[{type, id}] = std::move(bytes); }
 
   std::vector<std::string> InstalledFontFamilies() const override;
+  std::string ShownName(const std::filesystem::path& name) const override { return name.string(); }
   ui::Point CursorScreenPosition() const override { return desktop_.cursor; }
 
   Desktop& GetDesktop() { return desktop_; }

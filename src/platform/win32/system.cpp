@@ -134,6 +134,8 @@ std::optional<std::string> System::ResourceBytes(int type, int id) const {
 
 std::vector<std::string> System::InstalledFontFamilies() const { return EnumerateFontFamilies(); }
 
+std::string System::ShownName(const std::filesystem::path& name) const { return AnsiFromPath(name); }
+
 ui::Point System::CursorScreenPosition() const {
   POINT p{};
   ::GetCursorPos(&p);

@@ -44,6 +44,7 @@ class System final : public ui::System {
   std::optional<std::string> ResourceBytes(int type, int id) const override;
 
   std::vector<std::string> InstalledFontFamilies() const override;
+  std::string ShownName(const std::filesystem::path& name) const override;
   ui::Point CursorScreenPosition() const override;
 
  private:

@@ -38,6 +38,7 @@ class ForwardingSystem : public ui::System {
   }
   std::optional<std::string> ResourceBytes(int type, int id) const override { return real_.ResourceBytes(type, id); }
   std::vector<std::string> InstalledFontFamilies() const override { return real_.InstalledFontFamilies(); }
+  std::string ShownName(const std::filesystem::path& name) const override { return real_.ShownName(name); }
   ui::Point CursorScreenPosition() const override { return real_.CursorScreenPosition(); }
 
  protected:

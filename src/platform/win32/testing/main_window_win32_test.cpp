@@ -10,14 +10,17 @@
 
 #include "app/startup.h"
 #include "base/control_ids.h"
+#include "base/stored_path.h"
 #include "base/menu_ids.h"
 #include "editing/keyword_suggestions.h"
 #include "editing/line_references.h"
+#include "files/editor_state_file.h"
 #include "files/file_loader.h"
 #include "navigation/code_block_commands.h"
 #include "navigation/put_in_free_block.h"
 #include "navigation/places_commands.h"
 #include "platform/win32/system.h"
+#include "platform/win32/window.h"
 #include "prefs/preferences_in_force.h"
 #include "state/editor.h"
 #include "view/main_window.h"
@@ -129,6 +132,33 @@ TEST_F(RealMainWindow, AFileLoadedTakesStopsOfTheTabSpacingAndApplyMovesThem) {
   EXPECT_EQ(TabReachInCharacters(edit, 0), 5);
   EXPECT_EQ(TabReachInCharacters(edit, 299), 5);
   EXPECT_EQ(editor_.prefs.tabStopWidth, 20);
+
+  editor_.main->Close();
+  std::filesystem::remove(path);
+  for (const char* companion : {".txt", ".pth", ".src"})
+    std::filesystem::remove(editor_.folders.Companion(path.filename().string(), companion));
+}
+
+// A name outside ASCII reaches the caption and the tab as itself, and comes back from the
+// open-tabs list as the same file.
+TEST_F(RealMainWindow, ANonAsciiFileNameShowsAsItselfAndComesBackFromTheListsItIsKeptIn) {
+  const std::wstring name = L"caf\u00e9-" + std::to_wstring(std::random_device{}()) + L".iwb";
+  const auto path = std::filesystem::temp_directory_path() / name;
+  std::ofstream(path, std::ios::binary) << "x = 1\r\n";
+  ASSERT_EQ(editor::LoadFile(editor_, path), editor::LoadResult::kLoaded);
+  const auto textOf = [](HWND window) {
+    std::wstring text(512, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), 512)));
+    return text;
+  };
+  auto& window = static_cast<win32::Window&>(*editor_.main);
+  EXPECT_EQ(textOf(window.Handle()).substr(0, name.size()), name);
+  EXPECT_EQ(textOf(window.ControlHandle(editor::TabButtonId(1))), name);
+
+  const std::string state = editor::EditorStateText(editor_);
+  EXPECT_EQ(editor::PathFromStoredText(state.substr(0, state.find('\r'))), path);
+  EXPECT_EQ(editor::PathFromStoredText("caf\xe9.iwb"), std::filesystem::path(L"caf\u00e9.iwb"))
+      << "a list another program wrote in the ANSI code page";
 
   editor_.main->Close();
   std::filesystem::remove(path);
