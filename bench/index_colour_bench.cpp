@@ -91,6 +91,19 @@ void BM_IndexText(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
+// Line breaks as the control's ranges give them, CR alone: the walk must not search the
+// rest of the text for an LF at every line.
+void BM_IndexTextCrOnly(benchmark::State& state) {
+  std::string text;
+  for (const char c : SourceFor(state))
+    if (c != '\n') text += c;
+  for (auto _ : state) {
+    editor::TextIndex index = editor::IndexText(text);
+    benchmark::DoNotOptimize(index);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
 // The headless control's whole-text read and the split: what FullIndex cannot avoid.
 void BM_HeadlessTextAndSplit(benchmark::State& state) {
   HeadlessFile file(SourceFor(state));
@@ -204,6 +217,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_SplitLines)->Apply(Sizes);
 BENCHMARK(BM_IndexText)->Apply(Sizes);
+BENCHMARK(BM_IndexTextCrOnly)->Apply(Sizes);
 BENCHMARK(BM_HeadlessTextAndSplit)->Apply(Sizes);
 BENCHMARK(BM_FullIndex)->Apply(Sizes);
 BENCHMARK(BM_ColourPageNearStart)->Apply(Sizes);
