@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "base/text_lines.h"
+#include "base/word_delimiters.h"
 #include "editing/bracket_counter.h"
 #include "fuzz/fuzz_check.h"
 #include "model/control_index.h"
 #include "model/editor_preferences.h"
+#include "model/keyword_case.h"
 #include "model/keyword_table.h"
+#include "model/line_index.h"
 #include "model/line_colouring.h"
 #include "model/line_ranges.h"
 #include "model/line_transpose.h"
@@ -60,6 +63,26 @@ void CheckControlIndex(std::string_view text, const std::vector<std::string>& li
   fuzz::Check(whole == byLine, "the whole text's controls differ from its lines' controls");
 }
 
+// The indexer finds block markers in one walk and settles most lines by their first word
+// in place; plain searches must agree with it.
+void CheckLineIndex(const std::vector<std::string>& lines) {
+  const auto holds = [](const std::string& upper, std::string_view part) { return upper.find(part) != std::string::npos; };
+  for (std::size_t i = 0; i < lines.size() && i < 200; ++i) {
+    const editor::IndexedLine indexed = editor::IndexLine(lines[i]);
+    const std::string upper = editor::UpperCase(lines[i]);
+    fuzz::Check(indexed.opensComment == holds(upper, "/*") && indexed.closesComment == holds(upper, "*/"),
+                "a comment marker found otherwise than by a search");
+    fuzz::Check(indexed.opensAssembly == (holds(upper, "$ASM") || holds(upper, "_ASM")) &&
+                    indexed.closesAssembly == (holds(upper, "$ENDASM") || holds(upper, "_ENDASM")),
+                "an assembly marker found otherwise than by a search");
+    if (indexed.declares == editor::IndexedLine::Declares::kNothing) continue;
+    const std::string_view first = editor::Trimmed(upper).substr(0, 12);
+    fuzz::Check(first.starts_with("SUB") || first.starts_with("OPENWINDOW") || first.starts_with("CREATEDIALOG") ||
+                    first.starts_with("$INCLUDE"),
+                "a line declares what its first word does not");
+  }
+}
+
 void CheckLines(const std::vector<std::string>& lines, const Colouring& c) {
   const editor::LineColourContext context{c.keywords, editor::KeywordCase::kUppercase, c.scheme, c.none, c.none, c.names};
   for (std::size_t i = 0; i < lines.size() && i < 200; ++i) {
@@ -86,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> lines = LinesOf(text);
   CheckSaveForm(text, lines);
   CheckControlIndex(text, lines);
+  CheckLineIndex(lines);
   CheckLines(lines, colouring);
 
   const std::string_view firstLine = lines.empty() ? std::string_view() : std::string_view(lines.front());

@@ -26,8 +26,6 @@ bool IsIndexDelimiter(char c, bool keepDot) {
   return kIndexDelimiterTable[static_cast<unsigned char>(c)];
 }
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
 // Whether the text at `at` reads as the upper-case word, letter case ignored.
 bool WordAt(std::string_view text, std::size_t at, std::string_view upperWord) {
   if (text.size() - at < upperWord.size()) return false;
@@ -36,19 +34,39 @@ bool WordAt(std::string_view text, std::size_t at, std::string_view upperWord) {
   return true;
 }
 
-// "$" or "_" followed by the word in any case; no upper-cased copy of every line.
-bool HasAssemblyMarker(std::string_view text, std::string_view upperWord) {
-  for (const char lead : {'$', '_'})
-    for (std::size_t at = text.find(lead); at != std::string_view::npos; at = text.find(lead, at + 1))
-      if (WordAt(text, at + 1, upperWord)) return true;
-  return false;
+// The characters a block marker turns on: "/" of "/*" and "*/", "$" or "_" before ASM.
+constexpr std::array<bool, 256> kMarkerLeadTable = [] {
+  std::array<bool, 256> table{};
+  for (const char c : {'/', '$', '_'}) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+// The block markers: "/*" and "*/", and "$" or "_" before ASM or ENDASM in any case. This
+// runs on every line of a full index, so it walks the line once, not once per marker: a
+// search per marker costs more on lines this short.
+void NoteMarkers(std::string_view trimmed, IndexedLine& line) {
+  for (std::size_t at = 0; at < trimmed.size(); ++at) {
+    const char c = trimmed[at];
+    if (!kMarkerLeadTable[static_cast<unsigned char>(c)]) continue;
+    if (c == '/') {
+      if (at + 1 < trimmed.size() && trimmed[at + 1] == '*') line.opensComment = true;
+      if (at > 0 && trimmed[at - 1] == '*') line.closesComment = true;
+    } else {
+      if (WordAt(trimmed, at + 1, "ASM")) line.opensAssembly = true;
+      if (WordAt(trimmed, at + 1, "ENDASM")) line.closesAssembly = true;
+    }
+  }
 }
 
-void NoteMarkers(std::string_view trimmed, IndexedLine& line) {
-  line.opensComment = Contains(trimmed, "/*");
-  line.closesComment = Contains(trimmed, "*/");
-  line.opensAssembly = HasAssemblyMarker(trimmed, "ASM");
-  line.closesAssembly = HasAssemblyMarker(trimmed, "ENDASM");
+// Whether the line's first word, read in place, is one that declares something: any other
+// line is settled without reading its words into strings.
+bool BeginsWithADeclaringWord(std::string_view trimmed) {
+  std::size_t end = 0;
+  while (end < trimmed.size() && !IsIndexDelimiter(trimmed[end], false)) ++end;
+  const std::string_view first = trimmed.substr(0, end);
+  for (const std::string_view word : {"SUB", "OPENWINDOW", "CREATEDIALOG", "$INCLUDE"})
+    if (first.size() == word.size() && WordAt(first, 0, word)) return true;
+  return false;
 }
 
 IndexedLine::Declares DeclarationOf(std::string_view upperWord) {
@@ -59,8 +77,8 @@ IndexedLine::Declares DeclarationOf(std::string_view upperWord) {
   return D::kNothing;
 }
 
-// The first two words by the indexer's rules; the walk ends at an apostrophe, so a
-// second word behind one never completes.
+// The first two words of a line that begins with a declaring word, by the indexer's rules;
+// the walk ends at an apostrophe, so a second word behind one never completes.
 struct FirstWords {
   std::string first;
   std::string second;
@@ -72,7 +90,6 @@ FirstWords ReadFirstWords(std::string_view text) {
   std::string current;
   int completed = 0;
   bool include = false;
-  bool firstChecked = false;
   auto complete = [&] {
     if (current.empty()) return;
     if (++completed == 1) {
@@ -99,11 +116,6 @@ FirstWords ReadFirstWords(std::string_view text) {
       complete();
     else
       current.push_back(c);
-    if (completed == 1 && !firstChecked) {
-      firstChecked = true;
-      const std::string upper = UpperCase(words.first);
-      if (DeclarationOf(upper) == IndexedLine::Declares::kNothing && upper != "CONTROL") return words;
-    }
   }
   if (completed < 2) complete();  // the end of the text ends a word too
   return words;
@@ -126,6 +138,7 @@ IndexedLine IndexLine(std::string_view text) {
   if (trimmed.empty()) return line;
   const char lead = AsciiUpper(trimmed.front());
   if (lead != 'S' && lead != 'O' && lead != '$' && lead != 'C') return line;
+  if (!BeginsWithADeclaringWord(trimmed)) return line;
   const FirstWords words = ReadFirstWords(trimmed);
   if (!words.secondComplete) return line;
   line.declares = DeclarationOf(UpperCase(words.first));
