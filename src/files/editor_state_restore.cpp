@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::uintmax_t kLargestStateFile = 1u << 20;
 
-bool NamesAFile(const std::string& path) {
+bool NamesAFile(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
 }
@@ -35,7 +35,7 @@ int RestoreEditorState(Editor& editor) {
   int named = 0;
   for (int k = 1; k <= static_cast<int>(state.paths.size()) && named < kTabCount; ++k) {
     const std::filesystem::path path = PathFromStoredText(state.paths[static_cast<std::size_t>(k - 1)]);
-    if (!NamesAFile(path.string()) || editor.tabs.FindOpenFile(path)) continue;
+    if (!NamesAFile(path) || editor.tabs.FindOpenFile(path)) continue;
     FileTab& slot = editor.tabs.Tab(++named);
     slot.path = path;
     slot.caption = path.filename().string();

@@ -6,6 +6,7 @@
 
 #include "base/file_names.h"
 #include "base/letter_case.h"
+#include "base/stored_path.h"
 
 namespace editor {
 
@@ -35,9 +36,10 @@ FolderLayout::FolderLayout(std::filesystem::path startFolder)
     : start_(std::move(startFolder)), res_(FindResFolder(start_).value_or(start_ / "Res")) {}
 
 std::filesystem::path FolderLayout::Companion(std::string_view fileName, std::string_view extension) const {
+  // The name is a tab's, as a path gives it: it goes back into a path the same way.
   std::string name(BaseName(fileName));
   name += extension;
-  return res_ / name;
+  return res_ / PathFromStoredText(name);
 }
 
 std::string_view BaseName(std::string_view fileNameOrPath) {
