@@ -42,13 +42,21 @@ add_dependencies(win32_tests help_files)
 
 # Timings on the real controls (bench/win32); built with the rest, never run by the tests.
 file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)
-add_executable(win32_bench src/platform/win32/bench/win32_bench_main.cpp ${WIN32_BENCH_SOURCES})
+add_executable(win32_bench src/platform/win32/bench/win32_bench_main.cpp src/platform/win32/bench/startup_bench.cpp
+                           ${WIN32_BENCH_SOURCES})
 target_include_directories(win32_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_bench PRIVATE editor_core platform_win32)
 target_link_options(win32_bench PRIVATE ${STATIC_RUNTIME})
 editor_warnings(win32_bench)
+# The start-up case starts both programs from beside it.
+add_dependencies(win32_bench editor_exe startup_baseline)
 
 # A file held open without sharing, for tools/bad-input-table.
 add_executable(hold_file src/platform/win32/tools/hold_file_main.cpp)
 target_link_options(hold_file PRIVATE ${STATIC_RUNTIME})
 editor_warnings(hold_file)
+
+# The start-up benchmark's baseline: one window and one rich edit.
+add_executable(startup_baseline WIN32 src/platform/win32/tools/startup_baseline_main.cpp)
+target_link_options(startup_baseline PRIVATE ${STATIC_RUNTIME})
+editor_warnings(startup_baseline)

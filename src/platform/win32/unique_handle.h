@@ -43,6 +43,7 @@ inline void Accelerators(HACCEL table) { ::DestroyAcceleratorTable(table); }
 inline void Module(HMODULE module) { ::FreeLibrary(module); }
 inline void Window(HWND window) { ::DestroyWindow(window); }
 inline void MemoryDc(HDC dc) { ::DeleteDC(dc); }
+inline void Kernel(HANDLE object) { ::CloseHandle(object); }
 }  // namespace release
 
 using UniqueFont = UniqueHandle<HFONT, &release::GdiObject>;
@@ -53,6 +54,7 @@ using UniqueAccelerators = UniqueHandle<HACCEL, &release::Accelerators>;
 using UniqueModule = UniqueHandle<HMODULE, &release::Module>;
 using UniqueWindow = UniqueHandle<HWND, &release::Window>;
 using UniqueMemoryDc = UniqueHandle<HDC, &release::MemoryDc>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &release::Kernel>;  // a process, thread or event
 
 // A window's device context for the length of a scope.
 class WindowDc {

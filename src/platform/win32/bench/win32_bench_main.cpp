@@ -1,12 +1,12 @@
 // The entry point of the Win32 benchmarks: the common controls and the real window
 // layer, then the cases, which are written against the layer's interfaces only.
 //
-//   win32_bench.exe [runs] [index|files|tabs|move|search|controls]
+//   win32_bench.exe [runs] [index|files|tabs|move|search|controls|startup]
 //
 // Each case runs `runs` times (3 unless given); the second argument picks one group of
 // cases, the index and colouring, the file open and save, tab switching and closing,
-// moving a subroutine, searching in the results window, or rebuilding the control search's
-// list, where all run otherwise.
+// moving a subroutine, searching in the results window, rebuilding the control search's
+// list, or starting the editor's executable, where all run otherwise.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,6 +21,7 @@
 #include "bench/win32/move_win32_bench.h"
 #include "bench/win32/search_win32_bench.h"
 #include "bench/win32/tab_switch_win32_bench.h"
+#include "platform/win32/bench/startup_bench.h"
 #include "platform/win32/system.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     if (group.empty() || group == "move") status |= bench::RunMoveWin32Bench(system, runs);
     if (group.empty() || group == "search") status |= bench::RunSearchWin32Bench(system, runs);
     if (group.empty() || group == "controls") status |= bench::RunControlListWin32Bench(system, runs);
+    if (group.empty() || group == "startup") status |= bench::RunStartupBench(runs);
     return status;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "win32_bench: %s\n", e.what());
