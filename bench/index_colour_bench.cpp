@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench_editor.h"
 #include "editing/bracket_counter.h"
@@ -20,6 +21,7 @@
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
 #include "generated_source.h"
+#include "model/control_index.h"
 #include "platform/headless/rich_edit.h"
 #include "platform/headless/system.h"
 #include "view/colour_passes.h"
@@ -87,6 +89,17 @@ void BM_IndexText(benchmark::State& state) {
   for (auto _ : state) {
     editor::TextIndex index = editor::IndexText(text);
     benchmark::DoNotOptimize(index);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+// The controls and the CASE lines that handle them, found in the whole text: the other
+// scan a full index makes.
+void BM_IndexControls(benchmark::State& state) {
+  const std::string text = SourceFor(state);
+  for (auto _ : state) {
+    std::vector<editor::ControlEntry> controls = editor::IndexControls(text);
+    benchmark::DoNotOptimize(controls);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
@@ -218,6 +231,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_SplitLines)->Apply(Sizes);
 BENCHMARK(BM_IndexText)->Apply(Sizes);
 BENCHMARK(BM_IndexTextCrOnly)->Apply(Sizes);
+BENCHMARK(BM_IndexControls)->Apply(Sizes);
 BENCHMARK(BM_HeadlessTextAndSplit)->Apply(Sizes);
 BENCHMARK(BM_FullIndex)->Apply(Sizes);
 BENCHMARK(BM_ColourPageNearStart)->Apply(Sizes);

@@ -22,17 +22,21 @@
 #include "bench/generated_source.h"
 #include "bench/literal_paints.h"
 #include "bench/win32/timing.h"
+#include "companion/companion_state.h"
 #include "editing/bracket_counter.h"
 #include "editing/edit_control_handler.h"
 #include "editing/edit_key_release.h"
 #include "editing/file_indexer.h"
 #include "editing/index_updates.h"
+#include "model/control_index.h"
 #include "model/line_colouring.h"
 #include "platform/win32/window.h"
 #include "view/colour_passes.h"
+#include "view/controls_redraw_off.h"
 #include "view/edit_position_panel.h"
 #include "view/index_lists.h"
 #include "view/line_range_text.h"
+#include "view/view_procedures.h"
 
 namespace bench {
 namespace {
@@ -161,7 +165,8 @@ void PrintGoal(const char* what, double ratio, double goal, bool atMost) {
 
 // The list work of FullIndex, step by step with the calls it makes: where its time goes
 // besides reading and indexing the text.
-void ListFillBreakdown(BenchEditor& bench, const editor::TextIndex& index, double baselineMs, int runs) {
+void ListFillBreakdown(BenchEditor& bench, const std::string& text, const editor::TextIndex& index, double baselineMs,
+                       int runs) {
   ui::Window& window = bench.Main();
   const auto clear = [&window] {
     for (ui::ControlId list : {editor::kSubroutineList, editor::kWindowList, editor::kControlList})
@@ -182,12 +187,30 @@ void ListFillBreakdown(BenchEditor& bench, const editor::TextIndex& index, doubl
     for (const editor::IndexedName& win : index.windows)
       window.ListAdd(editor::kWindowCombo, editor::WindowComboEntry(win.name, win.title));
   };
-  std::vector<double> clearing, subs, wins, lists;
+  std::vector<editor::ControlEntry> controls;
+  const auto controlIndex = [&] { controls = editor::IndexControls(text); };
+  const auto controlRows = [&] { editor::FillControlRows(window, controls); };
+  // What FullIndex ends with: the tab's state restored, or the view coloured.
+  const auto restore = [&] {
+    if (const int tab = bench.Get().tabs.ActiveTab(); tab != 0)
+      editor::RestoreCompanionState(bench.Get(), tab, editor::ViewAfterRestore::kCaretToTopLine,
+                                    editor::IndexRows::kFromText);
+    else
+      editor::RecolourVisible(bench.Get());
+  };
+  std::vector<double> clearing, subs, wins, lists, controlIndexing, controlFilling, restoring;
   for (int r = 0; r < runs; ++r) {
+    // Drawing off, as FullIndex has it: one repaint each when it comes back on.
+    const editor::ControlsRedrawOff redrawOff(window, {editor::kSubroutineList, editor::kWindowList,
+                                                       editor::kControlList, editor::kSubroutineCombo,
+                                                       editor::kWindowCombo, editor::kIncludeCombo});
     clearing.push_back(ElapsedMs(clear));
     subs.push_back(ElapsedMs(subroutineRows));
     wins.push_back(ElapsedMs(windowRows));
     lists.push_back(ElapsedMs(combos));
+    controlIndexing.push_back(ElapsedMs(controlIndex));
+    controlFilling.push_back(ElapsedMs(controlRows));
+    restoring.push_back(ElapsedMs(restore));
     bench.Get().system.PumpMessages();
   }
   std::printf("  where the rest goes (the same calls as FullIndex, timed one step at a time):\n");
@@ -195,6 +218,9 @@ void ListFillBreakdown(BenchEditor& bench, const editor::TextIndex& index, doubl
   PrintRow("  subroutine rows (insert + 2 cells each)", TimingOf(subs), baselineMs);
   PrintRow("  window rows (insert + 1 cell each)", TimingOf(wins), baselineMs);
   PrintRow("  combo entries", TimingOf(lists), baselineMs);
+  PrintRow("  the controls index of the text, in memory", TimingOf(controlIndexing), baselineMs);
+  PrintRow("  control rows", TimingOf(controlFilling), baselineMs);
+  PrintRow("  the tab's state restored (or the view coloured)", TimingOf(restoring), baselineMs);
   editor::FullIndex(bench.Get(), editor::IndexProgress::kHidden);  // the lists as the editor keeps them
 }
 
@@ -214,7 +240,7 @@ void FullIndexCase(BenchEditor& bench, const std::string& text, int runs) {
   std::printf("  the lists get %zu subroutines, %zu windows, %zu includes; the rest of FullIndex: %.2f ms\n",
               index.subroutines.size(), index.windows.size(), index.includes.size(),
               full.medianMs - read.medianMs - inMemory.medianMs);
-  ListFillBreakdown(bench, index, read.medianMs, runs);
+  ListFillBreakdown(bench, text, index, read.medianMs, runs);
   PrintGoal("FullIndex", full.medianMs / read.medianMs, kFullIndexGoal, true);
 }
 

@@ -13,17 +13,19 @@ namespace editor {
 
 namespace {
 
-// The statement's keyword, upper-cased, and what follows it.
+// The statement's keyword as written, and what follows it. Every line of a full index is
+// read this way, so nothing is copied or upper-cased to tell which statement it is.
 struct Statement {
-  std::string keyword;
+  std::string_view keyword;
   std::string_view rest;
+  bool Is(std::string_view upperKeyword) const { return EqualIgnoringCase(keyword, upperKeyword); }
 };
 
 Statement ReadStatement(std::string_view line) {
   line = Trimmed(line);
-  const std::size_t end = line.find_first_of(" \t");
-  const std::string_view keyword = line.substr(0, end);
-  return {UpperCase(keyword), end == std::string_view::npos ? std::string_view() : line.substr(end)};
+  std::size_t end = 0;
+  while (end < line.size() && !IsBlank(line[end])) ++end;
+  return {line.substr(0, end), line.substr(end)};
 }
 
 // Names by their upper-cased text.
@@ -53,7 +55,7 @@ std::vector<std::string> StatementArguments(std::string_view afterKeyword) {
 std::optional<ControlEntry> ControlOfLine(std::string_view line, LineNumber number) {
   line = line.substr(0, line.find_first_of("\r\n"));
   const Statement statement = ReadStatement(line);
-  if (statement.keyword != "CONTROL") return std::nullopt;
+  if (!statement.Is("CONTROL")) return std::nullopt;
   const std::vector<std::string> arguments = StatementArguments(statement.rest);
   if (arguments.size() < 3 || arguments.back().empty()) return std::nullopt;
   std::string type = arguments[1];
@@ -70,18 +72,18 @@ std::vector<ControlEntry> IndexControls(std::string_view fileText) {
   ForEachLine(fileText, [&](std::string_view text) {
     line += 1;
     const Statement statement = ReadStatement(text);
-    if (statement.keyword == "CONTROL") {
+    if (statement.Is("CONTROL")) {
       if (std::optional<ControlEntry> control = ControlOfLine(text, line)) controls.push_back(std::move(*control));
-    } else if (statement.keyword == "OPENWINDOW" || statement.keyword == "CREATEDIALOG") {
+    } else if (statement.Is("OPENWINDOW") || statement.Is("CREATEDIALOG")) {
       const std::vector<std::string> arguments = StatementArguments(statement.rest);
       const std::optional<std::string> handler = HandlerNameIn(text);
       if (!arguments.empty() && handler) handlerOfWindow.emplace(UpperCase(arguments[0]), UpperCase(*handler));
-    } else if (statement.keyword == "SUB") {
+    } else if (statement.Is("SUB")) {
       const LineWords words = SplitWords(text);
       if (words.Count() >= 2) subroutine = UpperCase(words.Word(2));
-    } else if (statement.keyword == "ENDSUB") {
+    } else if (statement.Is("ENDSUB")) {
       subroutine.reset();
-    } else if (statement.keyword == "CASE" && subroutine) {
+    } else if (statement.Is("CASE") && subroutine) {
       // CASE BTN_OK, BTN_CANCEL handles both.
       for (const std::string& name : StatementArguments(statement.rest))
         if (!name.empty()) casesOfSubroutine[*subroutine].emplace(UpperCase(name), line);
