@@ -5,8 +5,8 @@
 
 #include "base/bitmap_ids.h"
 #include "base/control_ids.h"
-#include "base/stored_path.h"
 #include "base/program_identity.h"
+#include "base/stored_path.h"
 #include "view/bookmark_pane.h"
 #include "view/code_block_view.h"
 #include "view/main_menu.h"
