@@ -4,10 +4,15 @@
 // Windows, so a name like "café.iwb" would not come back as itself.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
 namespace editor {
+
+// A line of one of those lists is read at most this long: far beyond any Windows path, and
+// a bound on what a damaged list can make the editor hold.
+constexpr std::size_t kLongestStoredPathLine = 512;
 
 bool IsUtf8(std::string_view text);
 

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "base/stored_path.h"
 #include "base/word_delimiters.h"
 
 namespace editor {
 
 namespace {
-
-constexpr std::size_t kLineLimit = 512;
 
 bool CanBeInAFolderName(char c) {
   return static_cast<unsigned char>(c) >= 0x20 && std::string_view("<>\"|?*").find(c) == std::string_view::npos;
@@ -18,7 +17,7 @@ bool CanBeInAFolderName(char c) {
 
 std::optional<std::string> IncludeFolderLine(std::string_view fileText) {
   const std::string_view line = Trimmed(fileText.substr(0, fileText.find_first_of("\r\n")));
-  if (line.empty() || line.size() > kLineLimit || !std::ranges::all_of(line, CanBeInAFolderName)) return std::nullopt;
+  if (line.empty() || line.size() > kLongestStoredPathLine || !std::ranges::all_of(line, CanBeInAFolderName)) return std::nullopt;
   return std::string(line);
 }
 
